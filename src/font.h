@@ -1,0 +1,25 @@
+// font.h -- strings rendered once into textures of their own, drawn as blended quads
+#pragma once
+
+#include <SDL/SDL.h>
+#include <SDL/SDL_ttf.h>
+
+// One rendered string. Zero-initialised means empty; the texture belongs to the
+// record until font_free.
+struct font_s {
+    int texture;  // OpenGL texture name, 0 = none
+    int tw, th;   // text size as measured, for layout
+    Uint16 w, h;  // texture size: powers of two holding the rendered text
+};
+
+extern TTF_Font* FONT1;  // 18 pt: clock, level name, prompts
+extern TTF_Font* FONT2;  // 14 pt: help caption
+extern TTF_Font* FONT3;  // 48 pt: passwords
+
+constexpr const char* FONT_FILE = "data/base/LithosPro-Regular.otf";
+
+Uint8 font_init();
+void font_deinit();
+void font_make(font_s* f, TTF_Font* font, const char* text, SDL_Color color);
+void font_free(font_s* f);
+void font_display(const font_s* f, int x, int y);

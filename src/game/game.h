@@ -1,0 +1,14 @@
+// game.h -- screen mode 3: the puzzle game and its level password list
+#pragma once
+
+#include <SDL/SDL.h>
+
+#include "game/passwords.h"
+
+// Starts the game at the level after the one whose password buf is; 1 when it did.
+Uint8 levels_start(const char* buf);
+
+void mode3_handle_keys(SDL_keysym* keysym);
+void mode3_mouse_click(int x, int y, int button, int type);
+void mode3_mouse_movement(int x, int y);
+void mode3_idle();

@@ -1,0 +1,8 @@
+// logo.h -- screen mode 1: the studio's logo fades in, holds and fades out
+#pragma once
+
+#include <SDL/SDL.h>
+
+void mode1_handle_keys(SDL_keysym* keysym);
+void mode1_mouse_click(int x, int y, int button, int type);
+void mode1_idle();

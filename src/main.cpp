@@ -1,0 +1,338 @@
+// main.cpp -- start-up, the main loop and mode dispatch; the image loader and the fixed images
+#include "main.h"
+
+#include <SDL/SDL_image.h>
+
+#include <cstdarg>
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+
+#include "common.h"
+#include "game/game.h"
+#include "help.h"
+#include "logo.h"
+#include "options.h"
+#include "start.h"
+
+Uint8 engineDone = 0;
+Uint8 engineMode = MODE_LOGO;
+Uint8 engineFullScreen = 0;
+Uint16 mouse_x = 0, mouse_y = 0;
+Sint8 randomize_board = 0;
+Uint8 GameLevel = 0;
+Uint8 GameMode = 0;
+Uint32 mode1_time = 0;
+
+static SDL_Surface* display_surface = nullptr;
+static SDL_Surface* window_icon = nullptr;
+
+// ---------------------------------------------------------------- image loading
+
+void loadimg_pad(const Uint32* src, int w, int h, int src_pitch, Uint32* dst, int tw, int th, bool own_alpha)
+{
+    int cw = w < tw ? w : tw;
+    int ch = h < th ? h : th;
+    for (int y = 0; y < ch; y++) {
+        const Uint32* in = src + static_cast<size_t>(y) * src_pitch;
+        Uint32* out = dst + static_cast<size_t>(y) * tw;
+        for (int x = 0; x < cw; x++) {
+            Uint32 p = in[x];
+            if (!own_alpha)
+                p = (p & ~IMG_AMASK) == 0 ? 0 : (p | IMG_AMASK);
+            out[x] = p;
+        }
+    }
+}
+
+// Every image goes through here. The result is always a 32-bit surface whose
+// bytes lie B, G, R, A in memory, whatever the display's format, because that is
+// the layout the renderer uploads.
+Uint8 sdl_loadimg(Uint32 id, int tw, int th, const char* filename, ...)
+{
+    char path[128];
+    va_list args;
+    va_start(args, filename);
+    std::vsnprintf(path, sizeof path, filename, args);
+    va_end(args);
+
+    SDL_Surface* image = IMG_Load(path);
+    if (!image)
+        return 0;
+    // A palette image with a transparent entry arrives colour-keyed; it keeps
+    // that transparency like an image with an alpha channel.
+    bool own_alpha = image->format->Amask != 0 || (image->flags & SDL_SRCCOLORKEY);
+
+    SDL_PixelFormat fmt{};
+    fmt.BitsPerPixel = 32;
+    fmt.BytesPerPixel = 4;
+    fmt.Rmask = IMG_RMASK;
+    fmt.Gmask = IMG_GMASK;
+    fmt.Bmask = IMG_BMASK;
+    fmt.Amask = IMG_AMASK;
+    for (int i = 0; i < 4; i++) {
+        Uint32 mask = i == 0 ? IMG_RMASK : i == 1 ? IMG_GMASK : i == 2 ? IMG_BMASK : IMG_AMASK;
+        Uint8 shift = 0;
+        while (!((mask >> shift) & 1))
+            shift++;
+        (i == 0 ? fmt.Rshift : i == 1 ? fmt.Gshift : i == 2 ? fmt.Bshift : fmt.Ashift) = shift;
+    }
+    fmt.alpha = 255;
+
+    SDL_Surface* converted = SDL_ConvertSurface(image, &fmt, SDL_SWSURFACE);
+    SDL_FreeSurface(image);
+    if (!converted)
+        return 0;
+    Uint16 w16 = static_cast<Uint16>(tw), h16 = static_cast<Uint16>(th);
+    SDL_Surface* padded = SDL_CreateRGBSurface(SDL_SWSURFACE, w16, h16, 32, IMG_RMASK, IMG_GMASK, IMG_BMASK, IMG_AMASK);
+    if (!padded) {
+        SDL_FreeSurface(converted);
+        return 0;
+    }
+    SDL_FillRect(padded, nullptr, 0);
+    SDL_LockSurface(converted);
+    loadimg_pad(static_cast<const Uint32*>(converted->pixels), converted->w, converted->h, converted->pitch / 4,
+                static_cast<Uint32*>(padded->pixels), padded->w, padded->h, own_alpha);
+    SDL_UnlockSurface(converted);
+    SDL_FreeSurface(converted);
+
+    ot_build_texture(static_cast<int>(id), w16, h16, padded);
+    SDL_FreeSurface(padded);
+    return 1;
+}
+
+// The fixed images: texture id = tile id, each tile cut at the texture's
+// top-left with the image's own size. A texture side of 0 means "the next power
+// of two of the image side".
+struct catalogue_entry {
+    int id;
+    const char* file;
+    int tex_w, tex_h;
+    int w, h;
+};
+
+static const catalogue_entry CATALOGUE[] = {
+    {1, "data/base/BrassOwl.png", 1024, 512, 640, 480},
+    {2, "data/base/GameBoard.png", 1024, 512, 640, 480},
+    {3, "data/base/StartScreen.png", 1024, 512, 640, 480},
+    {4, "data/base/LoseScreen.png", 512, 512, 512, 384},
+    {5, "data/base/WinScreen.png", 512, 512, 512, 384},
+    {6, "data/base/ContinueScreen.png", 512, 512, 512, 384},
+    {7, "data/base/OptionsScreen.png", 512, 512, 512, 384},
+    {8, "data/base/OptionSlider.png", 64, 64, 19, 38},
+    {9, "data/base/Frame.png", 1024, 512, 640, 480},
+    {30, "data/base/MenuScreen.png", 512, 512, 314, 342},
+    {31, "data/base/CoverScreen.png", 512, 512, 326, 340},
+    {32, "data/base/Success.png", 0, 0, 348, 75},
+    {33, "data/base/Fail.png", 0, 0, 217, 68},
+    {34, "data/base/GameWon.png", 0, 0, 512, 384},
+    {35, "data/base/TimesUp.png", 0, 0, 416, 68},
+};
+
+// A missing image is not an error: its tile draws nothing.
+void main_load_catalogue()
+{
+    for (const catalogue_entry& e : CATALOGUE) {
+        int tw = e.tex_w ? e.tex_w : next_power_of_two(e.w);
+        int th = e.tex_h ? e.tex_h : next_power_of_two(e.h);
+        sdl_loadimg(static_cast<Uint32>(e.id), tw, th, "%s", e.file);
+    }
+    for (const catalogue_entry& e : CATALOGUE)
+        ot_build_tile(e.id, e.id, 0, 0, static_cast<float>(e.w), static_cast<float>(e.h));
+}
+
+// ---------------------------------------------------------------- mode dispatch
+
+// What each screen mode offers the loop; mode 1 has no motion handler.
+struct mode_handlers {
+    void (*keys)(SDL_keysym*);
+    void (*click)(int x, int y, int button, int type);
+    void (*motion)(int x, int y);
+    void (*idle)();
+};
+
+static const mode_handlers MODES[] = {
+    {nullptr, nullptr, nullptr, nullptr},
+    {mode1_handle_keys, mode1_mouse_click, nullptr, mode1_idle},
+    {mode2_handle_keys, mode2_mouse_click, mode2_mouse_movement, mode2_idle},
+    {mode3_handle_keys, mode3_mouse_click, mode3_mouse_movement, mode3_idle},
+};
+
+static const mode_handlers* current_mode()
+{
+    if (engineMode >= MODE_LOGO && engineMode <= MODE_GAME)
+        return &MODES[engineMode];
+    return nullptr;
+}
+
+void handle_keys(SDL_keysym* keysym)
+{
+    if (const mode_handlers* m = current_mode())
+        m->keys(keysym);
+}
+
+void handle_mouse_click(int x, int y, int button, int type)
+{
+    if (const mode_handlers* m = current_mode())
+        m->click(static_cast<Uint16>(x), static_cast<Uint16>(y), static_cast<Uint8>(button), static_cast<Uint8>(type));
+}
+
+// The pointer position is kept in every mode, even where no handler runs.
+void handle_mouse_movement(int x, int y)
+{
+    mouse_x = static_cast<Uint16>(x);
+    mouse_y = static_cast<Uint16>(y);
+    const mode_handlers* m = current_mode();
+    if (m && m->motion)
+        m->motion(mouse_x, mouse_y);
+}
+
+// ---------------------------------------------------------------- start-up and loop
+
+static Uint32 video_flags(const SDL_VideoInfo* info)
+{
+    Uint32 flags = SDL_OPENGL | SDL_HWSURFACE | SDL_ASYNCBLIT | SDL_HWPALETTE;
+    if (engineFullScreen == 1)
+        flags |= SDL_FULLSCREEN;
+    if (info->blit_hw)
+        flags |= SDL_HWACCEL;
+    return flags;
+}
+
+static void set_window_icon()
+{
+    window_icon = IMG_Load("data/base/CryptSLIDERS.png");
+    if (!window_icon) {
+        std::printf("Icon Fail: %s\n", SDL_GetError());
+        return;
+    }
+    SDL_SetColorKey(window_icon, SDL_SRCCOLORKEY, SDL_MapRGB(window_icon->format, 255, 0, 255));
+    SDL_WM_SetIcon(window_icon, nullptr);
+}
+
+int main_start()
+{
+    // The exit routine first, so that every exit from here on releases what was set up.
+    static bool exit_registered = false;
+    if (!exit_registered) {
+        std::atexit(main_exit);
+        exit_registered = true;
+    }
+    engineDone = 0;
+    engineMode = MODE_LOGO;
+    GameLevel = 0;
+    GameMode = 0;
+    OptionsLoad();
+
+    // Video: one 640 x 480 double-buffered OpenGL window.
+    if (SDL_Init(SDL_INIT_VIDEO) < 0)
+        return -1;
+    const SDL_VideoInfo* info = SDL_GetVideoInfo();
+    if (!info)
+        return -1;
+    Uint32 flags = video_flags(info);
+    SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
+    set_window_icon();
+    SDL_WM_SetCaption("CryptSLIDERS", "data/base/CryptSLIDERS.png");
+    display_surface = SDL_SetVideoMode(640, 480, 0, flags);
+    // A display that cannot switch to 640 x 480 full screen still gets the game, in a window.
+    if (!display_surface && (flags & SDL_FULLSCREEN))
+        display_surface = SDL_SetVideoMode(640, 480, 0, flags & ~SDL_FULLSCREEN);
+    if (!display_surface)
+        return -1;
+
+    // Sound and fonts are needed to play at all.
+    if (!sound_init())
+        return -1;
+    if (!font_init())
+        return -1;
+    sound_set();
+
+    // One black frame while the images load.
+    ot_init(640, 480);
+    ot_begin();
+    ot_end();
+
+    // Images, help and passwords; a missing data file ends the program quietly.
+    if (ot_build(OT_GAME_TILES, OT_GAME_TEXTURES)) {
+        main_load_catalogue();
+        if (!help_init())
+            engineDone = 1;
+        if (!levels_load())
+            engineDone = 1;
+    } else {
+        engineDone = 1;
+    }
+    mode1_time = static_cast<Uint32>(std::time(nullptr));
+    return 0;
+}
+
+void main_events()
+{
+    SDL_Event event;
+    while (SDL_PollEvent(&event)) {
+        switch (event.type) {
+        case SDL_KEYDOWN:
+            handle_keys(&event.key.keysym);
+            break;
+        case SDL_MOUSEMOTION:
+            handle_mouse_movement(event.motion.x, event.motion.y);
+            break;
+        case SDL_MOUSEBUTTONDOWN:
+        case SDL_MOUSEBUTTONUP:
+            handle_mouse_click(event.button.x, event.button.y, event.button.button, event.type);
+            break;
+        case SDL_QUIT:
+            engineDone = 1;
+            break;
+        default:
+            break;  // focus, key releases, resizes and the rest change nothing
+        }
+    }
+}
+
+void main_draw()
+{
+    ot_begin();
+    if (const mode_handlers* m = current_mode())
+        m->idle();
+}
+
+bool main_turn()
+{
+    // Input: the whole queue before any drawing.
+    main_events();
+    if (engineDone)
+        return false;
+    // Draw: one whole frame of the current mode, presented.
+    main_draw();
+    ot_end();
+    // Pace: a fixed sleep; animations measure time themselves.
+    SDL_Delay(10);
+    return !engineDone;
+}
+
+void main_exit()
+{
+    ot_deinit();
+    font_deinit();
+    sound_deinit();
+    SDL_Quit();
+    if (window_icon) {
+        SDL_FreeSurface(window_icon);
+        window_icon = nullptr;
+    }
+    display_surface = nullptr;
+}
+
+int SDL_main(int argc, char* argv[])
+{
+    (void)argc;  // the game takes no command-line options
+    (void)argv;
+    int status = main_start();
+    if (status != 0 || engineDone)
+        return status;
+    while (main_turn()) {
+    }
+    return 0;
+}
