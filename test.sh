@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# test.sh -- builds CryptSLIDERS with its tests (installing what is missing) and runs them all
+# under a virtual X display with a silent audio driver.
+#   ./test.sh              the plain build in build/
+#   ./test.sh --sanitize   the same tests built with ASan and UBSan, in build-sanitize/
+set -euo pipefail
+cd "$(dirname "$0")"
+source tools/setup.sh
+ensure_packages "${GAME_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
+
+dir=build
+opts=(-DCMAKE_BUILD_TYPE=RelWithDebInfo)
+if [ "${1:-}" = "--sanitize" ]; then
+  dir=build-sanitize
+  opts+=(-DSANITIZE=ON)
+  export ASAN_OPTIONS="detect_leaks=1:abort_on_error=0"
+  export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0"
+  export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+fi
+setup_build "$dir" "${opts[@]}"
+export SDL_AUDIODRIVER=dummy
+xvfb-run -a -s "-screen 0 1024x768x24" ctest --test-dir "$dir" --output-on-failure

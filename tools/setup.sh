@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# setup.sh -- installs the Debian packages the build needs, then configures and builds.
+# Sourced by play.sh and test.sh. Usage: setup_build BUILD_DIR [cmake options...]
+set -euo pipefail
+
+GAME_PACKAGES=(cmake g++ make pkg-config
+  libsdl1.2-dev libsdl-image1.2-dev libsdl-mixer1.2-dev libsdl-ttf2.0-dev
+  libgl-dev libglu1-mesa-dev libgl1-mesa-dri
+  libcairo2-dev libsndfile1-dev fonts-linuxlibertine)
+TEST_PACKAGES=(libgtest-dev xvfb xauth xdotool imagemagick)
+
+# Installs whatever of the given packages is missing; a second run costs one dpkg query.
+ensure_packages() {
+  local missing=()
+  for p in "$@"; do
+    dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  local sudo=""
+  [ "$(id -u)" -ne 0 ] && sudo="sudo"
+  echo "Installing: ${missing[*]}"
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+setup_build() {
+  local dir=$1
+  shift
+  cmake -S . -B "$dir" "$@" >/dev/null
+  cmake --build "$dir" -j"$(nproc)"
+}
