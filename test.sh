@@ -19,4 +19,6 @@ if [ "${1:-}" = "--sanitize" ]; then
 fi
 setup_build "$dir" "${opts[@]}"
 export SDL_AUDIODRIVER=dummy
-xvfb-run -a -s "-screen 0 1024x768x24" ctest --test-dir "$dir" --output-on-failure
+# -noreset: without it the server resets whenever its last client leaves and
+# refuses the next game that connects during the reset.
+xvfb-run -a -s "-screen 0 1024x768x24 -noreset" ctest --test-dir "$dir" --output-on-failure

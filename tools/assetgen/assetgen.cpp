@@ -343,8 +343,6 @@ void game_board(const fs::path& p) {
     set(cr, kBrass);
     cairo_set_line_width(cr, 2);
     cairo_stroke(cr);
-    const char* labels[] = {"Level", "Score", "Time", "Moves"};
-    for (int i = 0; i < 4; ++i) text_at(cr, labels[i], 420, 125 + i * 70, 20, kBrass);
     caption(cr, "base/GameBoard", 14, 468);
     s.save(p);
 }

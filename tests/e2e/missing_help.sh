@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# Without the help pages' text the game ends at once, quietly, with status 0.
+#   missing_help.sh GAME DATA_DIR SCREENSHOT_DIR
+source "$(dirname "$0")/lib.sh"
+e2e_init "$@"
+
+e2e_workdir help/help.dat
+e2e_start
+e2e_wait_exit 5
+e2e_expect_status 0
+e2e_expect_no_output
+e2e_log PASS
