@@ -9,7 +9,7 @@ source tools/setup.sh
 ensure_packages "${GAME_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
 
 dir=build
-opts=(-DCMAKE_BUILD_TYPE=RelWithDebInfo)
+opts=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON)
 if [ "${1:-}" = "--sanitize" ]; then
   dir=build-sanitize
   opts+=(-DSANITIZE=ON)
@@ -21,4 +21,4 @@ setup_build "$dir" "${opts[@]}"
 export SDL_AUDIODRIVER=dummy
 # -noreset: without it the server resets whenever its last client leaves and
 # refuses the next game that connects during the reset.
-xvfb-run -a -s "-screen 0 1024x768x24 -noreset" ctest --test-dir "$dir" --output-on-failure
+xvfb-run -a -s "-screen 0 1024x768x24 -noreset" ctest --test-dir "$dir" --output-on-failure --no-tests=error
