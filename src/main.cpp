@@ -63,30 +63,18 @@ Uint8 sdl_loadimg(Uint32 id, int tw, int th, const char* filename, ...)
     // that transparency like an image with an alpha channel.
     bool own_alpha = image->format->Amask != 0 || (image->flags & SDL_SRCCOLORKEY);
 
-    SDL_PixelFormat fmt{};
-    fmt.BitsPerPixel = 32;
-    fmt.BytesPerPixel = 4;
-    fmt.Rmask = IMG_RMASK;
-    fmt.Gmask = IMG_GMASK;
-    fmt.Bmask = IMG_BMASK;
-    fmt.Amask = IMG_AMASK;
-    for (int i = 0; i < 4; i++) {
-        Uint32 mask = i == 0 ? IMG_RMASK : i == 1 ? IMG_GMASK : i == 2 ? IMG_BMASK : IMG_AMASK;
-        Uint8 shift = 0;
-        while (!((mask >> shift) & 1))
-            shift++;
-        (i == 0 ? fmt.Rshift : i == 1 ? fmt.Gshift : i == 2 ? fmt.Bshift : fmt.Ashift) = shift;
-    }
-    fmt.alpha = 255;
-
-    SDL_Surface* converted = SDL_ConvertSurface(image, &fmt, SDL_SWSURFACE);
-    SDL_FreeSurface(image);
-    if (!converted)
-        return 0;
+    // The texture surface, zero-filled (transparent); its format is also the one
+    // the image is converted to before it is copied in.
     Uint16 w16 = static_cast<Uint16>(tw), h16 = static_cast<Uint16>(th);
     SDL_Surface* padded = SDL_CreateRGBSurface(SDL_SWSURFACE, w16, h16, 32, IMG_RMASK, IMG_GMASK, IMG_BMASK, IMG_AMASK);
     if (!padded) {
-        SDL_FreeSurface(converted);
+        SDL_FreeSurface(image);
+        return 0;
+    }
+    SDL_Surface* converted = SDL_ConvertSurface(image, padded->format, SDL_SWSURFACE);
+    SDL_FreeSurface(image);
+    if (!converted) {
+        SDL_FreeSurface(padded);
         return 0;
     }
     SDL_FillRect(padded, nullptr, 0);
