@@ -3,6 +3,7 @@
 
 #include <SDL/SDL.h>
 
+#include "game/board.h"
 #include "game/passwords.h"
 
 // Starts the game at the level after the one whose password buf is; 1 when it did.
