@@ -69,7 +69,9 @@ void add_picture(const char* value, int level, std::vector<level_picture>& pics)
     std::memcpy(pic.filename, file, len + 1);
     pic.w = static_cast<std::uint8_t>(w);
     pic.h = static_cast<std::uint8_t>(h);
-    pics.push_back(level_picture{n, tw, th});
+    level_picture decl{n, w, h, tw, th, {}};
+    std::memcpy(decl.filename, file, len + 1);
+    pics.push_back(decl);
 }
 
 // Values closed by commas fill the cells from cell 0; an unclosed last value is dropped.

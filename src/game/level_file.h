@@ -19,8 +19,10 @@ extern std::uint8_t GameMatchsCount, GameFailsCount;
 
 // A picture declared by a "pic=" line: the loader builds its texture and tiles.
 struct level_picture {
-    int n;       // picture number 1..10
-    int tw, th;  // image size in pixels
+    int n;               // picture number 1..10
+    int w, h;            // size in cells
+    int tw, th;          // image size in pixels
+    char filename[256];  // image file, relative to the level's folder
 };
 
 // Clears the title, the goal lists and their counts, and sets the four rules to 1.
