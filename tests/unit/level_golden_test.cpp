@@ -9,7 +9,6 @@
 #include "game/board.h"
 #include "game/level_file.h"
 
-extern std::int8_t randomize_board;
 
 // The board as text: one row per line, each cell id/direction, empty cells "."
 static std::string board_text()
