@@ -9,3 +9,11 @@ extern Uint8 current_help_screen;  // the page shown, counted from 1
 
 // Loads the frame and page images and the help file; 0 when the file is missing.
 Uint8 help_init();
+
+// 1 when the help is to open by itself as the level starts (its first visit).
+Uint8 help_should_display(int level);
+// Page back and forward within the level's pages.
+void help_prev(int level);
+void help_next(int level);
+// Draws the frame, the current page and the caption over the dimmed game screen.
+void help_display();

@@ -18,3 +18,28 @@ void OptionsLoad()
     engineFullScreen = v.full_screen;
     randomize_board = v.randomize;
 }
+
+// Placeholders until the options panel is built: any key or click closes it.
+void OptionsSave() {}
+
+Uint8 OptionsKeyEvent(SDL_keysym* keysym)
+{
+    (void)keysym;
+    return 0;
+}
+
+Uint8 OptionsMouseEvent(int x, int y, int button, int type)
+{
+    (void)x;
+    (void)y;
+    (void)button;
+    return type == SDL_MOUSEBUTTONUP ? 0 : 1;
+}
+
+void OptionsMouseMovement(int x, int y)
+{
+    (void)x;
+    (void)y;
+}
+
+void OptionsDisplay() {}

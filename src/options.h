@@ -1,7 +1,16 @@
 // options.h -- the settings file and the options panel
 #pragma once
 
+#include <SDL/SDL.h>
+
 constexpr const char* SETTINGS_FILE = "CryptSLIDERS.cfg";
 
 // Reads the settings file into the volumes and start-up flags; defaults when missing.
 void OptionsLoad();
+// Writes the volumes and flags to the settings file.
+void OptionsSave();
+// The options panel's handlers answer 0 to close the panel, 1 to keep it open.
+Uint8 OptionsKeyEvent(SDL_keysym* keysym);
+Uint8 OptionsMouseEvent(int x, int y, int button, int type);
+void OptionsMouseMovement(int x, int y);
+void OptionsDisplay();
