@@ -6,6 +6,12 @@
 
 constexpr int GAME_BOARD_TILE = 2;
 
+void game_new()
+{
+    GameMode = 20;  // the opening images, then level 1
+    engineMode = MODE_GAME;
+}
+
 Uint8 levels_start(const char* buf)
 {
     int i = levels_find(buf);

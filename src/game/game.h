@@ -6,6 +6,8 @@
 #include "game/board.h"
 #include "game/passwords.h"
 
+// Starts a new game from level 1 with its opening images (the start screen's "new game").
+void game_new();
 // Starts the game at the level after the one whose password buf is; 1 when it did.
 Uint8 levels_start(const char* buf);
 
