@@ -171,3 +171,17 @@ void BuildRandomBoard()
             return;
     }
 }
+
+// The cell of one axis for a pixel offset from the board's first pixel line.
+static int board_axis(int offset)
+{
+    return offset <= 0 ? 0 : (offset - 1) / CELL_SIZE;
+}
+
+int board_cell_at(int x, int y)
+{
+    int last = BOARD_SIDE * CELL_SIZE;  // the board's last pixel line, from its first
+    if (x < BOARD_LEFT || x > BOARD_LEFT + last || y < BOARD_TOP || y > BOARD_TOP + last)
+        return -1;
+    return board_axis(y - BOARD_TOP) * BOARD_SIDE + board_axis(x - BOARD_LEFT);
+}

@@ -20,6 +20,11 @@ constexpr int BOARD_LEFT = 63;
 constexpr int BOARD_TOP = 88;
 constexpr int CELL_SIZE = 33;
 
+// Board index (row * 9 + column) of the cell under window pixel (x, y), or -1
+// off the board. Cells share their edge lines; a pixel on a shared line goes to
+// the upper row and the left column.
+int board_cell_at(int x, int y);
+
 // One board cell.
 struct gridtile {
     std::uint16_t id;         // tile lying here; 0 = empty

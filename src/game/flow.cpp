@@ -1,0 +1,232 @@
+// flow.cpp -- the game screen's state machine: loading and introducing a level,
+// play with its timer, the showing of a completed picture, the panels over the game
+#include <ctime>
+
+#include "common.h"
+#include "game/game.h"
+#include "game/goals.h"
+#include "game/level.h"
+#include "game/level_file.h"
+#include "game/state.h"
+#include "help.h"
+#include "main.h"
+#include "options.h"
+
+Uint8 GameScene = 0, GameClue = 0;
+Uint32 GameSceneTime = 0;
+Uint8 GameDisplayHelp = 0;
+Uint32 GameTimeRemaining = 0, GameTimeStarting = 0;
+Uint8 GamePaused = 0;
+ot_rgba MatchedTile = {127, 127, 127, 127};
+
+static Uint32 now_seconds()
+{
+    return static_cast<Uint32>(std::time(nullptr));
+}
+
+void GameTimePause()
+{
+    if (GamePaused == 1) {
+        GameTimeStarting = now_seconds();
+        GamePaused = 0;
+        return;
+    }
+    // Stopping later than the time-out (a slow frame, or an event handled
+    // before the frame's check) leaves no time rather than wrapping round.
+    GameTimeRemaining = game_time_left();
+    GamePaused = 1;
+}
+
+Uint32 game_time_left()
+{
+    if (GamePaused == 1)
+        return GameTimeRemaining;
+    Uint32 elapsed = now_seconds() - GameTimeStarting;
+    return elapsed >= GameTimeRemaining ? 0 : GameTimeRemaining - elapsed;
+}
+
+void GameTimeDeInit()
+{
+    font_free(&GameTime);
+}
+
+// State 1: the level file, its pictures and a fresh board. A missing file
+// ends the game at the start screen.
+static bool load_level()
+{
+    GameScene = 0;
+    GameClue = 0;
+    GameWin = 0;
+    DragDropGridID = -1;
+    ShowingMatch = 0;
+    if (!level_load()) {
+        GameTimeDeInit();
+        engineMode = MODE_START;
+        return false;
+    }
+    GameMode = GM_SCREEN_NEXT;
+    GameTimeDeInit();  // the clock is rendered anew in the first frame of play
+    return true;
+}
+
+// The introduction is over: the timer is set to the level's time, stopped,
+// and the clue images follow.
+static void level_start()
+{
+    MatchedTile = ot_rgba{127, 127, 127, 127};
+    WinLoseMode = 0;
+    WinLoseCounter = 0.0f;
+    WinLoseMS = 0;
+    GamePaused = 0;
+    GameTimeStarting = now_seconds();
+    GameTimeRemaining = GameTimeTotal;
+    if (help_should_display(GameLevel) == 1)
+        GameDisplayHelp = 1;
+    GameMode = GM_CLUE_NEXT;
+    GameTimePause();
+}
+
+// State 2: the next introduction image, or the level's start when there is none.
+static void next_screen_image()
+{
+    GameScene++;
+    if (sdl_loadimg(TILE_FULLSCREEN, 1024, 512, "data/level%i/screen%i.png", GameLevel, GameScene)) {
+        GameSceneTime = now_seconds();
+        GameMode = GM_SCREEN;
+        ot_blit(TILE_FULLSCREEN, 0, 0, nullptr);
+        return;
+    }
+    level_start();
+}
+
+static void clue_frame()
+{
+    ot_blit(TILE_FULLSCREEN, 0, 0, nullptr);
+    ot_blit_trans(TILE_FRAME, 0, 0, nullptr);
+    GameAnyKeyDraw();
+}
+
+// State 8: the next clue image; after the last, the help when due, else play.
+static void next_clue_image()
+{
+    GameClue++;
+    if (sdl_loadimg(TILE_FULLSCREEN, 1024, 512, "data/level%i/clue%i.png", GameLevel, GameClue)) {
+        GameMode = GM_CLUE;
+        clue_frame();
+        return;
+    }
+    if (GameDisplayHelp == 1) {
+        GameMode = GM_HELP;
+    } else {
+        GameMode = GM_PLAY;
+        GameTimePause();
+    }
+}
+
+// One step of the zoom of a completed picture: it grows to twice its size,
+// then shrinks tinted; at the end the goal rules decide on it.
+static void showing_step(Uint32 now)
+{
+    if (now - ShowingMS > 19) {
+        ShowingMS = now;
+        if (ShowingDirection == 1) {
+            if (ShowingNumber == 10)
+                ShowingDirection = 2;
+            else
+                ShowingNumber++;
+        } else if (ShowingNumber == 0) {
+            ShowingMatch = 0;
+            goal_outcome outcome = goal_rules(ShowingID + 1, MatchedDirection);
+            if (outcome.won)
+                GameWon();
+            if (outcome.lost)
+                GameLost(TILE_FAIL);
+        } else {
+            ShowingNumber--;
+        }
+    }
+    if (ShowingMatch == 1) {
+        float scale = static_cast<float>(1.0 + 0.1 * ShowingNumber);
+        const ot_rgba* tint = ShowingDirection == 1 ? nullptr : &MatchedTile;
+        ot_blit_rotate_scale(ShowingID + 10u, MatchedX, MatchedY, tint, 90.0f * MatchedDirection, 0, scale);
+    } else if (GameMode == GM_PLAY) {
+        MatchGrid(1);  // a move may have completed more than one picture
+    }
+}
+
+static void play_frame(Uint32 now)
+{
+    DisplayGameScreen(nullptr);
+    if (DragDropGridID != -1) {
+        const gridtile& g = Grid[static_cast<size_t>(DragDropGridID)];
+        ot_blit_rotate(g.id, mouse_x, mouse_y, nullptr, 90.0f * g.direction, 0);
+    }
+    if (ShowingMatch == 1)
+        showing_step(now);
+    if (GameMode == GM_PLAY && GamePaused != 1 && now_seconds() - GameTimeStarting >= GameTimeRemaining)
+        GameLost(TILE_TIMES_UP);
+}
+
+void mode3_idle()
+{
+    Uint32 now = SDL_GetTicks();
+    switch (GameMode) {
+    case GM_LOAD:
+        if (load_level())
+            next_screen_image();
+        break;
+    case GM_SCREEN_NEXT:
+        next_screen_image();
+        break;
+    case GM_SCREEN:
+        if (now_seconds() > GameSceneTime + 3)
+            GameMode = GM_SCREEN_NEXT;
+        ot_blit(TILE_FULLSCREEN, 0, 0, nullptr);
+        break;
+    case GM_PLAY:
+        play_frame(now);
+        break;
+    case GM_HELP:
+        DisplayGameScreen(&DIM_COLOUR);
+        help_display();
+        break;
+    case GM_LOSE:
+        game_lose_frame();
+        break;
+    case GM_WIN:
+        game_win_frame();
+        break;
+    case GM_CLUE_NEXT:
+        next_clue_image();
+        break;
+    case GM_CLUE:
+        clue_frame();
+        break;
+    case GM_MENU:
+        DisplayGameScreen(&DIM_COLOUR);
+        ot_blit(TILE_MENU, 164, 69, nullptr);
+        break;
+    case GM_OPTIONS:
+        DisplayGameScreen(&DIM_COLOUR);
+        OptionsDisplay();
+        break;
+    case GM_BANNER:
+        game_banner_frame(now);
+        break;
+    case GM_WIN_NEXT:
+    case GM_WIN_FADE_IN:
+    case GM_WIN_IMAGE:
+    case GM_WIN_FADE_OUT:
+        game_win_images_frame(now);
+        break;
+    case GM_NEW_GAME:
+    case GM_SEQ_NEXT:
+    case GM_SEQ_FADE_IN:
+    case GM_SEQ_IMAGE:
+    case GM_SEQ_FADE_OUT:
+        game_sequence_frame(now);
+        break;
+    default:
+        break;  // no such state: the frame stays cleared
+    }
+}

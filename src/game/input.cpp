@@ -1,0 +1,278 @@
+// input.cpp -- keys, clicks and motion on the game screen: moving and turning
+// tiles, the buttons of the game screen and its panels, leaving full-screen images
+#include <utility>
+
+#include "common.h"
+#include "game/game.h"
+#include "game/level_file.h"
+#include "game/state.h"
+#include "help.h"
+#include "options.h"
+
+Sint16 DragDropGridID = -1;
+
+namespace {
+
+// A button's area, both edges included.
+struct button_area {
+    int x0, x1, y0, y1;
+    bool contains(int x, int y) const { return x >= x0 && x <= x1 && y >= y0 && y <= y1; }
+};
+
+constexpr button_area PLAY_HELP = {608, 640, 0, 31};
+constexpr button_area PLAY_CLUES = {11, 182, 436, 480};
+constexpr button_area PLAY_MENU = {461, 632, 436, 480};
+constexpr button_area HELP_BACK = {130, 174, 339, 398};
+constexpr button_area HELP_FORWARD = {470, 515, 339, 398};
+constexpr button_area HELP_CLOSE = {296, 354, 394, 416};
+constexpr button_area LOSE_RETRY = {219, 307, 395, 416};
+constexpr button_area LOSE_QUIT = {367, 425, 394, 416};
+constexpr button_area WIN_CONTINUE = {296, 354, 394, 416};
+constexpr button_area MENU_RESTART = {204, 432, 113, 161};
+constexpr button_area MENU_OPTIONS = {204, 432, 180, 229};
+constexpr button_area MENU_QUIT = {204, 432, 246, 295};
+constexpr button_area MENU_RESUME = {204, 432, 313, 361};
+
+// Leaving play for a panel or for the clue images stops the timer and drops any drag.
+void pause_play(Uint8 mode)
+{
+    DragDropGridID = -1;
+    GameMode = mode;
+    GameTimePause();
+}
+
+// Back to play from a panel: the timer runs again.
+void resume_play()
+{
+    GameMode = GM_PLAY;
+    GameTimePause();
+}
+
+void close_help()
+{
+    GameDisplayHelp = 0;
+    resume_play();
+}
+
+void open_help()
+{
+    GameDisplayHelp = 1;
+    pause_play(GM_HELP);
+}
+
+void open_clues()
+{
+    GameClue = 0;
+    pause_play(GM_CLUE_NEXT);
+}
+
+// A press, a drop or a turn on board cell c.
+void board_action(int c, Uint8 button, Uint8 type)
+{
+    gridtile& cell = Grid[static_cast<size_t>(c)];
+    if (type == SDL_MOUSEBUTTONDOWN) {
+        if (button == SDL_BUTTON_LEFT && cell.locked == 0)
+            DragDropGridID = static_cast<Sint16>(c);
+        return;
+    }
+    if (type != SDL_MOUSEBUTTONUP)
+        return;
+    if (button == SDL_BUTTON_LEFT) {
+        if (DragDropGridID != -1 && DragDropGridID != c && cell.locked == 0) {
+            play_sound(SFX_SWAP);
+            gridtile& from = Grid[static_cast<size_t>(DragDropGridID)];
+            std::swap(from.id, cell.id);
+            std::swap(from.direction, cell.direction);
+        }
+        DragDropGridID = -1;
+    } else if (button == SDL_BUTTON_RIGHT) {
+        if (GameRotate != 0 && cell.locked == 0)
+            cell.direction = static_cast<Uint8>((cell.direction + 1) % 4);
+    }
+    MatchGrid(1);
+}
+
+void play_click(int x, int y, Uint8 button, Uint8 type)
+{
+    int c = board_cell_at(x, y);
+    if (c >= 0) {
+        board_action(c, button, type);
+        return;
+    }
+    if (type != SDL_MOUSEBUTTONUP)
+        return;
+    DragDropGridID = -1;  // a drag released off the board moves nothing
+    if (PLAY_HELP.contains(x, y)) {
+        open_help();
+        play_sound(SFX_CLICK);
+    }
+    if (PLAY_CLUES.contains(x, y)) {
+        open_clues();
+        play_sound(SFX_CLICK);
+    }
+    if (PLAY_MENU.contains(x, y)) {
+        pause_play(GM_MENU);
+        play_sound(SFX_CLICK);
+    }
+}
+
+// The released buttons of the panels; presses do nothing.
+void panel_click(int x, int y)
+{
+    switch (GameMode) {
+    case GM_HELP:
+        if (HELP_BACK.contains(x, y)) {
+            help_prev(GameLevel);
+            play_sound(SFX_CLICK);
+        }
+        if (HELP_FORWARD.contains(x, y)) {
+            help_next(GameLevel);
+            play_sound(SFX_CLICK);
+        }
+        if (HELP_CLOSE.contains(x, y)) {
+            close_help();
+            play_sound(SFX_CLICK);
+        }
+        break;
+    case GM_LOSE:
+        if (LOSE_RETRY.contains(x, y)) {
+            GameMode = GM_LOAD;
+            play_sound(SFX_CLICK);
+        }
+        if (LOSE_QUIT.contains(x, y)) {
+            play_sound(SFX_CLICK);
+            GameEnd();
+        }
+        break;
+    case GM_WIN:
+        if (WIN_CONTINUE.contains(x, y)) {
+            play_sound(SFX_CLICK);
+            NextLevel();
+        }
+        break;
+    case GM_MENU:
+        if (MENU_RESTART.contains(x, y)) {
+            GameMode = GM_LOAD;
+            play_sound(SFX_CLICK);
+        }
+        if (MENU_OPTIONS.contains(x, y)) {
+            GameMode = GM_OPTIONS;
+            play_sound(SFX_CLICK);
+        }
+        if (MENU_QUIT.contains(x, y)) {
+            play_sound(SFX_CLICK);
+            GameEnd();
+        }
+        if (MENU_RESUME.contains(x, y)) {
+            resume_play();
+            play_sound(SFX_CLICK);
+        }
+        break;
+    default:
+        break;
+    }
+}
+
+}  // namespace
+
+void mode3_handle_keys(SDL_keysym* keysym)
+{
+    if (ShowingMatch == 1)
+        return;  // nothing interrupts the zoom of a completed picture
+    SDLKey key = keysym->sym;
+    switch (GameMode) {
+    case GM_SCREEN:
+        GameMode = GM_SCREEN_NEXT;
+        break;
+    case GM_PLAY:
+        if (key == SDLK_ESCAPE)
+            pause_play(GM_MENU);
+        break;
+    case GM_HELP:
+        if (key == SDLK_ESCAPE || key == SDLK_RETURN)
+            close_help();
+        else if (key == SDLK_RIGHT)
+            help_next(GameLevel);
+        else if (key == SDLK_LEFT)
+            help_prev(GameLevel);
+        break;
+    case GM_LOSE:
+        if (key == SDLK_RETURN)
+            GameMode = GM_LOAD;
+        else if (key == SDLK_ESCAPE)
+            GameEnd();
+        break;
+    case GM_WIN:
+        if (key == SDLK_RETURN || key == SDLK_ESCAPE)
+            NextLevel();
+        break;
+    case GM_CLUE:
+        GameMode = GM_CLUE_NEXT;
+        play_sound(SFX_CLICK);
+        break;
+    case GM_MENU:
+        if (key == SDLK_ESCAPE)
+            resume_play();
+        break;
+    case GM_OPTIONS:
+        if (OptionsKeyEvent(keysym) == 0)
+            GameMode = GM_MENU;
+        break;
+    case GM_WIN_IMAGE:
+        GameMode = GM_WIN_FADE_OUT;
+        play_sound(SFX_CLICK);
+        break;
+    case GM_SEQ_IMAGE:
+        GameMode = GM_SEQ_FADE_OUT;
+        play_sound(SFX_CLICK);
+        break;
+    default:
+        break;
+    }
+}
+
+void mode3_mouse_click(int x, int y, int button, int type)
+{
+    if (ShowingMatch == 1)
+        return;
+    int px = static_cast<Uint16>(x), py = static_cast<Uint16>(y);
+    Uint8 b = static_cast<Uint8>(button), t = static_cast<Uint8>(type);
+    switch (GameMode) {
+    case GM_SCREEN:
+        if (t == SDL_MOUSEBUTTONUP)
+            GameMode = GM_SCREEN_NEXT;
+        break;
+    case GM_CLUE:
+    case GM_WIN_IMAGE:
+    case GM_SEQ_IMAGE:
+        if (t != SDL_MOUSEBUTTONDOWN) {
+            GameMode = GameMode == GM_CLUE ? GM_CLUE_NEXT : GameMode == GM_WIN_IMAGE ? GM_WIN_FADE_OUT : GM_SEQ_FADE_OUT;
+            play_sound(SFX_CLICK);
+        }
+        break;
+    case GM_OPTIONS:
+        if (OptionsMouseEvent(px, py, b, t) == 0) {
+            GameMode = GM_MENU;
+            play_sound(SFX_CLICK);
+        }
+        break;
+    case GM_PLAY:
+        play_click(px, py, b, t);
+        break;
+    case GM_HELP:
+    case GM_LOSE:
+    case GM_WIN:
+    case GM_MENU:
+        if (t == SDL_MOUSEBUTTONUP)
+            panel_click(px, py);
+        break;
+    default:
+        break;
+    }
+}
+
+void mode3_mouse_movement(int x, int y)
+{
+    if (GameMode == GM_OPTIONS)
+        OptionsMouseMovement(x, y);
+}

@@ -1,0 +1,96 @@
+// state.h -- the game screen's state shared by its flow, input, display and end-of-level files
+#pragma once
+
+#include <SDL/SDL.h>
+
+#include "font.h"
+#include "misc.h"
+
+// GameMode values: the states of the game screen.
+enum : Uint8 {
+    GM_LOAD = 1,           // read the level file and lay out the board
+    GM_SCREEN_NEXT = 2,    // load the next introduction image
+    GM_SCREEN = 3,         // an introduction image, for 3 to 4 seconds
+    GM_PLAY = 4,           // the board, the timer running
+    GM_HELP = 5,           // the help panel over the game
+    GM_LOSE = 6,           // the lose screen
+    GM_WIN = 7,            // the win screen with the next password
+    GM_CLUE_NEXT = 8,      // load the next clue image
+    GM_CLUE = 9,           // a clue image with the prompt
+    GM_MENU = 12,          // the in-game menu
+    GM_OPTIONS = 13,       // the options panel over the game
+    GM_BANNER = 15,        // the growing win or lose banner
+    GM_WIN_NEXT = 16,      // load the next win image
+    GM_WIN_FADE_IN = 17,
+    GM_WIN_IMAGE = 18,     // a win image with the prompt
+    GM_WIN_FADE_OUT = 19,
+    GM_NEW_GAME = 20,      // start the game music at level 1
+    GM_SEQ_NEXT = 21,      // load the next opening or closing image
+    GM_SEQ_FADE_IN = 22,
+    GM_SEQ_IMAGE = 23,     // an opening or closing image, no prompt
+    GM_SEQ_FADE_OUT = 24,
+};
+
+// Fixed tiles the game screen draws.
+constexpr Uint32 TILE_FULLSCREEN = 1;  // texture 1, reloaded for every full-screen image
+constexpr Uint32 TILE_BOARD = 2;
+constexpr Uint32 TILE_LOSE = 4;
+constexpr Uint32 TILE_WIN = 5;
+constexpr Uint32 TILE_FRAME = 9;
+constexpr Uint32 TILE_MENU = 30;
+constexpr Uint32 TILE_COVER = 31;
+constexpr Uint32 TILE_SUCCESS = 32;
+constexpr Uint32 TILE_FAIL = 33;
+constexpr Uint32 TILE_GAME_WON = 34;
+constexpr Uint32 TILE_TIMES_UP = 35;
+
+constexpr Uint8 LAST_LEVEL = 20;
+
+// Introduction and clue images of the level.
+extern Uint8 GameScene, GameClue;
+extern Uint32 GameSceneTime;
+extern Uint8 GameDisplayHelp;  // 1 while the level's help is due or open
+
+// The level timer: seconds left as of GameTimeStarting; stopped while GamePaused.
+extern Uint32 GameTimeRemaining, GameTimeStarting;
+extern Uint8 GamePaused;
+
+extern ot_rgba MatchedTile;     // tint of locked cells and of the shrinking picture
+extern Sint16 DragDropGridID;   // board index of the dragged cell, -1 for none
+
+// Texts of the game screen.
+extern font_s GameTime;
+extern Uint32 GameTimeCounter;
+
+// End of a level.
+extern Uint8 GameNextMode, GameWin, GameHasBeenWon, WinLoseID, WinLoseMode;
+extern float WinLoseCounter, WinLoseX, WinLoseY;
+extern Uint32 WinLoseMS, WinMS;
+extern ot_rgba WinRGBA;
+extern font_s GameWonPassword;
+
+// The dimming colour handed to DisplayGameScreen under a panel.
+constexpr ot_rgba DIM_COLOUR = {127, 127, 127, 255};
+
+// Flow and timer.
+void GameTimePause();
+void GameTimeDeInit();
+// Seconds left on the level timer now, never below zero.
+Uint32 game_time_left();
+
+// Drawing.
+void DisplayGameScreen(const ot_rgba* rgb);
+void GameAnyKeyDraw();
+// The clock text "%i:%02i" for r seconds left; a negative r reads as 0:00.
+void game_clock_text(long r, char* buf, size_t size);
+
+// End of a level and the image sequences; each state function draws its frame.
+void GameWon();
+void GameLost(int id);
+void GameEnd();
+void NextLevel();
+void game_banner_frame(Uint32 now);
+void game_lose_frame();
+void game_win_frame();
+void game_win_images_frame(Uint32 now);
+void game_sequence_frame(Uint32 now);
