@@ -43,6 +43,7 @@ TEST_F(Loop, EachModeDrawsItsBackground)
     screenshot("start_screen");
     rgba8 start = pixel(320, 240);
     engineMode = MODE_GAME;
+    GameMode = 4;  // play: the board's background
     frame();
     screenshot("game_screen");
     rgba8 game = pixel(320, 240);
