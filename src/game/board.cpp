@@ -93,6 +93,25 @@ std::uint8_t validate_picture(std::uint16_t p, int orig_x, int orig_y, std::uint
     return 1;
 }
 
+int picture_layout(std::uint16_t p, std::uint8_t d, int left, int top, std::array<picture_cell, BOARD_CELLS>& out)
+{
+    if (p >= PICTURE_SLOTS || !known_direction(d) || Pictures[p].w == 0 || Pictures[p].h == 0)
+        return 0;
+    const pictures& pic = Pictures[p];
+    bool turned = d == DIR_LEFT || d == DIR_RIGHT;
+    int cols = turned ? pic.h : pic.w, rows = turned ? pic.w : pic.h;
+    if (!on_board(left, top) || !on_board(left + cols - 1, top + rows - 1))
+        return 0;
+    int count = 0;
+    for (int j = 0; j < rows; j++)
+        for (int i = 0; i < cols; i++) {
+            int c = 0, r = 0;
+            upright_cell(pic.w, pic.h, d, i, j, &c, &r);
+            out[static_cast<size_t>(count++)] = {(top + j) * BOARD_SIDE + left + i, picture_tile_id(p + 1, pic.w, c, r)};
+        }
+    return count;
+}
+
 std::uint8_t valid_picture(std::uint16_t p, std::uint8_t lock, std::uint8_t direction)
 {
     if (p >= PICTURE_SLOTS || Pictures[p].w == 0 || Pictures[p].h == 0 || !known_direction(direction))

@@ -79,6 +79,18 @@ std::uint8_t valid_picture(std::uint16_t p, std::uint8_t lock, std::uint8_t dire
 // stands whole; with lock 1 the find is locked and its showing started.
 std::uint8_t MatchGrid(std::uint8_t lock);
 
+// One cell a picture covers: its board index and the tile id it needs there.
+struct picture_cell {
+    int index;
+    std::uint16_t id;
+};
+
+// The cells picture index p covers standing in orientation d, with the top-left
+// corner of its area (a quarter turn covers h columns and w rows) at column
+// left, row top: fills out and answers the count, or 0 when the area leaves the
+// board or the picture is unknown.
+int picture_layout(std::uint16_t p, std::uint8_t d, int left, int top, std::array<picture_cell, BOARD_CELLS>& out);
+
 // Shuffles the board's tiles (never turning them) until no unmatched goal
 // picture stands whole, giving up after BOARD_SHUFFLE_LIMIT shuffles.
 constexpr int BOARD_SHUFFLE_LIMIT = 1000;
