@@ -18,7 +18,8 @@ add_custom_command(
   COMMENT "Generating images and sounds"
   VERBATIM)
 
-set(DATA_TEXT_FILES levels.dat help/help.dat)
+file(GLOB LEVEL_FILES RELATIVE ${CMAKE_SOURCE_DIR}/data CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/data/level*/level.dat)
+set(DATA_TEXT_FILES levels.dat help/help.dat ${LEVEL_FILES})
 set(DATA_COPIES)
 foreach(f IN LISTS DATA_TEXT_FILES)
   add_custom_command(

@@ -26,56 +26,9 @@ inline rgba8 owl_colour(int c, int r)
 }
 inline rgba8 key_colour(int c) { return c == 0 ? rgba8{230, 60, 200, 255} : rgba8{60, 200, 230, 255}; }
 
-// Levels on disk: picture 1 (3 x 3, the goal) lies whole but for its first two
-// tiles, which trade places; picture 2 (2 x 1, forbidden) likewise in row 4.
-class GameTest : public EngineTest {
+// The game screen driven as the main loop drives it, with the test's clocks.
+class GameDriver : public EngineTest {
 protected:
-    void SetUp() override
-    {
-        EngineTest::SetUp();
-        ASSERT_EQ(start_status, 0);
-        randomize_board = -1;  // the board stays as the level file lays it
-        GameRotate = 0;        // what a fresh process inherits as "the level before"
-        sound_spy_clear();
-        write_level(1, "");
-    }
-
-    static void write_level(int level, const std::string& extra, int time = 90)
-    {
-        std::string dir = "data/level" + std::to_string(level);
-        std::filesystem::create_directories(dir);
-        write_png(dir + "/owl.png", 99, 99, false, [](int x, int y) { return owl_colour(x / 33, y / 33); });
-        write_png(dir + "/key.png", 66, 33, false, [](int x, int) { return key_colour(x / 33); });
-        std::ofstream(dir + "/level.dat") << "name=Test crypt " << level << "\n"
-                                          << "time=" << time << "\n"
-                                          << "match=1\nfail=2\n"
-                                          << "pic=1,3,3,99,99,owl.png\npic=2,2,1,66,33,key.png\n"
-                                          << board_line()
-                                          << extra;
-    }
-
-    // All 81 cells, each value followed by a comma as the file format wants.
-    static std::string board_line()
-    {
-        int cells[81] = {};
-        const int owl[9] = {102, 101, 103, 104, 105, 106, 107, 108, 109};
-        for (int i = 0; i < 9; i++)
-            cells[i / 3 * 9 + i % 3] = owl[i];
-        cells[36] = 202;
-        cells[37] = 201;
-        std::string line = "data=";
-        for (int c : cells)
-            line += std::to_string(c) + ",";
-        return line + "\n";
-    }
-
-    // A full-screen image of one colour, for the numbered sequences.
-    static void write_image(const std::string& path, rgba8 colour)
-    {
-        std::filesystem::create_directories(std::filesystem::path(path).parent_path());
-        write_png(path, 640, 480, false, [colour](int, int) { return colour; });
-    }
-
     // Enters the game screen at the level, as an accepted password does.
     void enter_level(int level)
     {
@@ -144,4 +97,56 @@ protected:
                 return true;
         return false;
     }
+};
+
+// Levels on disk: picture 1 (3 x 3, the goal) lies whole but for its first two
+// tiles, which trade places; picture 2 (2 x 1, forbidden) likewise in row 4.
+class GameTest : public GameDriver {
+protected:
+    void SetUp() override
+    {
+        GameDriver::SetUp();
+        ASSERT_EQ(start_status, 0);
+        randomize_board = -1;  // the board stays as the level file lays it
+        GameRotate = 0;        // what a fresh process inherits as "the level before"
+        sound_spy_clear();
+        write_level(1, "");
+    }
+
+    static void write_level(int level, const std::string& extra, int time = 90)
+    {
+        std::string dir = "data/level" + std::to_string(level);
+        std::filesystem::create_directories(dir);
+        write_png(dir + "/owl.png", 99, 99, false, [](int x, int y) { return owl_colour(x / 33, y / 33); });
+        write_png(dir + "/key.png", 66, 33, false, [](int x, int) { return key_colour(x / 33); });
+        std::ofstream(dir + "/level.dat") << "name=Test crypt " << level << "\n"
+                                          << "time=" << time << "\n"
+                                          << "match=1\nfail=2\n"
+                                          << "pic=1,3,3,99,99,owl.png\npic=2,2,1,66,33,key.png\n"
+                                          << board_line()
+                                          << extra;
+    }
+
+    // All 81 cells, each value followed by a comma as the file format wants.
+    static std::string board_line()
+    {
+        int cells[81] = {};
+        const int owl[9] = {102, 101, 103, 104, 105, 106, 107, 108, 109};
+        for (int i = 0; i < 9; i++)
+            cells[i / 3 * 9 + i % 3] = owl[i];
+        cells[36] = 202;
+        cells[37] = 201;
+        std::string line = "data=";
+        for (int c : cells)
+            line += std::to_string(c) + ",";
+        return line + "\n";
+    }
+
+    // A full-screen image of one colour, for the numbered sequences.
+    static void write_image(const std::string& path, rgba8 colour)
+    {
+        std::filesystem::create_directories(std::filesystem::path(path).parent_path());
+        write_png(path, 640, 480, false, [colour](int, int) { return colour; });
+    }
+
 };

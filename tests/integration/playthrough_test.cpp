@@ -1,0 +1,93 @@
+// playthrough_test.cpp -- the whole game from a new game to the closing images,
+// every level played by the solver's moves through the real handlers
+#include "game_fixture.h"
+
+#include <SDL/SDL_ttf.h>
+
+#include "solver.h"
+
+class Playthrough : public GameDriver {
+protected:
+    // Steps the game on, answering every image that waits for the player,
+    // until the state is one of the wanted ones (or the start screen shows).
+    void advance_to(std::initializer_list<Uint8> wanted, int limit = 3000)
+    {
+        for (int i = 0; i < limit && engineMode == MODE_GAME; i++) {
+            for (Uint8 w : wanted)
+                if (GameMode == w)
+                    return;
+            switch (GameMode) {
+            case GM_SCREEN:
+            case GM_CLUE:
+            case GM_WIN_IMAGE:
+            case GM_SEQ_IMAGE:
+                push_key(SDLK_SPACE);
+                break;
+            case GM_HELP:
+                push_key(SDLK_RETURN);
+                break;
+            default:
+                break;
+            }
+            step(50);
+        }
+    }
+
+    // Works the solution out on the board as it lies, then plays it with the mouse.
+    void play_solution(int level)
+    {
+        auto grid = Grid;
+        auto match = Match;
+        auto fail = Fail;
+        solver_result r = solve_board();
+        Grid = grid;
+        Match = match;
+        Fail = fail;
+        ASSERT_TRUE(r.won) << "level " << level << ": " << r.problem;
+        for (const solver_move& m : r.moves) {
+            for (int i = 0; i < 100 && ShowingMatch == 1; i++)
+                step();
+            ASSERT_EQ(GameMode, GM_PLAY) << "level " << level << " was decided before its last move";
+            int fx = 79 + 33 * (m.from % 9), fy = 104 + 33 * (m.from / 9);
+            if (m.kind == solver_move::TURN) {
+                push_button(fx, fy, SDL_MOUSEBUTTONDOWN, SDL_BUTTON_RIGHT);
+                push_button(fx, fy, SDL_MOUSEBUTTONUP, SDL_BUTTON_RIGHT);
+            } else {
+                int tx = 79 + 33 * (m.to % 9), ty = 104 + 33 * (m.to / 9);
+                push_button(fx, fy, SDL_MOUSEBUTTONDOWN);
+                push_motion(tx, ty);
+                push_button(tx, ty, SDL_MOUSEBUTTONUP);
+            }
+            step();
+        }
+    }
+};
+
+TEST_F(Playthrough, NewGameThroughAllTwentyLevelsToTheClosingImages)
+{
+    game_new();
+    for (int level = 1; level <= 20; level++) {
+        advance_to({GM_PLAY});
+        ASSERT_EQ(engineMode, MODE_GAME) << "level " << level;
+        ASSERT_EQ(GameLevel, level);
+        ASSERT_EQ(GameMode, GM_PLAY);
+        play_solution(level);
+        advance_to({GM_WIN, GM_LOSE});
+        ASSERT_EQ(GameMode, GM_WIN) << "level " << level;
+        if (level < 20) {
+            // The password the list stores for this level, as the win screen shows it.
+            const char* expected = pws[static_cast<size_t>(level - 1)].data();
+            ASSERT_NE(expected[0], 0) << "level " << level;
+            int w = 0, h = 0;
+            TTF_SizeText(FONT3, expected, &w, &h);
+            EXPECT_EQ(GameWonPassword.tw, w) << "level " << level;
+        } else {
+            EXPECT_EQ(GameHasBeenWon, 1);
+        }
+        push_key(SDLK_RETURN);
+        step();
+    }
+    advance_to({});
+    EXPECT_EQ(engineMode, MODE_START) << "the closing images lead back to the start screen";
+    EXPECT_EQ(sound_spy.music, MUSIC[MUSIC_START]);
+}
