@@ -5,28 +5,49 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cfloat>
+#include <cmath>
 #include <cstdlib>
 #include <cstring>
 #include <string>
+
+// A volume line as atof reads it; beyond the float range it becomes an
+// infinity instead of an undefined conversion.
+static float settings_float(const char* line)
+{
+    double d = std::strtod(line, nullptr);
+    if (d > FLT_MAX)
+        return HUGE_VALF;
+    if (d < -FLT_MAX)
+        return -HUGE_VALF;
+    return static_cast<float>(d);
+}
+
+// A flag line as atoi reads it, kept to its low 8 bits; strtol saturates where
+// atoi's overflow would be undefined.
+static long settings_long(const char* line)
+{
+    return std::strtol(line, nullptr, 10);
+}
 
 settings_values settings_read(std::FILE* file)
 {
     settings_values v;
     char line[1024];
     if (std::fgets(line, sizeof line, file))
-        v.sfx = static_cast<float>(std::atof(line));
+        v.sfx = settings_float(line);
     else
         return v;
     if (std::fgets(line, sizeof line, file))
-        v.music = static_cast<float>(std::atof(line));
+        v.music = settings_float(line);
     else
         return v;
     if (std::fgets(line, sizeof line, file))
-        v.full_screen = static_cast<std::uint8_t>(std::atoi(line));
+        v.full_screen = static_cast<std::uint8_t>(settings_long(line));
     else
         return v;
     if (std::fgets(line, sizeof line, file))
-        v.randomize = static_cast<std::int8_t>(std::atoi(line));
+        v.randomize = static_cast<std::int8_t>(settings_long(line));
     return v;
 }
 

@@ -58,6 +58,13 @@ TEST(SettingsFile, NonNumbersGiveZeroAndFlagsKeepEightBits)
     EXPECT_FLOAT_EQ(v.music, 2.5f) << "taken as read; the mixer clamps it";
     EXPECT_EQ(v.full_screen, 2);
     EXPECT_EQ(v.randomize, -56);
+
+    // Beyond what the types hold: an infinity, and the 8 bits of a saturated number.
+    v = read_text("1e39\n-1e39\n99999999999999999999\n-99999999999999999999\n");
+    EXPECT_TRUE(std::isinf(v.sfx) && v.sfx > 0);
+    EXPECT_TRUE(std::isinf(v.music) && v.music < 0);
+    EXPECT_EQ(v.full_screen, 255);
+    EXPECT_EQ(v.randomize, 0);
 }
 
 // ---------------------------------------------------------------- writing
