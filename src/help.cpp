@@ -7,23 +7,28 @@
 #include "main.h"
 
 constexpr int HELP_FRAME_TILE = 20;  // pages follow as tiles 21 to 25
+constexpr float HELP_X = 64, HELP_Y = 48;              // the panel, centred in the window
+constexpr int HELP_CAPTION_X = 320, HELP_CAPTION_Y = 372;  // the caption's centre
 
 Uint8 current_help_screen = 1;
 static font_s help_font{};
+static char help_caption_text[64] = "";
 
 // The caption "Help screen (page/pages)" for a level, in the middle font.
 static void help_font_build(Uint8 level)
 {
     if (level < 1 || level > HELP_LEVELS)
         return;
-    char text[64];
-    std::snprintf(text, sizeof text, "Help screen (%i/%i)", current_help_screen, HELP[level - 1].screens);
+    std::snprintf(help_caption_text, sizeof help_caption_text, "Help screen (%i/%i)", current_help_screen,
+                  HELP[level - 1].screens);
     font_free(&help_font);
-    font_make(&help_font, FONT2, text, SDL_Color{0, 255, 255, 0});
+    // Red and blue trade places on the way to the screen: this shows yellow.
+    font_make(&help_font, FONT2, help_caption_text, SDL_Color{0, 255, 255, 0});
 }
 
 Uint8 help_init()
 {
+    current_help_screen = 1;
     for (help_info& info : HELP)
         info = help_info{0, 0};
     static const char* const FILES[] = {"data/help/helpbase.png", "data/help/help1.png", "data/help/help2.png",
@@ -45,21 +50,41 @@ Uint8 help_init()
     return 1;
 }
 
-// Placeholders until the help panel is built: nothing opens by itself, nothing is drawn.
+// Levels arrive as int but are read as 8 bits, like every level number.
 Uint8 help_should_display(int level)
 {
-    (void)level;
-    return 0;
+    Uint8 l = static_cast<Uint8>(level);
+    Uint8 page = help_first_page(HELP, l);
+    if (page == 0)
+        return 0;
+    current_help_screen = page;
+    help_font_build(l);
+    return 1;
 }
 
 void help_prev(int level)
 {
-    (void)level;
+    current_help_screen = help_page_prev(current_help_screen);
+    help_font_build(static_cast<Uint8>(level));
 }
 
 void help_next(int level)
 {
-    (void)level;
+    Uint8 l = static_cast<Uint8>(level);
+    current_help_screen = help_page_next(HELP, l, current_help_screen);
+    help_font_build(l);
 }
 
-void help_display() {}
+const char* help_caption()
+{
+    return help_caption_text;
+}
+
+// Frame, page and caption; the page is drawn only when its image exists.
+void help_display()
+{
+    ot_blit(HELP_FRAME_TILE, HELP_X, HELP_Y, nullptr);
+    if (current_help_screen >= 1 && current_help_screen <= HELP_PAGES)
+        ot_blit_trans(HELP_FRAME_TILE + current_help_screen, HELP_X, HELP_Y, nullptr);
+    font_display(&help_font, HELP_CAPTION_X - help_font.tw / 2, HELP_CAPTION_Y - help_font.th / 2);
+}

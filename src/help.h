@@ -12,8 +12,11 @@ Uint8 help_init();
 
 // 1 when the help is to open by itself as the level starts (its first visit).
 Uint8 help_should_display(int level);
-// Page back and forward within the level's pages.
+// Page back and forward within the level's pages, stopping at both ends; the
+// caption is rebuilt either way.
 void help_prev(int level);
 void help_next(int level);
+// The caption as last built, "Help screen (page/pages)".
+const char* help_caption();
 // Draws the frame, the current page and the caption over the dimmed game screen.
 void help_display();

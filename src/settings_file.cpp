@@ -1,25 +1,134 @@
 // settings_file.cpp -- the settings file's text: reading and writing its four values; free of SDL
 #include "settings_file.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cfloat>
+#include <cmath>
 #include <cstdlib>
+#include <cstring>
+#include <string>
+
+// A volume line as atof reads it; beyond the float range it becomes an
+// infinity instead of an undefined conversion.
+static float settings_float(const char* line)
+{
+    double d = std::strtod(line, nullptr);
+    if (d > FLT_MAX)
+        return HUGE_VALF;
+    if (d < -FLT_MAX)
+        return -HUGE_VALF;
+    return static_cast<float>(d);
+}
+
+// A flag line as atoi reads it, kept to its low 8 bits; strtol saturates where
+// atoi's overflow would be undefined.
+static long settings_long(const char* line)
+{
+    return std::strtol(line, nullptr, 10);
+}
 
 settings_values settings_read(std::FILE* file)
 {
     settings_values v;
     char line[1024];
     if (std::fgets(line, sizeof line, file))
-        v.sfx = static_cast<float>(std::atof(line));
+        v.sfx = settings_float(line);
     else
         return v;
     if (std::fgets(line, sizeof line, file))
-        v.music = static_cast<float>(std::atof(line));
+        v.music = settings_float(line);
     else
         return v;
     if (std::fgets(line, sizeof line, file))
-        v.full_screen = static_cast<std::uint8_t>(std::atoi(line));
+        v.full_screen = static_cast<std::uint8_t>(settings_long(line));
     else
         return v;
     if (std::fgets(line, sizeof line, file))
-        v.randomize = static_cast<std::int8_t>(std::atoi(line));
+        v.randomize = static_cast<std::int8_t>(settings_long(line));
     return v;
+}
+
+int settings_format(const settings_values& v, char* buf, std::size_t size)
+{
+    // A missing line reads back as 0, so the flags are written only as far as
+    // the last one that is set; the full-screen flag precedes the board setting.
+    if (v.randomize != 0)
+        return std::snprintf(buf, size, "%01.02f\n%01.02f\n%i\n%i\n", v.sfx, v.music, v.full_screen, v.randomize);
+    if (v.full_screen != 0)
+        return std::snprintf(buf, size, "%01.02f\n%01.02f\n%i\n", v.sfx, v.music, v.full_screen);
+    return std::snprintf(buf, size, "%01.02f\n%01.02f\n", v.sfx, v.music);
+}
+
+// The directory part of path ("." for a bare file name), for syncing the rename.
+static std::string settings_dir(const char* path)
+{
+    const char* slash = std::strrchr(path, '/');
+    if (!slash)
+        return ".";
+    if (slash == path)
+        return "/";
+    return std::string(path, static_cast<std::size_t>(slash - path));
+}
+
+// Permissions for the new file: those of the file it replaces, or what a plain
+// fopen would have given (0666 less the umask).
+static mode_t settings_mode(const char* path)
+{
+    struct stat st;
+    if (stat(path, &st) == 0)
+        return st.st_mode & 07777;
+    mode_t mask = umask(0);
+    umask(mask);
+    return 0666 & ~mask;
+}
+
+bool settings_write(const char* path, const settings_values& v)
+{
+    // Four short lines; "nan" and large values (up to 3.4e38 with two decimals) still fit.
+    char text[256];
+    int len = settings_format(v, text, sizeof text);
+    if (len < 0 || static_cast<std::size_t>(len) >= sizeof text)
+        return false;
+
+    std::string temp = std::string(path) + ".XXXXXX";
+    int fd = mkstemp(&temp[0]);
+    if (fd < 0)
+        return false;
+    bool ok = fchmod(fd, settings_mode(path)) == 0;
+    std::FILE* file = fdopen(fd, "w");
+    if (!file) {
+        close(fd);
+        unlink(temp.c_str());
+        return false;
+    }
+    // Every step is checked: a full disk shows up at the write, the flush or the sync.
+    ok = ok && std::fwrite(text, 1, static_cast<std::size_t>(len), file) == static_cast<std::size_t>(len);
+    ok = ok && std::fflush(file) == 0;
+    ok = ok && fsync(fileno(file)) == 0;
+    ok = std::fclose(file) == 0 && ok;
+    ok = ok && std::rename(temp.c_str(), path) == 0;
+    if (!ok) {
+        unlink(temp.c_str());
+        return false;
+    }
+    // The rename itself reaches the disk with the directory; a failure here
+    // leaves a complete file either way, so it is not an error.
+    int dir = open(settings_dir(path).c_str(), O_RDONLY | O_DIRECTORY);
+    if (dir >= 0) {
+        fsync(dir);
+        close(dir);
+    }
+    return true;
+}
+
+float settings_volume_clamp(float volume)
+{
+    if (!(volume >= 0.0f))  // also catches NaN
+        return 0.0f;
+    if (volume > 1.0f)
+        return 1.0f;
+    return volume;
 }

@@ -1,6 +1,7 @@
 // settings_file.h -- the settings file's text: reading and writing its four values; free of SDL
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <cstdio>
 
@@ -15,3 +16,18 @@ struct settings_values {
 // Reads up to four lines; a missing line leaves its default, a line that holds
 // no number gives 0. Values are taken as read (the mixer clamps volumes).
 settings_values settings_read(std::FILE* file);
+
+// The file's text: both volumes with two decimals, then the full-screen flag
+// when either flag is set, then the board setting when it is set. Returns the
+// length written (the text is cut to size - 1 characters, like snprintf).
+int settings_format(const settings_values& v, char* buf, std::size_t size);
+
+// Replaces the file at path with the values, so that it is never seen half
+// written: the text goes to a temporary file beside it, is flushed to the disk,
+// then renamed over the old file. Answers false when any step fails; the old
+// file is then left exactly as it was and no temporary file remains.
+bool settings_write(const char* path, const settings_values& v);
+
+// A volume as the mixer and the sliders use it: within 0..1, and 0 for a
+// value that is not a number.
+float settings_volume_clamp(float volume);

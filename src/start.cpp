@@ -1,33 +1,201 @@
-// start.cpp -- screen mode 2: the start screen
-// For now it shows its background and Escape ends the program, as in its menu;
-// the menu's buttons, the password panel and the options are not wired yet.
+// start.cpp -- screen mode 2: the start screen's menu, the password panel and the options over it
 #include "start.h"
 
+#include <cstring>
+
 #include "common.h"
+#include "game/game.h"
+#include "options.h"
+#include "password_line.h"
+
+// Sub-screens, and what each draws and accepts:
+//   MENU     the start screen image with its three buttons: play, options, quit
+//   PASSWORD the dimmed start screen, the panel, the typed line with its cursor
+//   OPTIONS  the dimmed start screen, the options panel, which takes every event
+constexpr Uint8 START_MENU = 1;
+constexpr Uint8 START_PASSWORD = 2;
+constexpr Uint8 START_OPTIONS = 3;
 
 constexpr int START_TILE = 3;
+constexpr int PANEL_TILE = 6;
+constexpr float PANEL_X = 64, PANEL_Y = 48;
+constexpr int LINE_CENTRE_Y = 287;        // vertical centre of the password line
+constexpr Uint32 CURSOR_BLINK_MS = 500;   // the cursor changes state after more than this
+static const ot_rgba DIM = {127, 127, 127, 255};
+
+// A button: a rectangle of the images, edges included.
+struct start_button {
+    int x0, x1, y0, y1;
+};
+static const start_button MENU_PLAY = {254, 422, 232, 267};
+static const start_button MENU_OPTIONS = {254, 422, 279, 312};
+static const start_button MENU_QUIT = {254, 422, 326, 360};
+static const start_button PANEL_NEW_GAME = {182, 451, 95, 140};
+static const start_button PANEL_OK = {275, 363, 324, 356};
+static const start_button PANEL_BACK = {292, 350, 394, 416};
+
+static Uint8 StartMode = START_MENU;
+static char PWInput[PW_INPUT_SIZE] = "";
+static font_s PWInputFont{};
+static font_s PWInputSpace{};
+static Uint32 PWInputTime = 0;
+static Uint8 PWInputMode = 0;
+static const SDL_Color PWInputColor = {255, 255, 255, 0};
+
+static bool on_button(const start_button& b, Uint16 x, Uint16 y)
+{
+    return x >= b.x0 && x <= b.x1 && y >= b.y0 && y <= b.y1;
+}
+
+// The line's text again, after every change (an empty line renders as nothing).
+static void PWInputRender()
+{
+    font_free(&PWInputFont);
+    font_make(&PWInputFont, FONT3, PWInput, PWInputColor);
+}
+
+// Width of text in the password font.
+static bool PWInputMeasure(const char* text, int* width)
+{
+    int height = 0;
+    return FONT3 && TTF_SizeText(FONT3, text, width, &height) == 0;
+}
+
+// Types one character, dropped silently when the line would grow too wide.
+static void PWInputAdd(Uint8 key)
+{
+    pw_line_add(PWInput, static_cast<char>(key), PWInputMeasure);
+    PWInputRender();
+}
+
+// Return or OK: an accepted password starts its level with the game's music;
+// anything else leaves the panel as it is, without a sound.
+static void PWInputTry()
+{
+    if (!levels_start(PWInput))
+        return;
+    play_sound(SFX_CLICK);
+    Mix_PlayMusic(MUSIC[MUSIC_GAME], -1);
+    StartMode = START_MENU;
+}
 
 void mode2_handle_keys(SDL_keysym* keysym)
 {
-    if (keysym->sym == SDLK_ESCAPE)
-        engineDone = 1;
+    int sym = keysym->sym;
+    switch (StartMode) {
+    case START_MENU:
+        if (sym == SDLK_ESCAPE)
+            engineDone = 1;
+        break;
+    case START_PASSWORD:
+        if (sym == SDLK_RETURN) {
+            PWInputTry();
+        } else if (sym == SDLK_ESCAPE) {
+            StartMode = START_MENU;  // the text stays until the panel opens again
+        } else if (sym == SDLK_BACKSPACE) {
+            pw_line_backspace(PWInput);
+            PWInputRender();
+        } else if (char c = pw_key_char(sym)) {
+            PWInputAdd(static_cast<Uint8>(c));
+        }
+        break;
+    case START_OPTIONS:
+        if (!OptionsKeyEvent(keysym))
+            StartMode = START_MENU;
+        break;
+    default:
+        break;
+    }
 }
 
+// Buttons act on the release of any button; presses matter only to the options.
 void mode2_mouse_click(int x, int y, int button, int type)
 {
-    (void)x;
-    (void)y;
-    (void)button;
-    (void)type;
+    Uint16 px = static_cast<Uint16>(x), py = static_cast<Uint16>(y);
+    if (static_cast<Uint8>(type) == SDL_MOUSEBUTTONDOWN) {
+        if (StartMode == START_OPTIONS)
+            OptionsMouseEvent(px, py, button, type);
+        return;
+    }
+    switch (StartMode) {
+    case START_MENU:
+        if (on_button(MENU_PLAY, px, py)) {
+            play_sound(SFX_CLICK);
+            std::memset(PWInput, 0, sizeof PWInput);
+            PWInputRender();
+            font_free(&PWInputSpace);
+            font_make(&PWInputSpace, FONT3, PW_CURSOR, PWInputColor);
+            StartMode = START_PASSWORD;
+        } else if (on_button(MENU_OPTIONS, px, py)) {
+            play_sound(SFX_CLICK);
+            StartMode = START_OPTIONS;
+        } else if (on_button(MENU_QUIT, px, py)) {
+            play_sound(SFX_CLICK);
+            engineDone = 1;
+        }
+        break;
+    case START_PASSWORD:
+        if (on_button(PANEL_NEW_GAME, px, py)) {
+            // The game starts its own music with the opening images.
+            play_sound(SFX_CLICK);
+            game_new();
+            StartMode = START_MENU;
+        } else if (on_button(PANEL_OK, px, py)) {
+            PWInputTry();
+        } else if (on_button(PANEL_BACK, px, py)) {
+            play_sound(SFX_CLICK);
+            StartMode = START_MENU;
+        }
+        break;
+    case START_OPTIONS:
+        if (!OptionsMouseEvent(px, py, button, type)) {
+            play_sound(SFX_CLICK);
+            StartMode = START_MENU;
+        }
+        break;
+    default:
+        break;
+    }
 }
 
 void mode2_mouse_movement(int x, int y)
 {
-    (void)x;
-    (void)y;
+    if (StartMode == START_OPTIONS)
+        OptionsMouseMovement(static_cast<Uint16>(x), static_cast<Uint16>(y));
+}
+
+// The typed line with its blinking cursor, centred on x = 320. Its height is
+// taken from the cursor so that the line does not move as the text changes.
+static void PWInputDisplay()
+{
+    Uint16 x = static_cast<Uint16>((640 - PWInputFont.tw - PWInputSpace.tw) / 2);
+    Uint16 y = static_cast<Uint16>(LINE_CENTRE_Y - PWInputSpace.th / 2);
+    Uint32 now = SDL_GetTicks();
+    if (now - PWInputTime > CURSOR_BLINK_MS) {
+        PWInputTime = now;
+        PWInputMode = !PWInputMode;
+    }
+    font_display(&PWInputFont, x, y);
+    if (PWInputMode == 1)
+        font_display(&PWInputSpace, x + PWInputFont.tw, y);
 }
 
 void mode2_idle()
 {
-    ot_blit(START_TILE, 0, 0, nullptr);
+    switch (StartMode) {
+    case START_MENU:
+        ot_blit(START_TILE, 0, 0, nullptr);
+        break;
+    case START_PASSWORD:
+        ot_blit(START_TILE, 0, 0, &DIM);
+        ot_blit(PANEL_TILE, PANEL_X, PANEL_Y, nullptr);
+        PWInputDisplay();
+        break;
+    case START_OPTIONS:
+        ot_blit(START_TILE, 0, 0, &DIM);
+        OptionsDisplay();
+        break;
+    default:
+        break;  // no screen: nothing drawn
+    }
 }

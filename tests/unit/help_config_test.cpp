@@ -46,3 +46,42 @@ TEST(HelpFile, BadLinesChangeNothing)
         EXPECT_EQ(h.display, 0);
     }
 }
+
+// The page each level opens at by itself; 0 where it does not open.
+TEST(HelpFile, HelpOpensAtTheFirstPageNewToItsLevel)
+{
+    auto t = parse({"data=1,2\n", "data=4,3\n"});
+    const int expected[] = {0, 1, 0, 0, 3, 0};  // levels 0 to 5
+    for (int level = 0; level <= 5; level++)
+        EXPECT_EQ(help_first_page(t, level), expected[level]) << level;
+    EXPECT_EQ(help_first_page(t, 51), 0);
+    EXPECT_EQ(help_first_page(t, -1), 0);
+
+    auto single = parse({"data=1,3\n"});
+    EXPECT_EQ(help_first_page(single, 1), 1);
+    for (int level = 2; level <= 50; level++)
+        EXPECT_EQ(help_first_page(single, level), 0) << level;
+}
+
+// Later lines that add no pages, or a level with none, must not open past the
+// pages that exist for the level.
+TEST(HelpFile, FirstPageStaysWithinTheLevelsPages)
+{
+    auto t = parse({"data=1,5\n", "data=3,5\n", "data=5,2\n", "data=7,0\n"});
+    EXPECT_EQ(help_first_page(t, 3), 5);
+    EXPECT_EQ(help_first_page(t, 5), 2);
+    EXPECT_EQ(help_first_page(t, 7), 0) << "no pages: nothing to open";
+}
+
+TEST(HelpFile, PagingStopsAtBothEnds)
+{
+    auto t = parse({"data=1,2\n", "data=4,3\n"});
+    EXPECT_EQ(help_page_prev(1), 1);
+    EXPECT_EQ(help_page_prev(3), 2);
+    EXPECT_EQ(help_page_next(t, 1, 1), 2);
+    EXPECT_EQ(help_page_next(t, 1, 2), 2);
+    EXPECT_EQ(help_page_next(t, 4, 2), 3);
+    EXPECT_EQ(help_page_next(t, 4, 3), 3);
+    EXPECT_EQ(help_page_next(t, 0, 1), 1) << "a level outside 1..50 pages nowhere";
+    EXPECT_EQ(help_page_next(t, 51, 1), 1);
+}

@@ -1,0 +1,41 @@
+// help_config.cpp -- fuzz target: any bytes as the help file, then the opening rule and paging for every level
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+
+#include "help_config.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size)
+{
+    help_table table{};
+    std::string text(reinterpret_cast<const char*>(data), size);
+    // Lines as the game reads them: at most 1023 characters at a time.
+    size_t start = 0;
+    while (start < text.size()) {
+        size_t end = text.find('\n', start);
+        size_t len = (end == std::string::npos ? text.size() : end + 1) - start;
+        if (len > 1023)
+            len = 1023;
+        std::string line = text.substr(start, len);
+        help_parse_line(table, line.c_str());
+        start += len;
+    }
+    // Every page the game can reach has an image: 1 to 5, and within the level's count.
+    for (int level = -1; level <= HELP_LEVELS + 1; level++) {
+        std::uint8_t page = help_first_page(table, level);
+        if (page == 0)
+            continue;
+        int screens = table[static_cast<size_t>(level - 1)].screens;
+        if (page > screens || page > HELP_PAGES)
+            std::abort();
+        for (int i = 0; i < 7; i++)
+            page = help_page_next(table, level, page);
+        if (page != screens)
+            std::abort();
+        for (int i = 0; i < 7; i++)
+            page = help_page_prev(page);
+        if (page != 1)
+            std::abort();
+    }
+    return 0;
+}
