@@ -331,3 +331,37 @@ e2e_expect_line() {
 e2e_expect_no_output() {
     [ ! -s "$E2E_OUT" ] || e2e_fail "stdout is not empty"
 }
+
+# Pointer actions at window coordinates.
+pointer_to() {
+    xdotool mousemove --window "$E2E_WID" --sync "$1" "$2" 2>/dev/null || xdotool mousemove --window "$E2E_WID" "$1" "$2"
+}
+click_at() {
+    pointer_to "$1" "$2"
+    xdotool click 1 || e2e_fail "xdotool could not click at $1,$2"
+    e2e_log "clicked $1,$2"
+}
+
+# e2e_drag X0 Y0 X1 Y1 -- a left-button drag in small steps, as a hand makes it.
+e2e_drag() {
+    local i
+    pointer_to "$1" "$2"
+    xdotool mousedown 1 || e2e_fail "xdotool could not press at $1,$2"
+    for i in 1 2 3 4; do
+        pointer_to $(($1 + ($3 - $1) * i / 4)) $(($2 + ($4 - $2) * i / 4))
+        sleep 0.05
+    done
+    xdotool mouseup 1 || e2e_fail "xdotool could not release at $3,$4"
+    e2e_log "dragged $1,$2 to $3,$4"
+}
+
+# e2e_pixel SHOT X Y  -> "R G B" of one pixel
+e2e_pixel() {
+    convert "$1" -format "%[fx:int(255*p{$2,$3}.r)] %[fx:int(255*p{$2,$3}.g)] %[fx:int(255*p{$2,$3}.b)]" info:
+}
+
+# e2e_count_yellow SHOT X Y W H  -> number of bright yellow pixels in the box
+e2e_count_yellow() {
+    convert "$1" -crop "$4x$5+$2+$3" +repage txt:- |
+        awk -F'[(),]' 'NR > 1 && $3 > 200 && $4 > 200 && $5 < 90 { n++ } END { print n + 0 }'
+}

@@ -7,16 +7,6 @@
 source "$(dirname "$0")/lib.sh"
 e2e_init "$@"
 
-# Pointer actions at window coordinates.
-pointer_to() {
-    xdotool mousemove --window "$E2E_WID" --sync "$1" "$2" 2>/dev/null || xdotool mousemove --window "$E2E_WID" "$1" "$2"
-}
-click_at() {
-    pointer_to "$1" "$2"
-    xdotool click 1 || e2e_fail "xdotool could not click at $1,$2"
-    e2e_log "clicked $1,$2"
-}
-
 # The music track, where the knob is drawn: x 250..520, y 251..289.
 music_band() {
     convert "$1" -crop 270x39+250+251 +repage "$2" || e2e_fail "cannot crop $1"
