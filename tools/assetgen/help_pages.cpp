@@ -290,9 +290,9 @@ ImagePtr help4()
     cairo_t* cr = img->cr;
     title(cr, "Turning tiles");
     // One tile and the quarter turn the right button gives it.
-    tile(cr, 4, 2, 0, 0, 0, 44, 80, 44);
-    arrow(cr, 96, 88, 140, 88, -16);
-    tile(cr, 4, 2, 0, 0, 1, 146, 80, 44);
+    tile(cr, 3, 1, 0, 0, 0, 44, 74, 44);
+    arrow(cr, 96, 84, 140, 84, -16);
+    tile(cr, 3, 1, 0, 0, 1, 146, 74, 44);
     mouse(cr, 100, 118, 1);
     caption(cr, "right button", 115, 176);
     picture(cr, 3, 232, 70, 40, 2);

@@ -298,11 +298,12 @@ void rivet(cairo_t* cr, double x, double y, double r)
     cairo_restore(cr);
 }
 
-void candle(cairo_t* cr, double x, double base_y, double height, double width)
+void candle(cairo_t* cr, double x, double base_y, double height, double width, bool lit)
 {
     cairo_save(cr);
     // Glow behind the flame.
     const double fy = base_y - height - width * 0.9;
+    if (lit) {
     cairo_pattern_t* glow = cairo_pattern_create_radial(x, fy, 0, x, fy, width * 5);
     cairo_pattern_add_color_stop_rgba(glow, 0, 1.0, 0.75, 0.35, 0.55);
     cairo_pattern_add_color_stop_rgba(glow, 0.4, 1.0, 0.6, 0.2, 0.15);
@@ -311,6 +312,7 @@ void candle(cairo_t* cr, double x, double base_y, double height, double width)
     cairo_arc(cr, x, fy, width * 5, 0, 2 * PI);
     cairo_fill(cr);
     cairo_pattern_destroy(glow);
+    }
     // Brass dish.
     cairo_save(cr);
     cairo_translate(cr, x, base_y);
@@ -344,6 +346,21 @@ void candle(cairo_t* cr, double x, double base_y, double height, double width)
     cairo_move_to(cr, x, base_y - height);
     cairo_line_to(cr, x, base_y - height - width * 0.3);
     cairo_stroke(cr);
+    if (!lit) {
+        cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+        const double top = base_y - height - width * 0.3;
+        for (int pass = 0; pass < 2; pass++) {
+            cairo_move_to(cr, x, top);
+            cairo_curve_to(cr, x + width * 0.6, top - width * 0.7, x - width * 0.6, top - width * 1.2, x, top - width * 1.9);
+            cairo_curve_to(cr, x + width * 0.5, top - width * 2.4, x - width * 0.2, top - width * 2.9, x + width * 0.3,
+                           top - width * 3.4);
+            set(cr, rgb(190, 180, 168), pass ? 0.35 : 0.12);
+            cairo_set_line_width(cr, pass ? 2.5 : 6);
+            cairo_stroke(cr);
+        }
+        cairo_restore(cr);
+        return;
+    }
     const double fh = width * 1.5;
     const double fb = base_y - height - width * 0.15;
     cairo_move_to(cr, x, fb - fh);

@@ -108,7 +108,8 @@ void brass_frame(cairo_t* cr, double x, double y, double w, double h, double t);
 // A recess cut into stone: dark floor, shadowed top-left lip, lit bottom-right lip.
 void recess(cairo_t* cr, double x, double y, double w, double h, double r, Rgb floor = kStoneDark);
 void rivet(cairo_t* cr, double x, double y, double r);
-void candle(cairo_t* cr, double x, double base_y, double height, double width);
+// A candle on a brass dish; an unlit one trails a wisp of smoke instead of a flame.
+void candle(cairo_t* cr, double x, double base_y, double height, double width, bool lit = true);
 
 // A brass push button filling rect, bevelled with a pressed-looking lower edge,
 // its label engraved. Also recorded on the image for the debug variant.

@@ -277,8 +277,18 @@ ImagePtr game_board()
     cairo_fill(cr);
     cairo_pattern_destroy(g);
     cairo_restore(cr);
+    cairo_rectangle(cr, 420, 378, 126, 16);  // the niche's brass sill
+    g = brass_linear(420, 378, 430, 394);
+    cairo_set_source(cr, g);
+    cairo_fill(cr);
+    cairo_pattern_destroy(g);
+    cairo_rectangle(cr, 420.5, 378.5, 125, 15);
+    set(cr, kBrassShadow);
+    cairo_set_line_width(cr, 1);
+    cairo_stroke(cr);
+    rivet(cr, 430, 386, 3.5);
+    rivet(cr, 536, 386, 3.5);
     candle(cr, 483, 376, 110, 24);
-    brass_frame(cr, 420, 380, 126, 14, 4);
 
     button(*img, {608, 0, 639, 31}, "?");
     button(*img, {11, 436, 182, 479}, "Clues");
@@ -373,32 +383,9 @@ ImagePtr lose_screen()
 {
     auto img = message_panel("base/LoseScreen.png", 41, "Level lost", "The crypt keeps its secrets this time.");
     cairo_t* cr = img->cr;
-    // A snuffed candle with its last wisp of smoke.
-    cairo_rectangle(cr, 226, 306, 60, 10);
-    cairo_pattern_t* g = brass_linear(226, 306, 236, 316);
-    cairo_set_source(cr, g);
-    cairo_fill(cr);
-    cairo_pattern_destroy(g);
-    cairo_rectangle(cr, 244, 200, 24, 106);
-    g = cairo_pattern_create_linear(244, 0, 268, 0);
-    cairo_pattern_add_color_stop_rgb(g, 0, 0.45, 0.40, 0.32);
-    cairo_pattern_add_color_stop_rgb(g, 0.4, 0.78, 0.72, 0.60);
-    cairo_pattern_add_color_stop_rgb(g, 1, 0.40, 0.35, 0.28);
-    cairo_set_source(cr, g);
-    cairo_fill(cr);
-    cairo_pattern_destroy(g);
-    set(cr, kDeep);
-    cairo_set_line_width(cr, 2);
-    cairo_move_to(cr, 256, 200);
-    cairo_line_to(cr, 257, 192);
-    cairo_stroke(cr);
-    cairo_set_line_width(cr, 3);
-    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
-    cairo_move_to(cr, 257, 190);
-    cairo_curve_to(cr, 270, 175, 242, 165, 256, 150);
-    cairo_curve_to(cr, 268, 138, 250, 128, 262, 118);
-    set(cr, rgb(170, 160, 150), 0.35);
-    cairo_stroke(cr);
+    // A snuffed candle with its last wisp of smoke, on a stone ledge.
+    recess(cr, 196, 300, 120, 10, 3, rgb(40, 35, 30));
+    candle(cr, 256, 300, 92, 24, false);
     text(cr, "Try the level again, or leave the crypt.", 256, 334 - 2, style(15, Face::Embossed, kCarve));
     button(*img, at(219, 307, 395, 416), "Retry");
     button(*img, at(367, 425, 394, 416), "Quit");
@@ -450,19 +437,28 @@ ImagePtr banner(const char* name, int w, int h, const char* word, Rgb ink)
         cairo_arc_negative(cr, x0, y1, notch, 2 * PI, 3 * PI / 2);
         cairo_close_path(cr);
     };
-    tablet(2, 12);
+    // A soft shadow under the tablet lifts it off the board.
+    for (int i = 4; i >= 1; i--) {
+        cairo_save(cr);
+        cairo_translate(cr, 1.5, 2);
+        tablet(4 - i * 0.9, 12 + i);
+        set(cr, kDeep, 0.16);
+        cairo_fill(cr);
+        cairo_restore(cr);
+    }
+    tablet(4, 12);
     set(cr, kDeep, 0.9);
     cairo_fill(cr);
-    tablet(3, 11);
+    tablet(5, 11);
     cairo_pattern_t* g = brass_linear(0, 0, w * 0.15, h);
     cairo_set_source(cr, g);
     cairo_fill(cr);
     cairo_pattern_destroy(g);
-    tablet(8, 10);
+    tablet(9, 10);
     set(cr, kBrassShadow, 0.9);
     cairo_set_line_width(cr, 1.5);
     cairo_stroke(cr);
-    tablet(9.5, 9);
+    tablet(10.5, 9);
     set(cr, kBrassHi, 0.6);
     cairo_set_line_width(cr, 1);
     cairo_stroke(cr);
