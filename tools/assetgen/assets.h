@@ -30,9 +30,6 @@ void motif(cairo_t* cr, int kind, double x, double y, double size);
 
 // Sounds: sounds.cpp writes every effect and piece of music named in `names`
 // (all when empty) into out/sounds.
-struct SoundJob {
-    std::string name;
-};
 std::vector<std::string> sound_names();
 void make_sounds(const std::filesystem::path& out, const std::filesystem::path& soundfont,
                  const std::vector<std::string>& names);

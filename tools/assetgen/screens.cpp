@@ -357,7 +357,7 @@ ImagePtr menu_screen()
     auto img = std::make_unique<Image>("base/MenuScreen.png", 314, 342, false);
     cairo_t* cr = img->cr;
     panel_base(*img, 30, 8);
-    text(cr, "Menu", 157, 26, style(26, Face::Brass));
+    text(cr, "Menu", 157, 24, style(21, Face::Brass));
     button(*img, at(204, 432, 113, 161, 164, 69), "Restart level");
     button(*img, at(204, 432, 180, 229, 164, 69), "Options");
     button(*img, at(204, 432, 246, 295, 164, 69), "Quit");
