@@ -211,7 +211,7 @@ TEST_F(Art, BannersOverTheBoard)
             ot_blit_trans_scale(static_cast<Uint32>(b.id), (640 - w) * 0.5f, (480 - h) * 0.5f, 1.0f);
         });
         screenshot(b.name);
-        EXPECT_TRUE(brassy(static_cast<int>(320 - w / 2 + 14), 240)) << b.name;
+        EXPECT_TRUE(brassy(static_cast<int>(320 - w / 2 + 7), 240)) << b.name << ": brass rim";
     }
 }
 

@@ -45,7 +45,6 @@ constexpr Rgb kBrassShadow = rgb(58, 38, 14);
 constexpr Rgb kParchment = rgb(226, 208, 168);
 constexpr Rgb kInk = rgb(46, 30, 14);
 constexpr Rgb kCandle = rgb(255, 176, 84);
-constexpr Rgb kWarn = rgb(178, 44, 30);
 
 void set(cairo_t* cr, Rgb c, double a = 1.0);
 

@@ -422,9 +422,9 @@ ImagePtr game_won()
     return img;
 }
 
-// A brass tablet with cut-in corners and a word engraved in it; blended and
-// scaled over the board.
-ImagePtr banner(const char* name, int w, int h, const char* word, Rgb ink)
+// A brass-rimmed tablet with cut-in corners and a word on it, in brass for a
+// win and in red for a loss; blended and scaled over the board.
+ImagePtr banner(const char* name, int w, int h, const char* word, bool warning)
 {
     auto img = std::make_unique<Image>(name, w, h, true);
     cairo_t* cr = img->cr;
@@ -454,22 +454,29 @@ ImagePtr banner(const char* name, int w, int h, const char* word, Rgb ink)
     cairo_set_source(cr, g);
     cairo_fill(cr);
     cairo_pattern_destroy(g);
-    tablet(9, 10);
-    set(cr, kBrassShadow, 0.9);
-    cairo_set_line_width(cr, 1.5);
+    // A dark inlay inside the brass rim, so the word reads over any picture.
+    tablet(10, 9);
+    g = cairo_pattern_create_linear(0, 10, 0, h - 10);
+    cairo_pattern_add_color_stop_rgb(g, 0, 0.09, 0.075, 0.06);
+    cairo_pattern_add_color_stop_rgb(g, 1, 0.20, 0.17, 0.14);
+    cairo_set_source(cr, g);
+    cairo_fill_preserve(cr);
+    cairo_pattern_destroy(g);
+    set(cr, kBrassShadow);
+    cairo_set_line_width(cr, 2);
     cairo_stroke(cr);
-    tablet(10.5, 9);
-    set(cr, kBrassHi, 0.6);
+    tablet(7.5, 11.5);
+    set(cr, kBrassHi, 0.5);
     cairo_set_line_width(cr, 1);
     cairo_stroke(cr);
-    const double size = fit_size(word, h * 0.62, w - 60, h - 24);
-    text(cr, word, w / 2.0, h / 2.0, style(size, Face::Engraved, ink));
+    const double size = fit_size(word, h * 0.6, w - 60, h - 28);
+    text(cr, word, w / 2.0, h / 2.0, style(size, warning ? Face::Embossed : Face::Brass, rgb(232, 80, 52)));
     return img;
 }
 
-ImagePtr success() { return banner("base/Success.png", 348, 75, "Success!", kInk); }
-ImagePtr fail_banner() { return banner("base/Fail.png", 217, 68, "Failed", kWarn); }
-ImagePtr times_up() { return banner("base/TimesUp.png", 416, 68, "Time's up", kWarn); }
+ImagePtr success() { return banner("base/Success.png", 348, 75, "Success!", false); }
+ImagePtr fail_banner() { return banner("base/Fail.png", 217, 68, "Failed", true); }
+ImagePtr times_up() { return banner("base/TimesUp.png", 416, 68, "Time's up", true); }
 
 ImagePtr frame()
 {
