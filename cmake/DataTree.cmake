@@ -10,11 +10,30 @@ if(NOT EXISTS ${GAME_FONT_SOURCE})
   message(FATAL_ERROR "The game font ${GAME_FONT_SOURCE} is missing: install fonts-linuxlibertine")
 endif()
 
+# Music and effects are played through FluidR3 GM, Debian's fluid-soundfont-gm
+# (MIT licence): real instrument samples, where the small default soundfont
+# sounds thin.
+set(GAME_SOUNDFONT /usr/share/sounds/sf2/FluidR3_GM.sf2)
+set(GAME_SOUNDFONT_LICENSE /usr/share/doc/fluid-soundfont-gm/copyright)
+if(NOT EXISTS ${GAME_SOUNDFONT})
+  message(FATAL_ERROR "The soundfont ${GAME_SOUNDFONT} is missing: install fluid-soundfont-gm")
+endif()
+
+# The authored drawings: assetgen runs again when one of them changes.
+file(GLOB ASSET_ART CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tools/assetgen/art/*.svg)
+
+# Besides the data tree, assetgen writes build/contact-sheet.png and, in
+# build/asset-debug/, each button-bearing image with its buttons outlined and
+# its labels alone.
 add_custom_command(
   OUTPUT ${CMAKE_BINARY_DIR}/assetgen.stamp
-  COMMAND assetgen ${DATA_OUT}
+  COMMAND assetgen --font ${GAME_FONT_SOURCE} --soundfont ${GAME_SOUNDFONT}
+          --art ${CMAKE_SOURCE_DIR}/tools/assetgen/art
+          --debug ${CMAKE_BINARY_DIR}/asset-debug --sheet ${CMAKE_BINARY_DIR}/contact-sheet.png
+          ${DATA_OUT}
+  COMMAND ${CMAKE_COMMAND} -E copy ${GAME_SOUNDFONT_LICENSE} ${DATA_OUT}/sounds/SOUNDFONT-LICENSE.txt
   COMMAND ${CMAKE_COMMAND} -E touch ${CMAKE_BINARY_DIR}/assetgen.stamp
-  DEPENDS assetgen
+  DEPENDS assetgen ${ASSET_ART} ${GAME_FONT_SOURCE} ${GAME_SOUNDFONT}
   COMMENT "Generating images and sounds"
   VERBATIM)
 

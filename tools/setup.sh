@@ -6,7 +6,8 @@ set -euo pipefail
 GAME_PACKAGES=(cmake g++ make pkg-config
   libsdl1.2-dev libsdl-image1.2-dev libsdl-mixer1.2-dev libsdl-ttf2.0-dev
   libgl-dev libglu1-mesa-dev libgl1-mesa-dri
-  libcairo2-dev libsndfile1-dev fonts-linuxlibertine)
+  libcairo2-dev libsndfile1-dev fonts-linuxlibertine
+  librsvg2-dev libpango1.0-dev libfontconfig-dev libfluidsynth-dev fluid-soundfont-gm)
 TEST_PACKAGES=(libgtest-dev xvfb xauth xdotool imagemagick)
 
 # Installs whatever of the given packages is missing; a second run costs one dpkg query.

@@ -1,0 +1,142 @@
+// paint.h -- drawing kit of the asset generator: palette, stone, brass, buttons, labels, SVG
+#pragma once
+
+#include <cairo.h>
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace paint {
+
+constexpr double PI = 3.14159265358979323846;
+
+[[noreturn]] void fail(const std::string& what);
+
+// Small deterministic generator (Numerical Recipes LCG constants): every
+// random-looking detail comes from a fixed seed, so two runs give equal bytes.
+struct Lcg {
+    std::uint32_t state;
+    explicit Lcg(std::uint32_t seed) : state(seed * 2654435761u + 12345u) {}
+    std::uint32_t next() { return state = state * 1664525u + 1013904223u; }
+    double unit() { return (next() >> 8) / 16777216.0; }  // [0, 1)
+    double range(double a, double b) { return a + (b - a) * unit(); }
+};
+
+struct Rgb {
+    double r, g, b;
+};
+constexpr Rgb rgb(int r, int g, int b) { return {r / 255.0, g / 255.0, b / 255.0}; }
+Rgb mix(Rgb a, Rgb b, double t);
+Rgb scale(Rgb c, double k);
+
+// The crypt's palette. The darkest shade is kDeep: the game's loader makes pure
+// black transparent in images without an alpha channel.
+constexpr Rgb kDeep = rgb(12, 10, 8);
+constexpr Rgb kStoneDark = rgb(30, 26, 23);
+constexpr Rgb kStone = rgb(66, 59, 52);
+constexpr Rgb kStoneLight = rgb(118, 106, 90);
+constexpr Rgb kBrassHi = rgb(255, 232, 168);
+constexpr Rgb kBrassLight = rgb(236, 196, 112);
+constexpr Rgb kBrass = rgb(190, 142, 62);
+constexpr Rgb kBrassDark = rgb(112, 76, 28);
+constexpr Rgb kBrassShadow = rgb(58, 38, 14);
+constexpr Rgb kParchment = rgb(226, 208, 168);
+constexpr Rgb kInk = rgb(46, 30, 14);
+constexpr Rgb kCandle = rgb(255, 176, 84);
+
+void set(cairo_t* cr, Rgb c, double a = 1.0);
+
+// A button or any other rectangle in image pixels, bounds inclusive as the
+// game tests them: x0..x1 and y0..y1 both belong to it.
+struct Rect {
+    int x0, y0, x1, y1;
+    double w() const { return x1 - x0 + 1; }
+    double h() const { return y1 - y0 + 1; }
+    double cx() const { return (x0 + x1 + 1) / 2.0; }
+    double cy() const { return (y0 + y1 + 1) / 2.0; }
+};
+
+struct Button {
+    Rect r;
+    std::string label;
+};
+
+// An image being drawn: cairo surface plus what the contact sheet and the
+// debug variants need to know about it.
+struct Image {
+    Image(std::string name, int w, int h, bool alpha);
+    ~Image();
+    Image(const Image&) = delete;
+    Image& operator=(const Image&) = delete;
+
+    std::string name;  // path below the data tree, e.g. "base/StartScreen.png"
+    int w, h;
+    bool alpha;
+    cairo_surface_t* surface;
+    cairo_t* cr;
+    std::vector<Button> buttons;
+    cairo_surface_t* labels;  // the button labels alone, for the alignment check
+};
+
+// Writes the image as PNG below out. Opaque images are written without an
+// alpha channel and with pure black lifted to kDeep.
+void save(Image& img, const std::filesystem::path& out);
+
+// ---- shapes
+void rounded_rect(cairo_t* cr, double x, double y, double w, double h, double r);
+cairo_pattern_t* brass_linear(double x0, double y0, double x1, double y1);
+
+// Carved stone blocks filling the rectangle, lit from the top-left.
+struct StoneStyle {
+    Rgb base = kStone;
+    double course = 44;       // block height
+    double min_len = 60, max_len = 150;
+    double contrast = 1.0;
+    bool blocks = true;       // false: one smooth slab
+};
+void stone(Image& img, double x, double y, double w, double h, std::uint32_t seed, const StoneStyle& st = {});
+// Warm light falling from a point; strength 0..1.
+void candle_light(cairo_t* cr, double x, double y, double radius, double strength);
+// Darkens the corners of an image.
+void vignette(cairo_t* cr, double w, double h, double strength);
+
+// Brass frame of thickness t inside the rectangle.
+void brass_frame(cairo_t* cr, double x, double y, double w, double h, double t);
+// A recess cut into stone: dark floor, shadowed top-left lip, lit bottom-right lip.
+void recess(cairo_t* cr, double x, double y, double w, double h, double r, Rgb floor = kStoneDark);
+void rivet(cairo_t* cr, double x, double y, double r);
+// A candle on a brass dish; an unlit one trails a wisp of smoke instead of a flame.
+void candle(cairo_t* cr, double x, double base_y, double height, double width, bool lit = true);
+
+// A brass push button filling rect, bevelled with a pressed-looking lower edge,
+// its label engraved. Also recorded on the image for the debug variant.
+void button(Image& img, const Rect& r, const std::string& label);
+// Arrow button (dir -1 back, +1 forward) without a text label.
+void arrow_button(Image& img, const Rect& r, int dir);
+
+// ---- text in the game's font
+void text_init(const std::filesystem::path& font_file);
+void text_done();
+
+enum class Face { Engraved, Embossed, Plain, Brass };
+struct TextStyle {
+    double size = 20;  // pixels
+    Face face = Face::Engraved;
+    Rgb colour = kInk;
+    double align = 0.5;  // 0 left, 0.5 centre, 1 right of x
+};
+// Ink width and height of s at size.
+void text_size(const std::string& s, double size, double* w, double* h);
+// Draws s with its ink box aligned on x and centred vertically on cy.
+void text(cairo_t* cr, const std::string& s, double x, double cy, const TextStyle& st);
+// Lines of wrapped text from (x, y) within width, returns the y below them.
+double paragraph(cairo_t* cr, const std::string& s, double x, double y, double width, double size, Rgb colour);
+// Largest size up to max_size that fits s into w x h.
+double fit_size(const std::string& s, double max_size, double w, double h);
+
+// ---- SVG drawings (librsvg)
+void svg(cairo_t* cr, const std::filesystem::path& file, double x, double y, double w, double h);
+
+}  // namespace paint
