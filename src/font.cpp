@@ -25,7 +25,7 @@ Uint8 font_init()
         std::printf("TTF_Init: %s\n", SDL_GetError());
         return 0;
     }
-    const int sizes[3] = {18, 14, 48};
+    const int sizes[3] = {FONT1_SIZE, FONT2_SIZE, FONT3_SIZE};
     TTF_Font** handles[3] = {&FONT1, &FONT2, &FONT3};
     for (int i = 0; i < 3; i++) {
         *handles[i] = TTF_OpenFont(FONT_FILE, sizes[i]);

@@ -16,6 +16,7 @@ extern TTF_Font* FONT1;  // 18 pt: clock, level name, prompts
 extern TTF_Font* FONT2;  // 14 pt: help caption
 extern TTF_Font* FONT3;  // 48 pt: passwords
 
+constexpr int FONT1_SIZE = 18, FONT2_SIZE = 14, FONT3_SIZE = 48;  // points
 constexpr const char* FONT_FILE = "data/base/LithosPro-Regular.otf";
 
 Uint8 font_init();

@@ -119,12 +119,11 @@ protected:
         std::filesystem::create_directories(dir);
         write_png(dir + "/owl.png", 99, 99, false, [](int x, int y) { return owl_colour(x / 33, y / 33); });
         write_png(dir + "/key.png", 66, 33, false, [](int x, int) { return key_colour(x / 33); });
-        std::ofstream(dir + "/level.dat") << "name=Test crypt " << level << "\n"
-                                          << "time=" << time << "\n"
-                                          << "match=1\nfail=2\n"
-                                          << "pic=1,3,3,99,99,owl.png\npic=2,2,1,66,33,key.png\n"
-                                          << board_line()
-                                          << extra;
+        write_text(dir + "/level.dat", "name=Test crypt " + std::to_string(level) + "\n" +
+                                           "time=" + std::to_string(time) + "\n" +
+                                           "match=1\nfail=2\n"
+                                           "pic=1,3,3,99,99,owl.png\npic=2,2,1,66,33,key.png\n" +
+                                           board_line() + extra);
     }
 
     // All 81 cells, each value followed by a comma as the file format wants.

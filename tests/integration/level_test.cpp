@@ -23,14 +23,14 @@ protected:
         ASSERT_TRUE(write_png("data/level1/key.png", 66, 33, false, [](int x, int) {
             return x < 33 ? rgba8{220, 180, 60, 255} : rgba8{120, 90, 30, 255};
         }));
-        std::ofstream("data/level1/level.dat") << "name=Test crypt\n"
+        write_text("data/level1/level.dat", "name=Test crypt\n"
                                                   "time=90\n"
                                                   "match=1\n"
                                                   "fail=2\n"
                                                   "pic=1,3,3,99,99,owl.png\n"
                                                   "pic=2,2,1,66,33,key.png\n"
                                                   "data=101,102,103,0,0,0,0,0,0,104,105,106,0,0,0,0,0,0,"
-                                                  "107,108,109,0,0,0,0,201,202,\n";
+                                                  "107,108,109,0,0,0,0,201,202,\n");
         GameLevel = 1;
     }
     // Draws the game background and every cell's tile turned by its code, as the board shows it.

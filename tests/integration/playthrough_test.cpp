@@ -91,3 +91,27 @@ TEST_F(Playthrough, NewGameThroughAllTwentyLevelsToTheClosingImages)
     EXPECT_EQ(engineMode, MODE_START) << "the closing images lead back to the start screen";
     EXPECT_EQ(sound_spy.music, MUSIC[MUSIC_START]);
 }
+
+// Every shipped password, typed on the start screen's password panel, opens the
+// level after the one it belongs to, which then loads and plays.
+TEST_F(Playthrough, EachPasswordTypedOnTheStartScreenStartsTheNextLevel)
+{
+    for (int level = 1; level < 20; level++) {
+        const char* password = pws[static_cast<size_t>(level - 1)].data();
+        ASSERT_NE(password[0], 0) << "level " << level;
+        engineMode = MODE_START;
+        step();
+        push_button(300, 250, SDL_MOUSEBUTTONDOWN);
+        push_button(300, 250, SDL_MOUSEBUTTONUP);  // play: the password panel
+        step();
+        for (const char* c = password; *c; c++)
+            push_key(static_cast<SDLKey>(*c));
+        push_key(SDLK_RETURN);
+        step();
+        ASSERT_EQ(engineMode, MODE_GAME) << password;
+        EXPECT_EQ(GameLevel, level + 1) << password;
+        advance_to({GM_PLAY});
+        EXPECT_EQ(GameMode, GM_PLAY) << "level " << level + 1 << " plays";
+        EXPECT_EQ(game_time_left(), GameTimeTotal);
+    }
+}

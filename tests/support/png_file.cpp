@@ -1,6 +1,9 @@
 // png_file.cpp -- small PNG files for tests: written from a pixel function, and frames saved
 #include "png_file.h"
 
+#include <filesystem>
+#include <fstream>
+
 #include <cairo.h>
 
 // Cairo stores premultiplied native-endian words; it writes RGB24 surfaces as
@@ -30,7 +33,22 @@ static bool write_surface(const std::string& path, int w, int h, bool alpha, con
 
 bool write_png(const std::string& path, int w, int h, bool alpha, const std::function<rgba8(int, int)>& pixel)
 {
+    unlink_first(path);
     return write_surface(path, w, h, alpha, pixel);
+}
+
+void unlink_first(const std::string& path)
+{
+    std::error_code ignored;
+    std::filesystem::remove(path, ignored);
+}
+
+bool write_text(const std::string& path, const std::string& text)
+{
+    unlink_first(path);
+    std::ofstream out(path);
+    out << text;
+    return static_cast<bool>(out);
 }
 
 bool save_rgba_png(const std::string& path, int w, int h, const std::vector<rgba8>& pixels)

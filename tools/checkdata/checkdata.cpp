@@ -7,6 +7,7 @@
 // and that the solver wins every level within its time. Prints one line per
 // problem and exits 1 when there is any.
 #include <SDL/SDL_image.h>
+#include <SDL/SDL_ttf.h>
 
 #include <cctype>
 #include <cstdarg>
@@ -19,7 +20,9 @@
 #include "game/board.h"
 #include "game/level_file.h"
 #include "game/passwords.h"
+#include "font.h"
 #include "help_config.h"
+#include "password_line.h"
 #include "level_run.h"
 #include "solver.h"
 
@@ -197,6 +200,12 @@ void check_passwords(const std::string& data)
     while (std::fgets(line, sizeof line, f))
         levels_parse_line(table, line);
     std::fclose(f);
+    // Each must fit the start screen's password line with its cursor, or it cannot be typed.
+    TTF_Font* font = nullptr;
+    if (TTF_Init() == 0)
+        font = TTF_OpenFont((data + "/base/LithosPro-Regular.otf").c_str(), FONT3_SIZE);
+    if (!font)
+        problem("%s/base/LithosPro-Regular.otf: cannot measure the passwords", data.c_str());
     std::set<std::string> seen;
     for (int level = 1; level < LEVELS; level++) {
         std::string pw = table[static_cast<size_t>(level - 1)].data();
@@ -209,6 +218,10 @@ void check_passwords(const std::string& data)
             letters = letters && c >= 'a' && c <= 'z';
         if (!letters)
             problem("levels.dat: password \"%s\" of level %d is not 4 to 12 lowercase letters", pw.c_str(), level);
+        int w = 0, h = 0;
+        if (font && TTF_SizeText(font, (pw + PW_CURSOR).c_str(), &w, &h) == 0 && w > PW_LINE_WIDTH)
+            problem("levels.dat: password \"%s\" of level %d is %d pixels wide with the cursor; the line takes %d",
+                    pw.c_str(), level, w, PW_LINE_WIDTH);
         if (!seen.insert(pw).second)
             problem("levels.dat: password \"%s\" is used twice", pw.c_str());
     }
