@@ -40,6 +40,7 @@ protected:
     // One turn of the main loop: the clocks move on, queued events are handled, a frame is drawn.
     void step(Uint32 ms = 20)
     {
+        steps++;
         fake_clock_advance(ms);
         main_events();
         frame();
@@ -87,6 +88,8 @@ protected:
         for (int i = 0; i < n && GameMode == mode; i++)
             step(ms);
     }
+
+    int steps = 0;  // main loop turns so far
 
     const gridtile& cell(int x, int y) const { return Grid[static_cast<size_t>(y * 9 + x)]; }
 

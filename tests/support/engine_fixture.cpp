@@ -1,6 +1,8 @@
 // engine_fixture.cpp -- the real engine started in a scratch working directory, driven by the tests
 #include "engine_fixture.h"
 
+#include "sound_spy.h"
+
 #include <GL/gl.h>
 #include <unistd.h>
 
@@ -47,6 +49,7 @@ void EngineTest::SetUp()
     fake_clock.enabled = true;
     fake_clock.ticks = 100000;
     fake_clock.seconds = 1000000;
+    sound_spy_clear();
     start_status = main_start();
     ASSERT_EQ(start_status, 0);
 }
