@@ -1,0 +1,139 @@
+// game_bench: what the game itself costs, run from a directory that holds data/.
+//
+//   game_bench [IDLE_SECONDS]
+//
+// Start-up to the first presented logo frame (and the catalogue's image
+// decoding on its own), the load of every shipped level, the CPU time of a
+// game-screen frame with a full board and of the overlays and the zoom, the
+// idle cost of each screen under the real 10 ms loop, and the peak memory.
+#include <SDL/SDL_opengl.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "bench_common.h"
+#include "common.h"
+#include "game/game.h"
+#include "game/level.h"
+#include "game/level_file.h"
+#include "game/state.h"
+#include "main.h"
+
+static double median(std::vector<double> v)
+{
+    std::sort(v.begin(), v.end());
+    return v.empty() ? 0.0 : v[v.size() / 2];
+}
+
+// CPU time per frame of the current screen, drawn as the loop draws it (without
+// the buffer swap and the sleep), the GL work finished each frame.
+static double frame_cpu(int frames)
+{
+    main_draw();
+    glFinish();
+    double start = cpu_ms();
+    for (int i = 0; i < frames; i++) {
+        main_draw();
+        glFinish();
+    }
+    return (cpu_ms() - start) / frames;
+}
+
+// The board filled with all 81 cells of level 20's pictures, turned every way,
+// one in eight locked and tinted.
+static void full_board()
+{
+    std::vector<Uint16> ids;
+    for (int n = 1; n <= PICTURE_SLOTS; n++) {
+        const pictures& p = Pictures[static_cast<size_t>(n - 1)];
+        for (int k = 0; k < p.w * p.h; k++)
+            ids.push_back(static_cast<Uint16>(100 * n + 1 + k));
+    }
+    for (int c = 0; c < BOARD_CELLS; c++)
+        Grid[static_cast<size_t>(c)] = gridtile{ids.empty() ? Uint16{0} : ids[static_cast<size_t>(c) % ids.size()],
+                                                static_cast<Uint8>(c % 4), static_cast<Uint8>(c % 8 == 0)};
+}
+
+// CPU share of one screen under the real loop for a number of seconds.
+static double idle_share(double seconds)
+{
+    double wall = wall_ms(), cpu = cpu_ms();
+    while (wall_ms() - wall < seconds * 1000.0)
+        main_turn();
+    return (cpu_ms() - cpu) / (wall_ms() - wall);
+}
+
+int main(int argc, char** argv)
+{
+    double idle_seconds = argc > 1 ? std::atof(argv[1]) : 10.0;
+    double start = wall_ms();
+    if (main_start() != 0 || engineDone)
+        return 1;
+    report("game_start_ms", wall_ms() - start, "ms");
+    main_turn();  // the first logo frame, presented
+    report("game_first_frame_epoch", epoch_ms(), "ms");
+    double decode = wall_ms();
+    main_load_catalogue();
+    report("catalogue_decode_ms", wall_ms() - decode, "ms");
+
+    // Every shipped level: parse, picture textures, cell tiles and shuffle.
+    std::vector<double> loads;
+    for (int level = 1; level <= 20; level++) {
+        std::vector<double> runs;
+        GameLevel = static_cast<Uint8>(level);
+        for (int i = 0; i < 5; i++) {
+            double t = wall_ms();
+            if (!level_load())
+                return 1;
+            runs.push_back(wall_ms() - t);
+        }
+        loads.push_back(median(runs));
+        report(("level_load_" + std::to_string(level)).c_str(), loads.back(), "ms");
+    }
+    report("level_load_max", *std::max_element(loads.begin(), loads.end()), "ms");
+
+    // Frames of the game screen with level 20's full board.
+    GameLevel = 20;
+    level_load();
+    full_board();
+    engineMode = MODE_GAME;
+    GameMode = GM_PLAY;
+    GamePaused = 1;
+    GameTimeRemaining = 600;
+    report("game_frame_cpu", frame_cpu(400), "ms");
+    GameMode = GM_HELP;
+    report("help_frame_cpu", frame_cpu(400), "ms");
+    GameMode = GM_OPTIONS;
+    report("options_frame_cpu", frame_cpu(400), "ms");
+    GameMode = GM_PLAY;
+    MatchedX = 200;
+    MatchedY = 200;
+    MatchedDirection = 1;
+    ShowingID = 0;
+    ShowingMatch = 1;
+    ShowingDirection = 1;
+    ShowingNumber = 10;
+    ShowingMS = SDL_GetTicks() + 100000;  // held at its largest
+    report("zoom_frame_cpu", frame_cpu(400), "ms");
+    ShowingMatch = 0;
+
+    // The idle cost of each screen under the real loop.
+    engineMode = MODE_LOGO;
+    report("idle_logo", idle_share(std::min(idle_seconds, 3.0)), "share");
+    const struct {
+        const char* name;
+        Uint8 engine, game;
+    } screens[] = {{"idle_start", MODE_START, 0}, {"idle_play", MODE_GAME, GM_PLAY},
+                   {"idle_help", MODE_GAME, GM_HELP}, {"idle_options", MODE_GAME, GM_OPTIONS},
+                   {"idle_win", MODE_GAME, GM_WIN}};
+    for (const auto& s : screens) {
+        engineMode = s.engine;
+        GameMode = s.game;
+        report(s.name, idle_share(idle_seconds), "share");
+    }
+    report("peak_rss", static_cast<double>(status_kb("VmHWM:")), "kB");
+    main_exit();
+    return 0;
+}

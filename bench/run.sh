@@ -1,0 +1,54 @@
+#!/usr/bin/env bash
+# bench/run.sh [RUNS] -- builds the benchmarks and prints one table: each figure
+# the median of RUNS runs (default 5), ratios taken within the same run, under
+# Xvfb and Mesa's software renderer with a silent audio driver. Also runs the
+# soak test once for its memory growth.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source tools/setup.sh
+ensure_packages "${GAME_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
+runs=${1:-5}
+setup_build build -DBUILD_TESTING=ON >/dev/null
+export SDL_AUDIODRIVER=dummy
+out=$(mktemp)
+trap 'rm -f "$out"' EXIT
+
+one_run() {
+  local s
+  cd build
+  s=$(date +%s%3N); ./bench/bench_floor | sed "s/^floor_first_frame_epoch \([0-9.]*\).*/floor_startup \$(echo) \1/" | awk -v s="$s" '
+    $1 == "floor_startup" { printf "floor_startup %.3f ms\n", $3 - s; next } { print }'
+  s=$(date +%s%3N); ./bench/bench_game "${IDLE_SECONDS:-10}" | awk -v s="$s" '
+    $1 == "game_first_frame_epoch" { printf "game_startup %.3f ms\n", $2 - s; next } { print }'
+}
+for i in $(seq "$runs"); do
+  xvfb-run -a -s "-screen 0 1024x768x24 -noreset" bash -c "$(declare -f one_run); one_run" |
+    awk -v run="$i" '{ print run, $1, $2, $3 }' >>"$out"
+done
+soak=$(xvfb-run -a -s "-screen 0 1024x768x24 -noreset" build/tests/soak_tests 2>/dev/null | grep '^soak:' || true)
+
+# The medians, then the table.
+awk -v soak="$soak" '
+  { v[$2] = v[$2] " " $3; unit[$2] = $4 }
+  function median(s,   a, n, i, j, t) {
+    n = split(s, a, " ")
+    for (i = 1; i <= n; i++) for (j = i + 1; j <= n; j++) if (a[j] + 0 < a[i] + 0) { t = a[i]; a[i] = a[j]; a[j] = t }
+    return a[int((n + 1) / 2)]
+  }
+  END {
+    for (k in v) m[k] = median(v[k])
+    printf "| figure | value | against | goal |\n|---|---|---|---|\n"
+    printf "| game-screen frame, full board (CPU) | %.2f ms | floor %.2f ms: %.2fx | at most 1.25x |\n", m["game_frame_cpu"], m["floor_frame_cpu"], m["game_frame_cpu"] / m["floor_frame_cpu"]
+    printf "| help overlay frame (CPU) | %.2f ms | floor: %.2fx | |\n", m["help_frame_cpu"], m["help_frame_cpu"] / m["floor_frame_cpu"]
+    printf "| options overlay frame (CPU) | %.2f ms | floor: %.2fx | |\n", m["options_frame_cpu"], m["options_frame_cpu"] / m["floor_frame_cpu"]
+    printf "| zoom frame (CPU) | %.2f ms | floor: %.2fx | |\n", m["zoom_frame_cpu"], m["zoom_frame_cpu"] / m["floor_frame_cpu"]
+    printf "| start-up to first logo frame | %.0f ms | floor %.0f ms + catalogue %.0f ms: %.2fx | at most 1.5x the floor, catalogue apart |\n", m["game_startup"], m["floor_startup"], m["catalogue_decode_ms"], (m["game_startup"] - m["catalogue_decode_ms"]) / m["floor_startup"]
+    printf "| catalogue image decoding | %.0f ms | | counted apart |\n", m["catalogue_decode_ms"]
+    printf "| level load, slowest shipped level | %.2f ms | | under 20 ms |\n", m["level_load_max"]
+    for (i = 1; i <= 20; i++) line = line sprintf("%s%d: %.1f", i > 1 ? ", " : "", i, m["level_load_" i])
+    printf "| level load per level (ms) | %s | | |\n", line
+    split("logo start play help options win", s, " ")
+    for (i = 1; i <= 6; i++) printf "| idle CPU, %s screen | %.0f%% | | reported |\n", s[i], 100 * m["idle_" s[i]]
+    printf "| peak RSS, all levels loaded | %.1f MB | | |\n", m["peak_rss"] / 1024
+    printf "| soak, 10,000 frames | %s | | heap growth at most 1 MB |\n", soak == "" ? "not run" : substr(soak, 7)
+  }' "$out"
