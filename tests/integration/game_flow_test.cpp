@@ -128,6 +128,10 @@ TEST_F(GameFlow, TimeRunningOutLosesWithTheTimesUpBanner)
     EXPECT_EQ(GameMode, GM_BANNER);
     EXPECT_EQ(WinLoseID, TILE_TIMES_UP);
     EXPECT_TRUE(played(SFX_LOST));
+    for (int i = 0; i < 20; i++)
+        step(11);
+    EXPECT_EQ(WinLoseMode, 1) << "grown to full size";
+    screenshot("game_banner_times_up");
     run_while(GM_BANNER);
     EXPECT_EQ(GameMode, GM_LOSE);
     step();
