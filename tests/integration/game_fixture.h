@@ -13,6 +13,7 @@
 #include "game/game.h"
 #include "game/level_file.h"
 #include "game/state.h"
+#include "solver.h"
 
 // Window centre of board cell (column x, row y).
 inline int cell_x(int x) { return 79 + 33 * x; }
@@ -90,6 +91,36 @@ protected:
     }
 
     int steps = 0;  // main loop turns so far
+
+    // Works the solution out on the board as it lies (leaving the board as it
+    // was), then plays it with the mouse, waiting out each showing.
+    void play_solution(int level)
+    {
+        auto grid = Grid;
+        auto match = Match;
+        auto fail = Fail;
+        solver_result r = solve_board();
+        Grid = grid;
+        Match = match;
+        Fail = fail;
+        ASSERT_TRUE(r.won) << "level " << level << ": " << r.problem;
+        for (const solver_move& m : r.moves) {
+            for (int i = 0; i < 100 && ShowingMatch == 1; i++)
+                step();
+            ASSERT_EQ(GameMode, GM_PLAY) << "level " << level << " was decided before its last move";
+            int fx = cell_x(m.from % 9), fy = cell_y(m.from / 9);
+            if (m.kind == solver_move::TURN) {
+                push_button(fx, fy, SDL_MOUSEBUTTONDOWN, SDL_BUTTON_RIGHT);
+                push_button(fx, fy, SDL_MOUSEBUTTONUP, SDL_BUTTON_RIGHT);
+            } else {
+                int tx = cell_x(m.to % 9), ty = cell_y(m.to / 9);
+                push_button(fx, fy, SDL_MOUSEBUTTONDOWN);
+                push_motion(tx, ty);
+                push_button(tx, ty, SDL_MOUSEBUTTONUP);
+            }
+            step();
+        }
+    }
 
     const gridtile& cell(int x, int y) const { return Grid[static_cast<size_t>(y * 9 + x)]; }
 

@@ -4,7 +4,6 @@
 
 #include <SDL/SDL_ttf.h>
 
-#include "solver.h"
 
 class Playthrough : public GameDriver {
 protected:
@@ -30,35 +29,6 @@ protected:
                 break;
             }
             step(50);
-        }
-    }
-
-    // Works the solution out on the board as it lies, then plays it with the mouse.
-    void play_solution(int level)
-    {
-        auto grid = Grid;
-        auto match = Match;
-        auto fail = Fail;
-        solver_result r = solve_board();
-        Grid = grid;
-        Match = match;
-        Fail = fail;
-        ASSERT_TRUE(r.won) << "level " << level << ": " << r.problem;
-        for (const solver_move& m : r.moves) {
-            for (int i = 0; i < 100 && ShowingMatch == 1; i++)
-                step();
-            ASSERT_EQ(GameMode, GM_PLAY) << "level " << level << " was decided before its last move";
-            int fx = 79 + 33 * (m.from % 9), fy = 104 + 33 * (m.from / 9);
-            if (m.kind == solver_move::TURN) {
-                push_button(fx, fy, SDL_MOUSEBUTTONDOWN, SDL_BUTTON_RIGHT);
-                push_button(fx, fy, SDL_MOUSEBUTTONUP, SDL_BUTTON_RIGHT);
-            } else {
-                int tx = 79 + 33 * (m.to % 9), ty = 104 + 33 * (m.to / 9);
-                push_button(fx, fy, SDL_MOUSEBUTTONDOWN);
-                push_motion(tx, ty);
-                push_button(tx, ty, SDL_MOUSEBUTTONUP);
-            }
-            step();
         }
     }
 };

@@ -7,7 +7,6 @@
 
 #include "game_fixture.h"
 
-#include "solver.h"
 
 namespace {
 
@@ -36,24 +35,7 @@ protected:
     // win screen to the next level's load, then leaves for the start screen.
     void win()
     {
-        auto grid = Grid;
-        auto match = Match;
-        auto fail = Fail;
-        solver_result r = solve_board();
-        Grid = grid;
-        Match = match;
-        Fail = fail;
-        ASSERT_TRUE(r.won) << r.problem;
-        for (const solver_move& m : r.moves) {
-            for (int i = 0; i < 100 && ShowingMatch == 1; i++)
-                step();
-            int fx = cell_x(m.from % 9), fy = cell_y(m.from / 9);
-            int tx = cell_x(m.to % 9), ty = cell_y(m.to / 9);
-            Uint8 button = m.kind == solver_move::TURN ? SDL_BUTTON_RIGHT : SDL_BUTTON_LEFT;
-            push_button(fx, fy, SDL_MOUSEBUTTONDOWN, button);
-            push_button(tx, ty, SDL_MOUSEBUTTONUP, button);
-            step();
-        }
+        play_solution(GameLevel);
         for (int i = 0; i < 400 && GameMode != GM_WIN && engineMode == MODE_GAME; i++) {
             if (GameMode == GM_WIN_IMAGE)
                 push_key(SDLK_SPACE);
