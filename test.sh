@@ -2,17 +2,19 @@
 # test.sh -- builds CryptSLIDERS with its tests (installing what is missing) and runs them all
 # under a virtual X display with a silent audio driver.
 #   ./test.sh              the plain build in build/
-#   ./test.sh --sanitize   the same tests built with ASan and UBSan, in build-sanitize/
+#   ./test.sh --sanitize   the unit and integration tests built with ASan and UBSan, in build-sanitize/
 set -euo pipefail
 cd "$(dirname "$0")"
 source tools/setup.sh
 ensure_packages "${GAME_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
 
 dir=build
+labels=()
 opts=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON)
 if [ "${1:-}" = "--sanitize" ]; then
   dir=build-sanitize
   opts+=(-DSANITIZE=ON)
+  labels=(-L "unit|integration")
   export ASAN_OPTIONS="detect_leaks=1:abort_on_error=0"
   export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0"
   export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
@@ -21,4 +23,4 @@ setup_build "$dir" "${opts[@]}"
 export SDL_AUDIODRIVER=dummy
 # -noreset: without it the server resets whenever its last client leaves and
 # refuses the next game that connects during the reset.
-xvfb-run -a -s "-screen 0 1024x768x24 -noreset" ctest --test-dir "$dir" --output-on-failure --no-tests=error
+xvfb-run -a -s "-screen 0 1024x768x24 -noreset" ctest --test-dir "$dir" --output-on-failure --no-tests=error "${labels[@]}"
