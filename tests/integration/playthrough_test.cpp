@@ -17,8 +17,11 @@ protected:
                 if (GameMode == w)
                     return;
             switch (GameMode) {
-            case GM_SCREEN:
             case GM_CLUE:
+                shoot_first_clue();
+                push_key(SDLK_SPACE);
+                break;
+            case GM_SCREEN:
             case GM_WIN_IMAGE:
             case GM_SEQ_IMAGE:
                 push_key(SDLK_SPACE);
@@ -33,7 +36,22 @@ protected:
         }
     }
 
-    // Works the solution out on the board as it lies, then plays it with the mouse.
+    // The first clue image of each level, once it has faded in, is saved as
+    // build/screenshots/playthrough_clue_levelN.png: what a player of the
+    // shipped levels sees (tools/docshots.sh takes the README's pictures from these).
+    void shoot_first_clue()
+    {
+        if (clue_shot_level_ == GameLevel)
+            return;
+        clue_shot_level_ = GameLevel;
+        for (int i = 0; i < 10; i++)
+            step(60);
+        screenshot("playthrough_clue_level" + std::to_string(GameLevel));
+    }
+    int clue_shot_level_ = 0;
+
+    // Works the solution out on the board as it lies, then plays it with the
+    // mouse; halfway through, the board is saved as playthrough_levelN.png.
     void play_solution(int level)
     {
         auto grid = Grid;
@@ -44,7 +62,10 @@ protected:
         Match = match;
         Fail = fail;
         ASSERT_TRUE(r.won) << "level " << level << ": " << r.problem;
-        for (const solver_move& m : r.moves) {
+        for (size_t n = 0; n < r.moves.size(); n++) {
+            const solver_move& m = r.moves[n];
+            if (n == r.moves.size() / 2)
+                screenshot("playthrough_level" + std::to_string(level));
             for (int i = 0; i < 100 && ShowingMatch == 1; i++)
                 step();
             ASSERT_EQ(GameMode, GM_PLAY) << "level " << level << " was decided before its last move";
