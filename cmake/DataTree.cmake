@@ -22,14 +22,16 @@ endif()
 # The authored drawings: assetgen runs again when one of them changes.
 file(GLOB ASSET_ART CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tools/assetgen/art/*.svg)
 
-# Besides the data tree, assetgen writes build/contact-sheet.png and, in
-# build/asset-debug/, each button-bearing image with its buttons outlined and
-# its labels alone.
+# Besides the data tree, assetgen writes build/contact-sheet.png, in
+# build/asset-debug/ each button-bearing image with its buttons outlined and
+# its labels alone, and the desktop icons in build/icons/hicolor/.
+set(ICON_OUT ${CMAKE_BINARY_DIR}/icons/hicolor)
 add_custom_command(
   OUTPUT ${CMAKE_BINARY_DIR}/assetgen.stamp
   COMMAND assetgen --font ${GAME_FONT_SOURCE} --soundfont ${GAME_SOUNDFONT}
           --art ${CMAKE_SOURCE_DIR}/tools/assetgen/art
           --debug ${CMAKE_BINARY_DIR}/asset-debug --sheet ${CMAKE_BINARY_DIR}/contact-sheet.png
+          --icons ${ICON_OUT} --icon-name ${APP_ID}
           ${DATA_OUT}
   COMMAND ${CMAKE_COMMAND} -E copy ${GAME_SOUNDFONT_LICENSE} ${DATA_OUT}/sounds/SOUNDFONT-LICENSE.txt
   COMMAND ${CMAKE_COMMAND} -E touch ${CMAKE_BINARY_DIR}/assetgen.stamp

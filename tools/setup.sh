@@ -8,7 +8,10 @@ GAME_PACKAGES=(cmake g++ make pkg-config
   libgl-dev libglu1-mesa-dev libgl1-mesa-dri
   libcairo2-dev libsndfile1-dev fonts-linuxlibertine
   librsvg2-dev libpango1.0-dev libfontconfig-dev libfluidsynth-dev fluid-soundfont-gm)
-TEST_PACKAGES=(libgtest-dev xvfb xauth xdotool imagemagick)
+# The package tests validate the desktop files and the manual page, and build
+# the .deb with dpkg-shlibdeps.
+TEST_PACKAGES=(libgtest-dev xvfb xauth xdotool imagemagick
+  desktop-file-utils appstream groff-base dpkg-dev)
 
 # Installs whatever of the given packages is missing; a second run costs one dpkg query.
 ensure_packages() {

@@ -10,6 +10,7 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace fs = std::filesystem;
@@ -103,7 +104,7 @@ const ImageSpec IMAGES[] = {
     {"base/TimesUp.png", 416, 68, true},         {"help/helpbase.png", 512, 384, false},
     {"help/help1.png", 512, 384, true},          {"help/help2.png", 512, 384, true},
     {"help/help3.png", 512, 384, true},          {"help/help4.png", 512, 384, true},
-    {"help/help5.png", 512, 384, true},          {"icons/CryptSLIDERS-256.png", 256, 256, true},
+    {"help/help5.png", 512, 384, true},
 };
 
 // A rectangle in window pixels, bounds inclusive, as the game tests clicks.
@@ -172,7 +173,32 @@ TEST(AssetImages, IconIsOpaqueWithMagentaForTransparency)
         for (int x = 0; x < 32; x++)
             pinkish += !magenta(x, y) && px.r(x, y) > 180 && px.b(x, y) > 180 && px.g(x, y) < 100;
     EXPECT_EQ(pinkish, 0);
-    EXPECT_TRUE(fs::exists(DATA / "icons/CryptSLIDERS.svg"));
+}
+
+// The desktop icons: every size of the hicolor theme, square, (nearly)
+// see-through in the rounded corners and solid in the middle, and the drawing itself as the
+// scalable one. They lie outside the data tree, which holds what the game reads.
+TEST(AssetImages, DesktopIconsInEveryThemeSize)
+{
+    const fs::path icons = BUILD / "icons/hicolor";
+    const std::string file = "apps/io.github.cryptsliders.CryptSLIDERS";
+    for (unsigned size : {16u, 22u, 24u, 32u, 48u, 64u, 128u, 256u}) {
+        SCOPED_TRACE(size);
+        const fs::path p = icons / (std::to_string(size) + "x" + std::to_string(size)) / (file + ".png");
+        PngInfo info = png_info(p);
+        EXPECT_EQ(info.w, size);
+        EXPECT_EQ(info.h, size);
+        EXPECT_EQ(info.colour_type, 6) << "RGBA";
+        Pixels px = load(p);
+        ASSERT_EQ(px.w, int(size));
+        const int last = int(size) - 1, mid = int(size) / 2;
+        // At 16 pixels the rounded corner's edge still grazes the corner pixel.
+        for (auto [x, y] : {std::pair{0, 0}, {last, 0}, {0, last}, {last, last}})
+            EXPECT_LT(px.a(x, y), 64u) << "corner " << x << "," << y;
+        EXPECT_EQ(px.a(mid, mid), 255u);
+    }
+    EXPECT_EQ(bytes(icons / "scalable" / (file + ".svg")), bytes(fs::path(ASSET_ART_DIR) / "icon.svg"));
+    EXPECT_FALSE(fs::exists(DATA / "icons"));
 }
 
 // Help pages are blended over the frame: its arrows, close button and caption

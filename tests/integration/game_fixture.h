@@ -93,8 +93,9 @@ protected:
     int steps = 0;  // main loop turns so far
 
     // Works the solution out on the board as it lies (leaving the board as it
-    // was), then plays it with the mouse, waiting out each showing.
-    void play_solution(int level)
+    // was), then plays it with the mouse, waiting out each showing; with a
+    // name, the board halfway through is saved as that screenshot.
+    void play_solution(int level, const std::string& halfway_shot = "")
     {
         auto grid = Grid;
         auto match = Match;
@@ -104,7 +105,10 @@ protected:
         Match = match;
         Fail = fail;
         ASSERT_TRUE(r.won) << "level " << level << ": " << r.problem;
-        for (const solver_move& m : r.moves) {
+        for (size_t n = 0; n < r.moves.size(); n++) {
+            const solver_move& m = r.moves[n];
+            if (n == r.moves.size() / 2 && !halfway_shot.empty())
+                screenshot(halfway_shot);
             for (int i = 0; i < 100 && ShowingMatch == 1; i++)
                 step();
             ASSERT_EQ(GameMode, GM_PLAY) << "level " << level << " was decided before its last move";

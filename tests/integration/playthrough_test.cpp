@@ -16,8 +16,11 @@ protected:
                 if (GameMode == w)
                     return;
             switch (GameMode) {
-            case GM_SCREEN:
             case GM_CLUE:
+                shoot_first_clue();
+                push_key(SDLK_SPACE);
+                break;
+            case GM_SCREEN:
             case GM_WIN_IMAGE:
             case GM_SEQ_IMAGE:
                 push_key(SDLK_SPACE);
@@ -31,6 +34,20 @@ protected:
             step(50);
         }
     }
+
+    // The first clue image of each level, once it has faded in, is saved as
+    // build/screenshots/playthrough_clue_levelN.png: what a player of the
+    // shipped levels sees (tools/docshots.sh takes the README's pictures from these).
+    void shoot_first_clue()
+    {
+        if (clue_shot_level_ == GameLevel)
+            return;
+        clue_shot_level_ = GameLevel;
+        for (int i = 0; i < 10; i++)
+            step(60);
+        screenshot("playthrough_clue_level" + std::to_string(GameLevel));
+    }
+    int clue_shot_level_ = 0;
 };
 
 TEST_F(Playthrough, NewGameThroughAllTwentyLevelsToTheClosingImages)
@@ -41,7 +58,7 @@ TEST_F(Playthrough, NewGameThroughAllTwentyLevelsToTheClosingImages)
         ASSERT_EQ(engineMode, MODE_GAME) << "level " << level;
         ASSERT_EQ(GameLevel, level);
         ASSERT_EQ(GameMode, GM_PLAY);
-        play_solution(level);
+        play_solution(level, "playthrough_level" + std::to_string(level));
         advance_to({GM_WIN, GM_LOSE});
         ASSERT_EQ(GameMode, GM_WIN) << "level " << level;
         if (level < 20) {

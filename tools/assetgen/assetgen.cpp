@@ -1,7 +1,7 @@
 // assetgen.cpp -- writes every generated image and sound of the CryptSLIDERS data tree
 //
 //   assetgen --font FILE --soundfont FILE --art DIR [--debug DIR] [--sheet FILE]
-//            [--only NAME,NAME...] OUTDIR
+//            [--icons DIR --icon-name NAME] [--only NAME,NAME...] OUTDIR
 //
 // Images come from the SVG drawings in the art directory and from the drawing
 // code beside this file; labels are set in the game's font file; sounds are
@@ -10,7 +10,9 @@
 // byte-identical files. --only limits the run to the named files (paths below
 // OUTDIR, e.g. base/StartScreen.png); --debug writes each button-bearing image
 // with its button rectangles outlined and its labels alone; --sheet writes a
-// contact sheet of every image.
+// contact sheet of every image; --icons writes the desktop icons in the
+// layout of the hicolor icon theme, outside the data tree, which holds only
+// what the game itself reads.
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
@@ -22,7 +24,8 @@ namespace fs = std::filesystem;
 
 int main(int argc, char** argv)
 {
-    fs::path out, font, soundfont, debug, sheet;
+    fs::path out, font, soundfont, debug, sheet, icons;
+    std::string icon_name;
     std::vector<std::string> only;
     for (int i = 1; i < argc; i++) {
         const std::string a = argv[i];
@@ -41,6 +44,10 @@ int main(int argc, char** argv)
             debug = value();
         else if (a == "--sheet")
             sheet = value();
+        else if (a == "--icons")
+            icons = value();
+        else if (a == "--icon-name")
+            icon_name = value();
         else if (a == "--only") {
             std::istringstream in(value());
             std::string n;
@@ -52,9 +59,9 @@ int main(int argc, char** argv)
         else
             paint::fail("unknown argument " + a);
     }
-    if (out.empty() || font.empty() || soundfont.empty() || art_dir.empty()) {
+    if (out.empty() || font.empty() || soundfont.empty() || art_dir.empty() || icons.empty() != icon_name.empty()) {
         std::fprintf(stderr, "usage: assetgen --font FILE --soundfont FILE --art DIR [--debug DIR] [--sheet FILE] "
-                             "[--only NAME,...] OUTDIR\n");
+                             "[--icons DIR --icon-name NAME] [--only NAME,...] OUTDIR\n");
         return 2;
     }
     auto want = [&](const std::string& n) { return only.empty() || std::find(only.begin(), only.end(), n) != only.end(); };
@@ -70,13 +77,8 @@ int main(int argc, char** argv)
         made.push_back(j.make());
         paint::save(*made.back(), out);
     }
-    if (want("icons/CryptSLIDERS.svg")) {
-        std::error_code ec;
-        fs::create_directories(out / "icons", ec);
-        fs::copy_file(art_dir / "icon.svg", out / "icons/CryptSLIDERS.svg", fs::copy_options::overwrite_existing, ec);
-        if (ec)
-            paint::fail("cannot copy the icon's SVG: " + ec.message());
-    }
+    if (!icons.empty())
+        write_icons(icons, icon_name);
     if (!debug.empty())
         write_debug(made, debug);
     if (!sheet.empty())

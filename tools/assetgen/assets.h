@@ -22,6 +22,12 @@ struct ImageJob {
 std::vector<ImageJob> screen_jobs();  // screens.cpp: base/ images
 std::vector<ImageJob> help_jobs();    // help_pages.cpp: help/ images
 
+// The desktop icons, drawn from the same SVG as the window icon: a PNG for each
+// of the hicolor theme's sizes, dir/NxN/apps/name.png, and the SVG itself as
+// dir/scalable/apps/name.svg.
+constexpr int kIconSizes[] = {16, 22, 24, 32, 48, 64, 128, 256};
+void write_icons(const std::filesystem::path& dir, const std::string& name);
+
 // Helpers shared by the screens and the help pages.
 void panel_base(paint::Image& img, std::uint32_t seed, double frame = 10);
 // A small square picture of the crypt's motifs (0 sun, 1 moon, 2 key, 3 candle,

@@ -5,6 +5,7 @@
 #include "assets.h"
 
 using namespace paint;
+namespace fs = std::filesystem;
 
 std::filesystem::path art_dir;
 
@@ -547,14 +548,22 @@ ImagePtr icon32()
     return img;
 }
 
-ImagePtr icon256()
-{
-    auto img = std::make_unique<Image>("icons/CryptSLIDERS-256.png", 256, 256, true);
-    svg(img->cr, art_dir / "icon.svg", 0, 0, 256, 256);
-    return img;
-}
-
 }  // namespace
+
+void write_icons(const fs::path& dir, const std::string& name)
+{
+    for (int size : kIconSizes) {
+        const std::string px = std::to_string(size);
+        Image img(px + "x" + px + "/apps/" + name + ".png", size, size, true);
+        svg(img.cr, art_dir / "icon.svg", 0, 0, size, size);
+        paint::save(img, dir);
+    }
+    std::error_code ec;
+    fs::create_directories(dir / "scalable/apps", ec);
+    fs::copy_file(art_dir / "icon.svg", dir / "scalable/apps" / (name + ".svg"), fs::copy_options::overwrite_existing, ec);
+    if (ec)
+        paint::fail("cannot copy the icon's SVG: " + ec.message());
+}
 
 void panel_base(Image& img, std::uint32_t seed, double frame_width)
 {
@@ -578,6 +587,5 @@ std::vector<ImageJob> screen_jobs()
         {"base/CoverScreen.png", cover_screen}, {"base/Success.png", success},
         {"base/Fail.png", fail_banner},         {"base/GameWon.png", game_won},
         {"base/TimesUp.png", times_up},         {"base/CryptSLIDERS.png", icon32},
-        {"icons/CryptSLIDERS-256.png", icon256},
     };
 }
