@@ -119,6 +119,7 @@ protected:
         std::filesystem::create_directories(dir);
         write_png(dir + "/owl.png", 99, 99, false, [](int x, int y) { return owl_colour(x / 33, y / 33); });
         write_png(dir + "/key.png", 66, 33, false, [](int x, int) { return key_colour(x / 33); });
+        std::filesystem::remove(dir + "/level.dat");  // a link into the built tree: replace it, never write through it
         std::ofstream(dir + "/level.dat") << "name=Test crypt " << level << "\n"
                                           << "time=" << time << "\n"
                                           << "match=1\nfail=2\n"

@@ -3,6 +3,8 @@
 
 #include <cairo.h>
 
+#include <filesystem>
+
 // Cairo stores premultiplied native-endian words; it writes RGB24 surfaces as
 // PNGs without an alpha channel, ARGB32 surfaces with one.
 static bool write_surface(const std::string& path, int w, int h, bool alpha, const std::function<rgba8(int, int)>& pixel)
@@ -30,6 +32,10 @@ static bool write_surface(const std::string& path, int w, int h, bool alpha, con
 
 bool write_png(const std::string& path, int w, int h, bool alpha, const std::function<rgba8(int, int)>& pixel)
 {
+    // The scratch data tree links to the built one file by file: unlink first,
+    // so the test's file replaces the link instead of writing through it.
+    std::error_code ec;
+    std::filesystem::remove(path, ec);
     return write_surface(path, w, h, alpha, pixel);
 }
 
