@@ -18,13 +18,28 @@ void dot(cairo_t* cr, double x, double y, double r, Rgb c)
     cairo_fill(cr);
 }
 
+// A crescent: the disc at (x, y) less the disc at (x + dx, y + dy); filled with the current source.
+void crescent(cairo_t* cr, double x, double y, double r, double dx, double dy, double r2, Rgb c, bool lit)
+{
+    cairo_push_group(cr);
+    cairo_arc(cr, x, y, r, 0, 2 * PI);
+    if (lit)
+        fill_lit(cr, c, x - r * 0.3, y, r);
+    else {
+        set(cr, c);
+        cairo_fill(cr);
+    }
+    cairo_set_operator(cr, CAIRO_OPERATOR_CLEAR);
+    cairo_arc(cr, x + dx, y + dy, r2, 0, 2 * PI);
+    cairo_fill(cr);
+    cairo_pop_group_to_source(cr);
+    cairo_paint(cr);
+}
+
 void owl_subject(cairo_t* cr, double hw, double hh)
 {
     // A pale crescent over the owl's right shoulder, a branch under its feet.
-    cairo_arc(cr, 34, -34, 11, 0, 2 * PI);
-    cairo_arc_negative(cr, 39, -38, 10, 2 * PI, 0);
-    set(cr, rgb(240, 236, 200));
-    cairo_fill(cr);
+    crescent(cr, 34, -34, 11, 5, -4, 10, rgb(240, 236, 200), false);
     dot(cr, -38, -40, 1.6, rgb(255, 250, 220));
     dot(cr, -30, -24, 1.2, rgb(255, 250, 220));
     cairo_move_to(cr, -hw, hh - 6);
@@ -81,9 +96,7 @@ void moon_subject(cairo_t* cr, double hw, double hh)
     for (auto [x, y] : {std::pair{-36.0, -38.0}, {30.0, -42.0}, {40.0, -10.0}, {-40.0, 4.0}, {22.0, 12.0}, {-10.0, -44.0}})
         dot(cr, x, y, 1.8, rgb(255, 250, 220));
     // A crescent opening to the right.
-    cairo_arc(cr, -6, -8, 28, 0, 2 * PI);
-    cairo_arc_negative(cr, 8, -14, 24, 2 * PI, 0);
-    fill_lit(cr, rgb(246, 236, 190), -14, -8, 30);
+    crescent(cr, -6, -8, 28, 14, -6, 24, rgb(246, 236, 190), true);
     // Black hills with a bare tree on the left and a tower on the right.
     cairo_move_to(cr, -hw - 2, hh + 2);
     cairo_line_to(cr, -hw - 2, hh - 20);
@@ -105,6 +118,17 @@ void moon_subject(cairo_t* cr, double hw, double hh)
     set(cr, kNight);
     cairo_fill(cr);
     dot(cr, 31, hh - 36, 2, rgb(255, 200, 90));
+    // Gravestones catching the moonlight on the slope.
+    for (auto [x, y, h] : {std::tuple{-12.0, hh - 15, 8.0}, {4.0, hh - 13, 6.0}, {-44.0, hh - 18, 7.0}, {46.0, hh - 19, 6.0}}) {
+        rounded_rect(cr, x - 3, y - h, 6, h + 6, 2.5);
+        set(cr, rgb(120, 118, 140));
+        cairo_fill(cr);
+    }
+    cairo_move_to(cr, -22, hh - 16);
+    cairo_line_to(cr, -22, hh - 30);
+    cairo_move_to(cr, -27, hh - 25);
+    cairo_line_to(cr, -17, hh - 25);
+    stroke(cr, rgb(120, 118, 140), 2.5);
 }
 
 void skull_subject(cairo_t* cr, double hw, double hh)
@@ -433,51 +457,78 @@ void eye_subject(cairo_t* cr, double hw, double hh)
     cairo_fill(cr);
 }
 
+void serpent_path(cairo_t* cr, double hw, double hh)
+{
+    // From the tail at the bottom left, up, down through the middle and up
+    // again to the raised head at the top right.
+    cairo_move_to(cr, -hw + 8, hh - 18);
+    cairo_curve_to(cr, -hw + 18, -hh * 0.1, -hw * 0.45, -hh * 0.55, -hw * 0.25, -hh * 0.05);
+    cairo_curve_to(cr, -hw * 0.1, hh * 0.4, hw * 0.15, hh * 0.55, hw * 0.3, hh * 0.05);
+    cairo_curve_to(cr, hw * 0.4, -hh * 0.3, hw * 0.5, -hh * 0.5, hw - 22, -hh * 0.52);
+}
+
 void serpent_subject(cairo_t* cr, double hw, double hh)
 {
-    // Sand below; the serpent winds from its tail at the bottom right to its
-    // raised head at the top left.
+    // Sand below with a rock at the right and a tuft of grass at the left.
     cairo_rectangle(cr, -hw - 2, hh - 10, 2 * hw + 4, 12);
     fill_v(cr, rgb(230, 190, 120), rgb(170, 120, 60), hh - 10, hh);
-    const double L = hw - 10;
-    cairo_move_to(cr, L, hh - 12);
-    cairo_curve_to(cr, L * 0.4, hh - 4, L * 0.3, 6, 0, 4);
-    cairo_curve_to(cr, -L * 0.4, 2, -L * 0.2, -24, -L * 0.55, -26);
+    cairo_save(cr);
+    cairo_translate(cr, hw - 18, hh - 12);
+    cairo_scale(cr, 14, 9);
+    cairo_arc(cr, 0, 0, 1, PI, 2 * PI);
+    cairo_restore(cr);
+    fill_lit(cr, rgb(150, 120, 100), hw - 22, hh - 16, 14);
+    for (int i = 0; i < 4; i++) {
+        cairo_move_to(cr, -hw * 0.55 + i * 3, hh - 10);
+        cairo_line_to(cr, -hw * 0.55 - 4 + i * 5, hh - 24 + (i % 2) * 5);
+    }
+    stroke(cr, rgb(90, 110, 40), 1.8);
     cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
-    stroke(cr, rgb(30, 70, 30), 15);
-    cairo_move_to(cr, L, hh - 12);
-    cairo_curve_to(cr, L * 0.4, hh - 4, L * 0.3, 6, 0, 4);
-    cairo_curve_to(cr, -L * 0.4, 2, -L * 0.2, -24, -L * 0.55, -26);
-    stroke(cr, rgb(70, 150, 60), 11);
-    // Diamond markings along the back.
-    cairo_move_to(cr, L, hh - 12);
-    cairo_curve_to(cr, L * 0.4, hh - 4, L * 0.3, 6, 0, 4);
-    cairo_curve_to(cr, -L * 0.4, 2, -L * 0.2, -24, -L * 0.55, -26);
-    const double dash[] = {4, 6};
+    serpent_path(cr, hw, hh);
+    stroke(cr, rgb(30, 70, 30), 18);
+    serpent_path(cr, hw, hh);
+    stroke(cr, rgb(74, 156, 62), 14);
+    serpent_path(cr, hw, hh);
+    const double dash[] = {5, 7};
     cairo_set_dash(cr, dash, 2, 0);
-    stroke(cr, rgb(230, 210, 80), 4);
+    stroke(cr, rgb(236, 214, 84), 5);
     cairo_set_dash(cr, nullptr, 0, 0);
     cairo_set_line_cap(cr, CAIRO_LINE_CAP_BUTT);
-    // Head, eye, forked tongue.
-    const double hx = -L * 0.55, hy = -28;
+    // Head, eye, forked tongue flicking to the right.
+    const double hx = hw - 20, hy = -hh * 0.52;
     cairo_save(cr);
-    cairo_translate(cr, hx - 4, hy);
-    cairo_scale(cr, 12, 8);
+    cairo_translate(cr, hx + 2, hy - 2);
+    cairo_scale(cr, 13, 9);
     cairo_arc(cr, 0, 0, 1, 0, 2 * PI);
     cairo_restore(cr);
-    fill_lit(cr, rgb(80, 160, 64), hx - 4, hy, 12);
-    dot(cr, hx - 8, hy - 3, 2.2, rgb(250, 220, 40));
-    dot(cr, hx - 8, hy - 3, 1, kNight);
-    cairo_move_to(cr, hx - 15, hy + 1);
-    cairo_line_to(cr, hx - 24, hy + 1);
-    cairo_line_to(cr, hx - 28, hy - 3);
-    cairo_move_to(cr, hx - 24, hy + 1);
-    cairo_line_to(cr, hx - 28, hy + 5);
+    fill_lit(cr, rgb(84, 166, 68), hx + 2, hy - 2, 13);
+    dot(cr, hx + 6, hy - 5, 2.4, rgb(250, 220, 40));
+    dot(cr, hx + 6, hy - 5, 1.1, kNight);
+    cairo_move_to(cr, hx + 14, hy);
+    cairo_line_to(cr, hx + 22, hy);
+    cairo_line_to(cr, hx + 26, hy - 4);
+    cairo_move_to(cr, hx + 22, hy);
+    cairo_line_to(cr, hx + 26, hy + 4);
     stroke(cr, rgb(220, 30, 40), 1.5);
 }
 
-void scarab_subject(cairo_t* cr, double, double)
+void scarab_subject(cairo_t* cr, double hw, double hh)
 {
+    // A column of hieroglyphs down the right: an ankh, an eye, water.
+    const double gx = hw - 9, gy = -hh + 12;
+    cairo_arc(cr, gx, gy, 3, 0, 2 * PI);
+    cairo_move_to(cr, gx, gy + 3);
+    cairo_line_to(cr, gx, gy + 13);
+    cairo_move_to(cr, gx - 4, gy + 6);
+    cairo_line_to(cr, gx + 4, gy + 6);
+    cairo_move_to(cr, gx - 4, gy + 22);
+    cairo_curve_to(cr, gx - 2, gy + 18, gx + 2, gy + 18, gx + 4, gy + 22);
+    cairo_move_to(cr, gx - 4, gy + 30);
+    cairo_line_to(cr, gx - 2, gy + 28);
+    cairo_line_to(cr, gx, gy + 30);
+    cairo_line_to(cr, gx + 2, gy + 28);
+    cairo_line_to(cr, gx + 4, gy + 30);
+    stroke(cr, kGold, 1.6);
     // The sun disc it rolls above its head, gold wings, legs, the beetle.
     cairo_arc(cr, 0, -36, 10, 0, 2 * PI);
     fill_lit(cr, rgb(220, 50, 30), 0, -36, 10);
@@ -529,7 +580,7 @@ std::vector<Subject> creature_subjects()
         {"owl", rgb(34, 118, 124), rgb(14, 64, 70), owl_subject},
         {"sun", rgb(100, 164, 226), rgb(170, 206, 236), sun_subject},
         {"moon", rgb(26, 34, 96), rgb(54, 44, 104), moon_subject},
-        {"skull", rgb(104, 104, 100), rgb(58, 58, 56), skull_subject},
+        {"skull", rgb(50, 44, 42), rgb(26, 22, 21), skull_subject},
         {"raven", rgb(184, 178, 206), rgb(130, 122, 156), raven_subject},
         {"rose", rgb(240, 208, 196), rgb(196, 160, 148), rose_subject},
         {"spider", rgb(170, 182, 48), rgb(106, 116, 24), spider_subject},

@@ -19,6 +19,7 @@
 
 #include "clue_words.h"
 #include "game/board.h"
+#include "game/state.h"
 #include "levelart.h"
 
 namespace fs = std::filesystem;
@@ -155,7 +156,7 @@ int main(int argc, char** argv)
             pictures.push_back(picture_image(level, p));
             save(*pictures.back(), out);
         }
-        const bool last = !fs::exists(data / ("level" + std::to_string(n + 1)) / "level.dat");
+        const bool last = n == LAST_LEVEL;  // its win leads to the closing images
         std::vector<ImagePtr> screens;
         screens.push_back(screen_image(level));
         for (ImagePtr& img : clue_images(level))

@@ -257,7 +257,7 @@ void urn_subject(cairo_t* cr, double hw, double hh)
     stroke(cr, rgb(60, 26, 14), 1.5);
 }
 
-void crown_subject(cairo_t* cr, double hw, double hh)
+void crown_subject(cairo_t* cr, double, double hh)
 {
     // A purple cushion with a gold tassel to the left.
     cairo_save(cr);
@@ -346,6 +346,13 @@ void hourglass_subject(cairo_t* cr, double, double hh)
         cairo_rectangle(cr, x - 2.5, top + 8, 5, bottom - top - 16);
         fill_v(cr, kWood, scale(kWood, 0.7), top, bottom);
     }
+    // A brass tag hanging from the top cap's right end.
+    cairo_move_to(cr, 30, top + 8);
+    cairo_line_to(cr, 36, top + 20);
+    stroke(cr, rgb(240, 230, 200), 1);
+    rounded_rect(cr, 32, top + 20, 9, 12, 2);
+    set(cr, kBrassLight);
+    cairo_fill(cr);
     // A glint on the upper bulb's left.
     cairo_move_to(cr, -20, top + 12);
     cairo_curve_to(cr, -20, -16, -12, -10, -8, -6);
@@ -544,7 +551,7 @@ std::vector<Subject> relic_subjects()
         {"bell", rgb(60, 124, 64), rgb(30, 72, 36), bell_subject},
         {"chalice", rgb(146, 40, 104), rgb(84, 20, 60), chalice_subject},
         {"lantern", rgb(58, 66, 84), rgb(30, 34, 46), lantern_subject},
-        {"urn", rgb(226, 214, 182), rgb(176, 160, 124), urn_subject},
+        {"urn", rgb(200, 214, 204), rgb(140, 162, 150), urn_subject},
         {"crown", rgb(110, 48, 150), rgb(60, 24, 90), crown_subject},
         {"hourglass", rgb(60, 166, 180), rgb(30, 104, 116), hourglass_subject},
         {"sword", rgb(52, 82, 168), rgb(26, 42, 100), sword_subject},
