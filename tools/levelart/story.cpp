@@ -180,12 +180,24 @@ ImagePtr screen_image(const LevelArt& level)
     candle_light(cr, 150, 200, 300, 0.8);
     candle_light(cr, 490, 200, 300, 0.8);
     vignette(cr, 640, 480, 0.75);
-    // The sealed door: its first goal set into it as a mosaic of loose tiles.
+    // The sealed door: two stone leaves studded with iron, its first goal set
+    // into it as a mosaic of loose tiles.
     archway(cr, 320, 120, 110, 372, 0.0);
+    arch_path(cr, 320, 120, 110, 372);
+    fill_v(cr, rgb(92, 82, 70), rgb(46, 41, 35), 120, 372);
+    cairo_move_to(cr, 320, 122);
+    cairo_line_to(cr, 320, 372);
+    stroke(cr, kDeep, 2.5);
+    for (double y = 160; y < 370; y += 34)
+        for (double x : {226.0, 258.0, 382.0, 414.0}) {
+            cairo_arc(cr, x, y, 3.2, 0, 2 * PI);
+            fill_lit(cr, rgb(90, 92, 98), x, y, 3.2);
+        }
     if (!level.match.empty())
         if (const level_picture* p = level.picture(level.match.front().id)) {
             const double cell = std::min(150.0 / p->w, 170.0 / p->h);
             const double x = 320 - p->w * cell / 2, y = 250 - p->h * cell / 2;
+            recess(cr, x - 8, y - 8, p->w * cell + 16, p->h * cell + 16, 4, rgb(20, 17, 14));
             const Subject s = subject_for(p->filename);
             // Tiles slightly apart, as if each could still be lifted out.
             for (int r = 0; r < p->h; r++)
