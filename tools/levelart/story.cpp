@@ -281,25 +281,55 @@ ImagePtr win_image(const LevelArt& level, bool last)
 std::vector<ImagePtr> opening_images()
 {
     std::vector<ImagePtr> out;
-    // 1: the stair down.
+    // 1: the stair down, seen from its head: treads lit at their nosings,
+    // walls and vault closing in on a small dark door far below.
     {
         ImagePtr img = on_wall("opening/opnseq1.png", dark_wall);
         cairo_t* cr = img->cr;
-        for (int i = 0; i < 9; i++) {
-            // Steps narrowing into the dark.
-            const double t = i / 9.0, y = 392 - i * 24, half = 250 * (1 - t * 0.75);
-            cairo_rectangle(cr, 320 - half, y - 24, 2 * half, 24);
-            set(cr, mix(rgb(110, 98, 84), rgb(20, 17, 14), t));
+        const double fx0 = 282, fx1 = 358, fy0 = 150, fy1 = 226;  // the far doorway
+        auto quad = [&](double ax, double ay, double bx, double by, double cx, double cy, double dx, double dy, Rgb c, double a) {
+            cairo_move_to(cr, ax, ay);
+            cairo_line_to(cr, bx, by);
+            cairo_line_to(cr, cx, cy);
+            cairo_line_to(cr, dx, dy);
+            cairo_close_path(cr);
+            set(cr, c, a);
             cairo_fill(cr);
-            cairo_rectangle(cr, 320 - half, y - 24, 2 * half, 3);
-            set(cr, mix(rgb(170, 150, 120), rgb(30, 26, 22), t), 0.9);
-            cairo_fill(cr);
+        };
+        quad(0, 0, 640, 0, fx1, fy0, fx0, fy0, kDeep, 0.55);          // the vault
+        quad(0, 0, fx0, fy0, fx0, fy1, 0, 480, kDeep, 0.25);          // left wall
+        quad(640, 0, fx1, fy0, fx1, fy1, 640, 480, kDeep, 0.4);       // right wall, away from the candle
+        // The arrises where walls meet vault and stair, running to the far door.
+        for (auto [x0, y0, x1, y1] : {std::tuple{0.0, 0.0, fx0, fy0}, {640.0, 0.0, fx1, fy0}, {-20.0, 440.0, fx0, fy1},
+                                      {660.0, 440.0, fx1, fy1}}) {
+            cairo_move_to(cr, x0, y0);
+            cairo_line_to(cr, x1, y1);
+            stroke(cr, kDeep, 3, 0.8);
+            cairo_move_to(cr, x0 + (x0 < 320 ? 2 : -2), y0);
+            cairo_line_to(cr, x1, y1);
+            stroke(cr, rgb(150, 130, 100), 1, 0.25);
         }
-        archway(cr, 320, 70, 64, 176, 0.0);
-        candle_light(cr, 150, 330, 260, 0.9);
-        wall_candle(cr, 110, 240, 60);
-        vignette(cr, 640, 480, 0.8);
-        text(cr, "CryptSLIDERS", 320, 36, style(34, Face::Brass));
+        archway(cr, 320, fy0, (fx1 - fx0) / 2, fy1, 0.0);
+        const int steps = 11;
+        for (int i = 0; i < steps; i++) {
+            auto at = [&](int k) { return std::pow(k / double(steps), 0.55); };
+            const double t0 = at(i), t1 = at(i + 1);
+            const double y0 = 440 - (440 - fy1) * t0, y1 = 440 - (440 - fy1) * t1;
+            const double l0 = -20 + (fx0 + 20) * t0, r0 = 660 - (660 - fx1) * t0;
+            const double l1 = -20 + (fx0 + 20) * t1, r1 = 660 - (660 - fx1) * t1;
+            const Rgb tread = mix(rgb(124, 110, 92), rgb(26, 22, 19), t0);
+            quad(l0, y0, r0, y0, r1, y1, l1, y1, tread, 1);
+            // The drop beyond each nosing, then the nosing's lit edge.
+            quad(l1, y1, r1, y1, r1 + (r0 - r1) * 0.25, y1 + (y0 - y1) * 0.25, l1 + (l0 - l1) * 0.25, y1 + (y0 - y1) * 0.25,
+                 kDeep, 0.55);
+            cairo_move_to(cr, l0, y0);
+            cairo_line_to(cr, r0, y0);
+            stroke(cr, mix(rgb(200, 176, 140), rgb(40, 34, 28), t0), 2);
+        }
+        candle_light(cr, 130, 230, 300, 1.0);
+        wall_candle(cr, 96, 200, 56);
+        vignette(cr, 640, 480, 0.7);
+        text(cr, "CryptSLIDERS", 320, 40, style(34, Face::Brass));
         prompt_band(cr);
         caption(cr, "Beneath the old abbey a stair winds down into the dark.");
         out.push_back(std::move(img));
