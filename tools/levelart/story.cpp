@@ -106,6 +106,25 @@ void archway(cairo_t* cr, double cx, double top, double half, double bottom, dou
     rivet(cr, cx, top - 5, 5);
 }
 
+// A closed door of two stone leaves studded with iron, in a brass-rimmed arch.
+void sealed_door(cairo_t* cr, double cx, double top, double half, double bottom)
+{
+    archway(cr, cx, top, half, bottom, 0.0);
+    arch_path(cr, cx, top, half, bottom);
+    fill_v(cr, rgb(92, 82, 70), rgb(46, 41, 35), top, bottom);
+    cairo_move_to(cr, cx, top + 2);
+    cairo_line_to(cr, cx, bottom);
+    stroke(cr, kDeep, 2.5);
+    for (double y = top + 40; y < bottom - 2; y += 34)
+        for (double dx : {-0.85, -0.56, 0.56, 0.85}) {
+            const double x = cx + dx * half;
+            if (y < top + half && std::hypot(x - cx, y - (top + half)) > half - 10)
+                continue;  // clear of the arch's curve
+            cairo_arc(cr, x, y, 3.2, 0, 2 * PI);
+            fill_lit(cr, rgb(90, 92, 98), x, y, 3.2);
+        }
+}
+
 // A candle on a brass bracket fixed to the wall.
 void wall_candle(cairo_t* cr, double x, double y, double height)
 {
@@ -182,17 +201,7 @@ ImagePtr screen_image(const LevelArt& level)
     vignette(cr, 640, 480, 0.75);
     // The sealed door: two stone leaves studded with iron, its first goal set
     // into it as a mosaic of loose tiles.
-    archway(cr, 320, 120, 110, 372, 0.0);
-    arch_path(cr, 320, 120, 110, 372);
-    fill_v(cr, rgb(92, 82, 70), rgb(46, 41, 35), 120, 372);
-    cairo_move_to(cr, 320, 122);
-    cairo_line_to(cr, 320, 372);
-    stroke(cr, kDeep, 2.5);
-    for (double y = 160; y < 370; y += 34)
-        for (double x : {226.0, 258.0, 382.0, 414.0}) {
-            cairo_arc(cr, x, y, 3.2, 0, 2 * PI);
-            fill_lit(cr, rgb(90, 92, 98), x, y, 3.2);
-        }
+    sealed_door(cr, 320, 120, 110, 372);
     if (!level.match.empty())
         if (const level_picture* p = level.picture(level.match.front().id)) {
             const double cell = std::min(150.0 / p->w, 170.0 / p->h);
@@ -340,12 +349,13 @@ std::vector<ImagePtr> opening_images()
         cairo_t* cr = img->cr;
         candle_light(cr, 320, 120, 360, 0.8);
         vignette(cr, 640, 480, 0.7);
-        archway(cr, 320, 70, 150, 392, 0.0);
+        sealed_door(cr, 320, 70, 150, 392);
         const char* names[] = {"owl.png", "sun.png", "key.png", "moon.png"};
         Lcg rng(77);
         for (int i = 0; i < 4; i++) {
             const Subject s = subject_for(names[i]);
             const double x0 = 208 + (i % 2) * 120, y0 = 150 + (i / 2) * 110;
+            recess(cr, x0 - 5, y0 - 5, 106, 106, 4, rgb(20, 17, 14));
             for (int r = 0; r < 2; r++)
                 for (int c = 0; c < 2; c++) {
                     // Each tile shows a cell of some picture, turned any way.
@@ -409,7 +419,7 @@ std::vector<ImagePtr> closing_images()
         ImagePtr img = on_wall("closing/closingsq1.png");
         cairo_t* cr = img->cr;
         vignette(cr, 640, 480, 0.6);
-        archway(cr, 320, 60, 170, 392, 1.0);
+        archway(cr, 320, 60, 170, 392, 0.85);
         // Beams of light from the heart of the crypt.
         for (int i = -3; i <= 3; i++) {
             cairo_move_to(cr, 320, 200);
@@ -419,8 +429,24 @@ std::vector<ImagePtr> closing_images()
             set(cr, rgb(255, 240, 200), 0.22);
             cairo_fill(cr);
         }
+        for (int ring = 5; ring >= 1; ring--) {  // halo round the heart
+            cairo_arc(cr, 320, 200, 36 + ring * 16, 0, 2 * PI);
+            stroke(cr, rgb(255, 244, 210), 3, 0.10 + 0.05 * (5 - ring));
+        }
         cairo_arc(cr, 320, 200, 36, 0, 2 * PI);
         fill_lit(cr, rgb(255, 230, 160), 320, 200, 40);
+        std::vector<Subject> all = relic_subjects();
+        for (const Subject& c : creature_subjects())
+            all.push_back(c);
+        // Every picture of the crypt, whole, hung in two columns either side of the arch.
+        const double columns[] = {44, 94, 510, 560};
+        for (std::size_t i = 0; i < all.size() && i < 24; i++) {
+            const double x = columns[i / 6], y = 84 + 46.0 * static_cast<double>(i % 6);
+            cairo_rectangle(cr, x + 2, y + 3, 38, 38);
+            set(cr, kDeep, 0.6);
+            cairo_fill(cr);
+            draw_picture(cr, all[i], 2, 2, 19, x, y);
+        }
         text(cr, "The heart of the crypt", 320, 36, style(34, Face::Brass));
         prompt_band(cr);
         caption(cr, "The last mosaic stands whole, and the heart of the crypt lies open.");
@@ -446,13 +472,13 @@ std::vector<ImagePtr> closing_images()
     {
         ImagePtr img = on_wall("closing/closingsq3.png", dark_wall);
         cairo_t* cr = img->cr;
-        candle_light(cr, 160, 260, 260, 0.8);
-        candle_light(cr, 480, 260, 260, 0.8);
+        candle_light(cr, 80, 280, 260, 0.6);
+        candle_light(cr, 560, 280, 260, 0.6);
         vignette(cr, 640, 480, 0.8);
         text(cr, "The End", 320, 170, style(80, Face::Brass));
-        text(cr, "Thank you for playing CryptSLIDERS", 320, 250, style(24, Face::Embossed));
-        candle(cr, 160, 352, 90, 24, false);
-        candle(cr, 480, 352, 90, 24, false);
+        text(cr, "Thank you for playing CryptSLIDERS", 320, 240, style(24, Face::Embossed));
+        candle(cr, 80, 372, 90, 24, false);
+        candle(cr, 560, 372, 90, 24, false);
         prompt_band(cr);
         out.push_back(std::move(img));
     }
