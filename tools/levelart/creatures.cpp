@@ -379,27 +379,28 @@ void star_subject(cairo_t* cr, double hw, double hh)
     for (auto [x, y] : {std::pair{-38.0, -36.0}, {34.0, -40.0}, {-30.0, 30.0}, {36.0, 24.0}, {-42.0, 0.0}})
         dot(cr, x, y, 1.6, rgb(250, 250, 230));
     // Glow, then an eight-pointed star whose lower ray is the longest.
-    cairo_pattern_t* g = cairo_pattern_create_radial(0, -6, 2, 0, -6, 40);
-    cairo_pattern_add_color_stop_rgba(g, 0, 1, 0.95, 0.7, 0.7);
+    cairo_pattern_t* g = cairo_pattern_create_radial(0, -6, 2, 0, -6, 46);
+    cairo_pattern_add_color_stop_rgba(g, 0, 1, 0.95, 0.7, 0.8);
     cairo_pattern_add_color_stop_rgba(g, 1, 1, 0.9, 0.5, 0);
     cairo_set_source(cr, g);
     cairo_paint(cr);
     cairo_pattern_destroy(g);
-    cairo_move_to(cr, 0, -6 - 34);
+    cairo_move_to(cr, 0, -6 - 32);
     for (int i = 1; i <= 16; i++) {
         const double a = -PI / 2 + i * PI / 8;
-        double r = i % 2 ? 7 : (i % 4 == 0 ? 30 : 16);
+        double r = i % 2 ? 9 : (i % 4 == 0 ? 32 : 20);
         if (i == 8)
-            r = 44;  // pointing down
+            r = 46;  // pointing down, the longest ray
         cairo_line_to(cr, r * std::cos(a), -6 + r * std::sin(a));
     }
     cairo_close_path(cr);
-    fill_lit(cr, kGold, -4, -12, 30);
-    cairo_move_to(cr, 0, -6 - 34);
-    cairo_line_to(cr, 0, 38);
-    cairo_move_to(cr, -30, -6);
-    cairo_line_to(cr, 30, -6);
-    stroke(cr, rgb(170, 110, 30), 1);
+    fill_lit(cr, rgb(250, 206, 90), -4, -12, 34);
+    cairo_move_to(cr, 0, -6 - 32);
+    cairo_line_to(cr, 0, 40);
+    cairo_move_to(cr, -32, -6);
+    cairo_line_to(cr, 32, -6);
+    stroke(cr, rgb(170, 110, 30), 1.2);
+    dot(cr, 0, -6, 5, rgb(255, 250, 225));
     // A comet tail off to the upper right.
     cairo_move_to(cr, 8, -14);
     cairo_curve_to(cr, 20, -26, 30, -32, 46, -44);
