@@ -260,3 +260,21 @@ TEST(LevelArt, ShippedLevelsHaveAWordForEveryGoal)
         EXPECT_FALSE(w.match_rule.empty());
     }
 }
+
+// A picture no subject is drawn for still gets its file at its size; a file
+// name that would leave the level's folder gets none.
+TEST(LevelArt, UnknownSubjectsAreDrawnAndNamesOutsideTheFolderRefused)
+{
+    const fs::path root = temp_dir();
+    ASSERT_FALSE(root.empty());
+    fs::create_directories(root / "in/level1");
+    std::ofstream(root / "in/level1/level.dat") << "name=Strange\nrotate=0\ntime=60\nmatch=1\nmatch=2\n"
+                                                << "pic=1,3,2,99,66,gargoyle.png\npic=2,2,2,66,66,../escape.png\n";
+    ASSERT_EQ(run_levelart(root / "in", root / "out"), 0);
+    const PngInfo info = png_info(root / "out/level1/gargoyle.png");
+    EXPECT_EQ(info.w, 99u);
+    EXPECT_EQ(info.h, 66u);
+    EXPECT_FALSE(fs::exists(root / "out/escape.png"));
+    EXPECT_TRUE(fs::exists(root / "out/level1/clue1.png"));
+    fs::remove_all(root);
+}

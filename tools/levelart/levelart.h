@@ -19,7 +19,7 @@ using SubjectDraw = void (*)(cairo_t* cr, double hw, double hh);
 
 // One thing a level picture can show, found by the picture file's name.
 struct Subject {
-    const char* name;            // file name without ".png"
+    std::string name;            // file name without ".png"
     paint::Rgb top, bottom;      // the background's tone, lit from above
     SubjectDraw draw;
 };
@@ -27,7 +27,7 @@ struct Subject {
 std::vector<Subject> relic_subjects();
 std::vector<Subject> creature_subjects();
 // The subject for a picture file ("owl.png" gives the owl); an unknown name
-// gets a lettered stone tablet of its own, so a new picture still builds.
+// gets a written stone tablet of its own, so a new picture still builds.
 Subject subject_for(const std::string& filename);
 
 // Directory of the authored SVG drawings (the owl).

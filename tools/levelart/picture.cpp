@@ -41,11 +41,11 @@ void stroke(cairo_t* cr, Rgb c, double width, double alpha)
 
 namespace {
 
-std::uint32_t name_seed(const char* name)
+std::uint32_t name_seed(const std::string& name)
 {
     std::uint32_t h = 2166136261u;
-    for (const char* p = name; *p; p++)
-        h = (h ^ static_cast<unsigned char>(*p)) * 16777619u;
+    for (char c : name)
+        h = (h ^ static_cast<unsigned char>(c)) * 16777619u;
     return h;
 }
 
@@ -110,7 +110,7 @@ void picture_frame(cairo_t* cr, double w, double h, double k)
     rivet(cr, 3.2 * k, 3.2 * k, 1.6 * k);
 }
 
-// Lettered tablet for a picture file no subject is drawn for.
+// A written tablet for a picture file no subject is drawn for.
 void unknown_subject(cairo_t* cr, double hw, double hh)
 {
     rounded_rect(cr, -hw * 0.8, -hh * 0.8, hw * 1.6, hh * 1.6, 8);
@@ -135,10 +135,8 @@ Subject subject_for(const std::string& filename)
         for (const Subject& s : list)
             if (stem == s.name)
                 return s;
-    std::fprintf(stderr, "levelart: no drawing for %s, a lettered tablet stands in\n", filename.c_str());
-    static std::string kept;
-    kept = stem;
-    return {kept.c_str(), rgb(96, 90, 80), rgb(60, 56, 50), unknown_subject};
+    std::fprintf(stderr, "levelart: no drawing for %s, a written tablet stands in\n", filename.c_str());
+    return {stem, rgb(96, 90, 80), rgb(60, 56, 50), unknown_subject};
 }
 
 void draw_picture(cairo_t* cr, const Subject& s, int cw, int ch, double cell, double x, double y, int code)
