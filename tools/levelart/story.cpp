@@ -270,15 +270,26 @@ ImagePtr win_image(const LevelArt& level, bool last)
     if (upright.size() > 2 && cells * 24 + 16.0 * static_cast<double>(upright.size() - 1) > 210) {
         // Two shelves when one would make the pictures small.
         const auto mid = upright.begin() + static_cast<long>((upright.size() + 1) / 2);
-        cairo_rectangle(cr, 320 - 100, 236, 200, 8);
-        g = brass_linear(220, 236, 240, 244);
+        const std::vector<LevelArt::Goal> first(upright.begin(), mid), second(mid, upright.end());
+        auto tallest = [&](const std::vector<LevelArt::Goal>& row) {
+            int cells_h = 1;
+            for (const LevelArt::Goal& u : row)
+                if (const level_picture* p = level.picture(u.id))
+                    cells_h = std::max(cells_h, p->h);
+            return cells_h;
+        };
+        // The lower shelf stands on the one in the picture above; the upper
+        // shelf sits as high above it as its tallest picture needs.
+        const double cell = 26, upper = 300 - tallest(second) * cell - 14;
+        cairo_rectangle(cr, 320 - 100, upper, 200, 8);
+        g = brass_linear(220, upper, 240, upper + 8);
         cairo_set_source(cr, g);
         cairo_fill(cr);
         cairo_pattern_destroy(g);
-        picture_row(cr, level, {upright.begin(), mid}, 320, 236, 210, 30, true);
-        picture_row(cr, level, {mid, upright.end()}, 320, 300, 210, 30, true);
+        picture_row(cr, level, first, 320, upper, 210, cell, true);
+        picture_row(cr, level, second, 320, 300, 210, cell, true);
     } else {
-        picture_row(cr, level, upright, 320, 300, 210, 36, true);
+        picture_row(cr, level, upright, 320, 300, 210, upright.size() <= 2 ? 48 : 36, true);
     }
     level_title(cr, level, "Chamber");
     prompt_band(cr);
