@@ -194,6 +194,14 @@ void raven_subject(cairo_t* cr, double hw, double hh)
     cairo_move_to(cr, hw + 2, hh - 18);
     cairo_curve_to(cr, 10, hh - 20, -20, hh - 14, -hw - 2, hh - 24);
     stroke(cr, rgb(70, 46, 30), 6);
+    // Bare twigs reaching in from the top-left corner.
+    cairo_move_to(cr, -hw - 2, -hh + 8);
+    cairo_curve_to(cr, -hw + 14, -hh + 12, -hw + 24, -hh + 20, -hw + 34, -hh + 20);
+    cairo_move_to(cr, -hw + 14, -hh + 12);
+    cairo_line_to(cr, -hw + 20, -hh + 2);
+    cairo_move_to(cr, -hw + 24, -hh + 18);
+    cairo_line_to(cr, -hw + 26, -hh + 30);
+    stroke(cr, rgb(70, 56, 64), 2);
     // The raven in profile, beak to the left.
     cairo_move_to(cr, -34, -20);    // beak tip
     cairo_line_to(cr, -18, -26);
