@@ -26,7 +26,11 @@ scratch_dir::scratch_dir(const std::vector<std::string>& leave_out)
     for (const auto& entry : fs::recursive_directory_iterator(source)) {
         fs::path rel = fs::relative(entry.path(), source);
         fs::path target = root_ / "data" / rel;
-        if (std::find(leave_out.begin(), leave_out.end(), rel.generic_string()) != leave_out.end())
+        // A name left out takes everything below it along when it is a directory.
+        const std::string name = rel.generic_string();
+        if (std::any_of(leave_out.begin(), leave_out.end(), [&](const std::string& out) {
+                return name == out || name.rfind(out + "/", 0) == 0;
+            }))
             continue;
         if (entry.is_directory())
             fs::create_directories(target);

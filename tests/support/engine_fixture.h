@@ -35,7 +35,8 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
-    // Files under data/ to leave out of the scratch tree (e.g. "base/CryptSLIDERS.png").
+    // Files under data/ to leave out of the scratch tree (e.g. "base/CryptSLIDERS.png");
+    // a directory (e.g. "level1") is left out with everything in it.
     virtual std::vector<std::string> left_out() const { return {}; }
 
     // Events, queued as SDL would deliver them, then routed by main_events.

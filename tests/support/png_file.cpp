@@ -6,6 +6,8 @@
 
 #include <cairo.h>
 
+#include <filesystem>
+
 // Cairo stores premultiplied native-endian words; it writes RGB24 surfaces as
 // PNGs without an alpha channel, ARGB32 surfaces with one.
 static bool write_surface(const std::string& path, int w, int h, bool alpha, const std::function<rgba8(int, int)>& pixel)
