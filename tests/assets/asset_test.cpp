@@ -48,13 +48,13 @@ struct Box {
 };
 
 // Button rectangles of each image in window pixels, and where the image lies.
-struct ButtonSpec {
+struct ButtonImage {
     const char* debug_name;
     int ox, oy;
     std::vector<Box> buttons;
 };
 
-const ButtonSpec BUTTONS[] = {
+const ButtonImage BUTTONS[] = {
     {"base_StartScreen", 0, 0, {{254, 422, 232, 267}, {254, 422, 279, 312}, {254, 422, 326, 360}}},
     {"base_ContinueScreen", 64, 48, {{182, 451, 95, 140}, {275, 363, 324, 356}, {292, 350, 394, 416}}},
     {"base_OptionsScreen", 64, 48, {{296, 357, 394, 416}}},
@@ -192,22 +192,22 @@ TEST(AssetImages, TextsHaveTheBackgroundTheirColourNeeds)
 // (taken here from the game's own button tables), clear of the 2-pixel edge.
 TEST(AssetImages, EveryButtonLabelStaysInsideItsButton)
 {
-    for (const ButtonSpec& spec : BUTTONS) {
-        SCOPED_TRACE(spec.debug_name);
+    for (const ButtonImage& image : BUTTONS) {
+        SCOPED_TRACE(image.debug_name);
         const fs::path dir = BUILD / "asset-debug";
-        EXPECT_TRUE(fs::exists(dir / (std::string(spec.debug_name) + ".debug.png")));
-        Pixels px = load(dir / (std::string(spec.debug_name) + ".labels.png"));
+        EXPECT_TRUE(fs::exists(dir / (std::string(image.debug_name) + ".debug.png")));
+        Pixels px = load(dir / (std::string(image.debug_name) + ".labels.png"));
         ASSERT_GT(px.w, 0);
-        std::vector<int> inside(spec.buttons.size(), 0);
+        std::vector<int> inside(image.buttons.size(), 0);
         int strays = 0;
         for (int y = 0; y < px.h; y++)
             for (int x = 0; x < px.w; x++) {
                 if (px.a(x, y) == 0)
                     continue;
-                const int wx = x + spec.ox, wy = y + spec.oy;
+                const int wx = x + image.ox, wy = y + image.oy;
                 bool in = false;
-                for (std::size_t i = 0; i < spec.buttons.size(); i++) {
-                    const Box& b = spec.buttons[i];
+                for (std::size_t i = 0; i < image.buttons.size(); i++) {
+                    const Box& b = image.buttons[i];
                     if (wx >= b.x0 + 2 && wx <= b.x1 - 2 && wy >= b.y0 + 2 && wy <= b.y1 - 2) {
                         inside[i]++;
                         in = true;
