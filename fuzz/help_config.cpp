@@ -3,23 +3,13 @@
 #include <cstdlib>
 #include <string>
 
+#include "fuzz_lines.h"
 #include "help_config.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size)
 {
     help_table table{};
-    std::string text(reinterpret_cast<const char*>(data), size);
-    // Lines as the game reads them: at most 1023 characters at a time.
-    size_t start = 0;
-    while (start < text.size()) {
-        size_t end = text.find('\n', start);
-        size_t len = (end == std::string::npos ? text.size() : end + 1) - start;
-        if (len > 1023)
-            len = 1023;
-        std::string line = text.substr(start, len);
-        help_parse_line(table, line.c_str());
-        start += len;
-    }
+    for_each_line(data, size, [&](const char* line) { help_parse_line(table, line); });
     // Every page the game can reach has an image: 1 to 5, and within the level's count.
     for (int level = -1; level <= HELP_LEVELS + 1; level++) {
         std::uint8_t page = help_first_page(table, level);

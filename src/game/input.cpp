@@ -92,6 +92,15 @@ void board_action(int c, Uint8 button, Uint8 type)
     MatchGrid(1);
 }
 
+// A release on a button: the click sounds and the button acts.
+bool pressed(const button_area& b, int x, int y)
+{
+    if (!b.contains(x, y))
+        return false;
+    play_sound(SFX_CLICK);
+    return true;
+}
+
 void play_click(int x, int y, Uint8 button, Uint8 type)
 {
     int c = board_cell_at(x, y);
@@ -102,71 +111,46 @@ void play_click(int x, int y, Uint8 button, Uint8 type)
     if (type != SDL_MOUSEBUTTONUP)
         return;
     DragDropGridID = -1;  // a drag released off the board moves nothing
-    if (PLAY_HELP.contains(x, y)) {
+    if (pressed(PLAY_HELP, x, y))
         open_help();
-        play_sound(SFX_CLICK);
-    }
-    if (PLAY_CLUES.contains(x, y)) {
+    if (pressed(PLAY_CLUES, x, y))
         open_clues();
-        play_sound(SFX_CLICK);
-    }
-    if (PLAY_MENU.contains(x, y)) {
+    if (pressed(PLAY_MENU, x, y))
         pause_play(GM_MENU);
-        play_sound(SFX_CLICK);
-    }
 }
 
-// The released buttons of the panels; presses do nothing.
+// The released buttons of the panels; presses do nothing. The areas of one
+// panel do not overlap, so at most one acts.
 void panel_click(int x, int y)
 {
     switch (GameMode) {
     case GM_HELP:
-        if (HELP_BACK.contains(x, y)) {
+        if (pressed(HELP_BACK, x, y))
             help_prev(GameLevel);
-            play_sound(SFX_CLICK);
-        }
-        if (HELP_FORWARD.contains(x, y)) {
+        if (pressed(HELP_FORWARD, x, y))
             help_next(GameLevel);
-            play_sound(SFX_CLICK);
-        }
-        if (HELP_CLOSE.contains(x, y)) {
+        if (pressed(HELP_CLOSE, x, y))
             close_help();
-            play_sound(SFX_CLICK);
-        }
         break;
     case GM_LOSE:
-        if (LOSE_RETRY.contains(x, y)) {
+        if (pressed(LOSE_RETRY, x, y))
             GameMode = GM_LOAD;
-            play_sound(SFX_CLICK);
-        }
-        if (LOSE_QUIT.contains(x, y)) {
-            play_sound(SFX_CLICK);
+        if (pressed(LOSE_QUIT, x, y))
             GameEnd();
-        }
         break;
     case GM_WIN:
-        if (WIN_CONTINUE.contains(x, y)) {
-            play_sound(SFX_CLICK);
+        if (pressed(WIN_CONTINUE, x, y))
             NextLevel();
-        }
         break;
     case GM_MENU:
-        if (MENU_RESTART.contains(x, y)) {
+        if (pressed(MENU_RESTART, x, y))
             GameMode = GM_LOAD;
-            play_sound(SFX_CLICK);
-        }
-        if (MENU_OPTIONS.contains(x, y)) {
+        if (pressed(MENU_OPTIONS, x, y))
             GameMode = GM_OPTIONS;
-            play_sound(SFX_CLICK);
-        }
-        if (MENU_QUIT.contains(x, y)) {
-            play_sound(SFX_CLICK);
+        if (pressed(MENU_QUIT, x, y))
             GameEnd();
-        }
-        if (MENU_RESUME.contains(x, y)) {
+        if (pressed(MENU_RESUME, x, y))
             resume_play();
-            play_sound(SFX_CLICK);
-        }
         break;
     default:
         break;
