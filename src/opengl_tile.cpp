@@ -212,10 +212,13 @@ void ot_blit_rotate_scale(Uint32 id, float x, float y, const ot_rgba* rgb, float
     float top = t->tex_y_offset, b = t->tex_y_offset + t->tex_height;
     float lh = t->tex_x_offset + t->tex_width * 0.5f;
     float th = t->tex_y_offset + t->tex_height * 0.5f;
-    int hw = static_cast<int>(t->width * 0.5f * scale);
-    int hh = static_cast<int>(t->height * 0.5f * scale);
-    int nhw = static_cast<int>(-t->width * 0.5f * scale);
-    int nhh = static_cast<int>(-t->height * 0.5f * scale);
+    // The image's width runs down the quad and its height across, so that
+    // turned a quarter it stands in its own proportions: a tall picture stays
+    // tall. Square tiles cover the same square either way.
+    int hw = static_cast<int>(t->height * 0.5f * scale);
+    int hh = static_cast<int>(t->width * 0.5f * scale);
+    int nhw = static_cast<int>(-t->height * 0.5f * scale);
+    int nhh = static_cast<int>(-t->width * 0.5f * scale);
 
     Uint8 flag = static_cast<Uint8>(trans);
     if (flag) {
