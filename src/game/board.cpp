@@ -2,6 +2,7 @@
 #include "game/board.h"
 
 #include <cstdlib>
+#include <utility>
 
 std::array<gridtile, BOARD_CELLS> Grid{};
 std::array<pictures, PICTURE_SLOTS> Pictures{};
@@ -160,6 +161,31 @@ std::uint8_t MatchGrid(std::uint8_t lock)
         ShowingMS = 0;
     }
     return 1;
+}
+
+static bool movable(int c)
+{
+    return c >= 0 && c < BOARD_CELLS && Grid[static_cast<size_t>(c)].locked == 0;
+}
+
+bool board_swap(int from, int to)
+{
+    if (from == to || !movable(from) || !movable(to))
+        return false;
+    gridtile& a = Grid[static_cast<size_t>(from)];
+    gridtile& b = Grid[static_cast<size_t>(to)];
+    std::swap(a.id, b.id);
+    std::swap(a.direction, b.direction);
+    return true;
+}
+
+bool board_turn(int c)
+{
+    if (!movable(c))
+        return false;
+    gridtile& g = Grid[static_cast<size_t>(c)];
+    g.direction = static_cast<std::uint8_t>((g.direction + 1) % 4);
+    return true;
 }
 
 // One shuffle: every cell's tile, in cell order, goes to a random free slot.

@@ -91,6 +91,12 @@ struct picture_cell {
 // board or the picture is unknown.
 int picture_layout(std::uint16_t p, std::uint8_t d, int left, int top, std::array<picture_cell, BOARD_CELLS>& out);
 
+// The player's two moves, refused (answering false) where a locked cell takes
+// part: a swap trades the tiles of two different cells, orientations
+// included; a turn adds a quarter turn clockwise to one cell's tile.
+bool board_swap(int from, int to);
+bool board_turn(int c);
+
 // Shuffles the board's tiles (never turning them) until no unmatched goal
 // picture stands whole, giving up after BOARD_SHUFFLE_LIMIT shuffles.
 constexpr int BOARD_SHUFFLE_LIMIT = 1000;

@@ -1,7 +1,5 @@
 // input.cpp -- keys, clicks and motion on the game screen: moving and turning
 // tiles, the buttons of the game screen and its panels, leaving full-screen images
-#include <utility>
-
 #include "common.h"
 #include "game/game.h"
 #include "game/level_file.h"
@@ -56,6 +54,7 @@ void close_help()
 
 void open_help()
 {
+    help_open(GameLevel);
     GameDisplayHelp = 1;
     pause_play(GM_HELP);
 }
@@ -78,16 +77,11 @@ void board_action(int c, Uint8 button, Uint8 type)
     if (type != SDL_MOUSEBUTTONUP)
         return;
     if (button == SDL_BUTTON_LEFT) {
-        if (DragDropGridID != -1 && DragDropGridID != c && cell.locked == 0) {
+        if (DragDropGridID != -1 && board_swap(DragDropGridID, c))
             play_sound(SFX_SWAP);
-            gridtile& from = Grid[static_cast<size_t>(DragDropGridID)];
-            std::swap(from.id, cell.id);
-            std::swap(from.direction, cell.direction);
-        }
         DragDropGridID = -1;
-    } else if (button == SDL_BUTTON_RIGHT) {
-        if (GameRotate != 0 && cell.locked == 0)
-            cell.direction = static_cast<Uint8>((cell.direction + 1) % 4);
+    } else if (button == SDL_BUTTON_RIGHT && GameRotate != 0) {
+        board_turn(c);
     }
     MatchGrid(1);
 }

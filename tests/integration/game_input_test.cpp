@@ -166,3 +166,32 @@ TEST_F(GameInput, ButtonsActAtTheirEdgesOnly)
         }
     }
 }
+
+// A turn that completes the picture of a tile being dragged ends the drag:
+// the tile stays in its locked picture when the button comes up later.
+TEST_F(GameTest, TileHeldWhileItsPictureLocksStaysInIt)
+{
+    write_level(1, "rotate=1\nmatch=3\n");  // turning; a goal never met keeps the level going
+    enter_level(1);
+    ASSERT_TRUE(reach_play());
+    Grid[0].id = 101;
+    Grid[1].id = 102;
+    Grid[2].direction = DIR_LEFT;  // the owl whole but for its turned top-right tile
+    sound_spy_clear();
+    push_button(cell_x(1), cell_y(1), SDL_MOUSEBUTTONDOWN);  // holds the owl's middle tile
+    push_button(cell_x(2), cell_y(0), SDL_MOUSEBUTTONDOWN, SDL_BUTTON_RIGHT);
+    push_button(cell_x(2), cell_y(0), SDL_MOUSEBUTTONUP, SDL_BUTTON_RIGHT);
+    step();
+    ASSERT_EQ(cell(1, 1).locked, 1);
+    for (int i = 0; i < 30; i++)
+        step();
+    ASSERT_EQ(GameMode, GM_PLAY);
+    rgba8 c = owl_colour(1, 1), locked = {Uint8(c.r * 127 / 255), Uint8(c.g * 127 / 255), Uint8(c.b * 127 / 255), 255};
+    EXPECT_TRUE(near(pixel(cell_x(1), cell_y(1)), locked, 6)) << "shown in its picture, not at the pointer";
+    push_motion(cell_x(5), cell_y(5));
+    push_button(cell_x(5), cell_y(5), SDL_MOUSEBUTTONUP);
+    step();
+    EXPECT_EQ(cell(1, 1).id, 105);
+    EXPECT_EQ(cell(5, 5).id, 0);
+    EXPECT_FALSE(played(SFX_SWAP));
+}

@@ -41,17 +41,10 @@ struct solver_state {
     int outcome = 0;  // of the last settle
 };
 
-void apply(const solver_move& m)
+// A move under the game's own rules; false when the game would refuse it.
+bool apply(const solver_move& m)
 {
-    if (m.kind == solver_move::SWAP) {
-        gridtile& a = Grid[static_cast<size_t>(m.from)];
-        gridtile& b = Grid[static_cast<size_t>(m.to)];
-        std::swap(a.id, b.id);
-        std::swap(a.direction, b.direction);
-    } else {
-        gridtile& c = Grid[static_cast<size_t>(m.from)];
-        c.direction = static_cast<std::uint8_t>((c.direction + 1) % 4);
-    }
+    return m.kind == solver_move::SWAP ? board_swap(m.from, m.to) : board_turn(m.from);
 }
 
 bool movable(int c)
@@ -72,7 +65,8 @@ bool break_picture(solver_state& st, const snapshot& trial, const solver_move& w
             if (g.id == 0 && movable(e) && !st.fixed[static_cast<size_t>(e)] && e != wanted.from && e != wanted.to &&
                 trial.grid[static_cast<size_t>(e)].locked == 0) {
                 solver_move away{solver_move::SWAP, c, e};
-                apply(away);
+                if (!apply(away))
+                    return false;
                 st.result.moves.push_back(away);
                 return true;
             }
@@ -89,7 +83,10 @@ bool move(solver_state& st, const solver_move& m)
         if (static_cast<int>(st.result.moves.size()) >= st.limit)
             return false;
         snapshot before = save();
-        apply(m);
+        if (!apply(m)) {
+            st.result.problem = "a move from or onto a locked cell";
+            return false;
+        }
         int outcome = solver_settle();
         if (outcome >= 0) {
             st.result.moves.push_back(m);
@@ -189,7 +186,8 @@ bool build_entry(solver_state& st, int entry)
                 return false;
             }
             if (!move(st, {solver_move::SWAP, src, pc.index})) {
-                st.result.problem = "every way forward completes a forbidden picture";
+                if (st.result.problem[0] == 0)
+                    st.result.problem = "every way forward completes a forbidden picture";
                 return false;
             }
         }
@@ -201,7 +199,8 @@ bool build_entry(solver_state& st, int entry)
                 return false;
             }
             if (!move(st, {solver_move::TURN, pc.index, pc.index})) {
-                st.result.problem = "every way forward completes a forbidden picture";
+                if (st.result.problem[0] == 0)
+                    st.result.problem = "every way forward completes a forbidden picture";
                 return false;
             }
         }
