@@ -16,6 +16,7 @@ Uint8 levels_start(const char* buf)
     int i = levels_find(buf);
     if (i < 0)
         return 0;
+    GameHasBeenWon = 0;  // a level after a won game has a password and a next level again
     GameMode = GM_LOAD;
     GameLevel = static_cast<Uint8>(i + 2);  // the password of level n opens level n + 1
     engineMode = MODE_GAME;
