@@ -1,7 +1,6 @@
 // display.cpp -- drawing the game screen (background, board, title, clock) and
 // the pulsing prompt under full-screen images
 #include <cstdio>
-#include <ctime>
 
 #include "common.h"
 #include "game/game.h"
@@ -28,22 +27,24 @@ void game_clock_text(long r, char* buf, size_t size)
     std::snprintf(buf, size, "%li:%02li", m, r - 60 * m);
 }
 
+// A text centred on (x, y); one wider than the screen starts at its left edge.
 static void display_centred(const font_s* f, int x, int y)
 {
-    font_display(f, x - f->tw / 2, y - f->th / 2);
+    int left = x - f->tw / 2;
+    font_display(f, left < 0 ? 0 : left, y - f->th / 2);
 }
 
-// The clock is rendered once per clock second, and at once when it is empty
-// (a new level), so play never starts with a blank clock.
+// The clock is rendered when the seconds it shows change, and at once when it
+// is empty (a new level), so play never starts with a blank clock.
 static void display_clock()
 {
-    Uint32 now = static_cast<Uint32>(std::time(nullptr));
-    if (now != GameTimeCounter || GameTime.texture == 0) {
+    Uint32 left = game_time_left();
+    if (left != GameTimeCounter || GameTime.texture == 0) {
         font_free(&GameTime);
         char text[32];
-        game_clock_text(static_cast<long>(game_time_left()), text, sizeof text);
+        game_clock_text(static_cast<long>(left), text, sizeof text);
         font_make(&GameTime, FONT1, text, SDL_Color{0, 255, 255, 255});
-        GameTimeCounter = now;
+        GameTimeCounter = left;
     }
     display_centred(&GameTime, CLOCK_X, CLOCK_Y);
 }

@@ -74,22 +74,31 @@ void add_picture(const char* value, int level, std::vector<level_picture>& pics)
     pics.push_back(decl);
 }
 
-// Values closed by commas fill the cells from cell 0; an unclosed last value is dropped.
+// Values closed by commas fill the cells from cell 0; an unclosed last value
+// is dropped, and so is whatever follows the board's last cell.
 void read_board(const char* value)
 {
-    // A value too long for the collecting buffer makes the whole line suspect.
+    // A value to be stored that is too long for the collecting buffer makes
+    // the whole line suspect; values never stored cannot.
     size_t run = 0;
-    for (const char* p = value; *p; p++) {
-        run = *p == ',' ? 0 : run + 1;
+    int closed = 0;
+    for (const char* p = value; *p && closed < BOARD_CELLS; p++) {
+        if (*p != ',') {
+            run++;
+            continue;
+        }
         if (run > CELL_TEXT_MAX)
             return;
+        run = 0;
+        closed++;
     }
     char text[CELL_TEXT_MAX + 1];
     size_t used = 0;
     int cell = 0;
     for (const char* p = value; *p && cell < BOARD_CELLS; p++) {
         if (*p != ',') {
-            text[used++] = *p;
+            if (used < CELL_TEXT_MAX)  // only an unclosed last value, never stored, runs longer
+                text[used++] = *p;
             continue;
         }
         text[used] = '\0';
@@ -133,7 +142,7 @@ void level_parse_line(const char* raw, int level, std::vector<level_picture>& pi
         std::memcpy(GameName, line + 5, len);
         GameName[len] = '\0';
     } else if (has_key(line, "rotate=")) {
-        GameRotate = read_u8(line + 7);
+        GameRotate = read_clamped(line + 7, -1, 1) != 0;  // any value but 0 turns the tiles
     } else if (has_key(line, "time=")) {
         GameTimeTotal = static_cast<std::uint16_t>(read_clamped(line + 5, 0, 65535));
     } else if (has_key(line, "mtype=")) {

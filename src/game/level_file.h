@@ -8,6 +8,8 @@
 #include "game/board.h"
 
 constexpr int GAME_NAME_SIZE = 64;
+// Pixels the title may take, in the small font, on the game screen's name plate.
+constexpr int TITLE_PLATE_WIDTH = 284;
 
 // What a level file sets. The loader resets only part of it (level_reset);
 // the rest is inherited from the level loaded before.

@@ -64,7 +64,7 @@ TEST_F(LevelFile, NumbersAreClampedToTheirFields)
     read({"time=99999999999999\n"});
     EXPECT_EQ(GameTimeTotal, 65535);
     read({"rotate=256\n", "mcounter=-1\n", "ftype=x\n"});
-    EXPECT_EQ(GameRotate, 255) << "still allows turning";
+    EXPECT_EQ(GameRotate, 1) << "still allows turning";
     EXPECT_EQ(MatchCounter, 0);
     EXPECT_EQ(FailType, 0) << "no digits give 0";
 }

@@ -13,6 +13,7 @@
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
+#include <map>
 #include <set>
 #include <string>
 #include <vector>
@@ -95,6 +96,22 @@ struct level_facts {
     bool rotate = false, fail = false, rules = false;  // turning, forbidden pictures, rules 2 and 3
 };
 
+// The game's font at a size, opened once, to measure texts as the game
+// shows them; null (and one problem) when it cannot be opened.
+TTF_Font* game_font(const std::string& data, int size)
+{
+    static std::map<int, TTF_Font*> fonts;
+    auto found = fonts.find(size);
+    if (found != fonts.end())
+        return found->second;
+    TTF_Font* font = nullptr;
+    if (TTF_WasInit() || TTF_Init() == 0)
+        font = TTF_OpenFont((data + "/base/LithosPro-Regular.otf").c_str(), size);
+    if (!font)
+        problem("%s/base/LithosPro-Regular.otf: cannot measure texts at %d points", data.c_str(), size);
+    return fonts[size] = font;
+}
+
 level_facts check_level(const std::string& data, int level)
 {
     level_facts facts;
@@ -111,6 +128,10 @@ level_facts check_level(const std::string& data, int level)
         problem("level %d: data= gives %d cells of 81; the rest would be inherited", level, text.cells);
     if (GameName[0] == 0)
         problem("level %d: has no name", level);
+    int title_w = 0, title_h = 0;
+    TTF_Font* small = game_font(data, FONT1_SIZE);
+    if (small && TTF_SizeText(small, GameName, &title_w, &title_h) == 0 && title_w > TITLE_PLATE_WIDTH)
+        problem("level %d: its title is %d pixels wide; the name plate takes %d", level, title_w, TITLE_PLATE_WIDTH);
 
     std::set<int> declared;
     for (const level_picture& p : pics) {
@@ -201,11 +222,7 @@ void check_passwords(const std::string& data)
         levels_parse_line(table, line);
     std::fclose(f);
     // Each must fit the start screen's password line with its cursor, or it cannot be typed.
-    TTF_Font* font = nullptr;
-    if (TTF_Init() == 0)
-        font = TTF_OpenFont((data + "/base/LithosPro-Regular.otf").c_str(), FONT3_SIZE);
-    if (!font)
-        problem("%s/base/LithosPro-Regular.otf: cannot measure the passwords", data.c_str());
+    TTF_Font* font = game_font(data, FONT3_SIZE);
     std::set<std::string> seen;
     for (int level = 1; level < LEVELS; level++) {
         std::string pw = table[static_cast<size_t>(level - 1)].data();
