@@ -112,7 +112,7 @@ int main(int argc, char** argv)
     engineMode = MODE_GAME;
     GameMode = GM_PLAY;
     GamePaused = 1;
-    GameTimeRemaining = 600;
+    GameTimeRemaining = 600000;  // ms
     report("game_frame_cpu", frame_cpu(400), "ms");
     GameMode = GM_HELP;
     report("help_frame_cpu", frame_cpu(400), "ms");

@@ -3,7 +3,6 @@
 #include "common.h"
 #include "game/game.h"
 #include "game/state.h"
-#include "main.h"
 
 Uint8 GameNextMode = 0, GameWin = 0, GameHasBeenWon = 0, WinLoseID = 0, WinLoseMode = 0;
 float WinLoseCounter = 0.0f, WinLoseX = 0.0f, WinLoseY = 0.0f;
@@ -57,7 +56,7 @@ void GameEnd()
 {
     leave_play();
     GameTimeDeInit();
-    Mix_PlayMusic(MUSIC[MUSIC_START], -1);
+    play_music(MUSIC_START);
     engineMode = MODE_START;
 }
 
@@ -143,7 +142,7 @@ void game_win_images_frame(Uint32 now)
     switch (GameMode) {
     case GM_WIN_NEXT:
         GameWin++;
-        if (sdl_loadimg(TILE_FULLSCREEN, 1024, 512, "data/level%i/win%i.png", GameLevel, GameWin))
+        if (game_load_fullscreen("data/level%i/win%i.png", GameLevel, GameWin))
             begin_fade_in(now, GM_WIN_FADE_IN);
         else
             GameMode = GM_WIN;
@@ -169,7 +168,7 @@ void game_sequence_frame(Uint32 now)
 {
     switch (GameMode) {
     case GM_NEW_GAME:
-        Mix_PlayMusic(MUSIC[MUSIC_GAME], -1);
+        play_music(MUSIC_GAME);
         GameWin = 0;
         GameLevel = 1;
         GameMode = GM_SEQ_NEXT;
@@ -178,8 +177,8 @@ void game_sequence_frame(Uint32 now)
     case GM_SEQ_NEXT: {
         GameWin++;
         Uint8 loaded = GameHasBeenWon
-                           ? sdl_loadimg(TILE_FULLSCREEN, 1024, 512, "data/closing/closingsq%i.png", GameWin)
-                           : sdl_loadimg(TILE_FULLSCREEN, 1024, 512, "data/opening/opnseq%i.png", GameWin);
+                           ? game_load_fullscreen("data/closing/closingsq%i.png", GameWin)
+                           : game_load_fullscreen("data/opening/opnseq%i.png", GameWin);
         if (loaded) {
             begin_fade_in(now, GM_SEQ_FADE_IN);
         } else if (GameHasBeenWon) {

@@ -1,5 +1,7 @@
 // flow.cpp -- the game screen's state machine: loading and introducing a level,
 // play with its timer, the showing of a completed picture, the panels over the game
+#include <cstdarg>
+#include <cstdio>
 #include <ctime>
 
 #include "common.h"
@@ -24,25 +26,48 @@ static Uint32 now_seconds()
     return static_cast<Uint32>(std::time(nullptr));
 }
 
-void GameTimePause()
-{
-    if (GamePaused == 1) {
-        GameTimeStarting = now_seconds();
-        GamePaused = 0;
-        return;
-    }
-    // Stopping later than the time-out (a slow frame, or an event handled
-    // before the frame's check) leaves no time rather than wrapping round.
-    GameTimeRemaining = game_time_left();
-    GamePaused = 1;
-}
-
-Uint32 game_time_left()
+// Milliseconds left on the level timer. It runs on SDL's tick clock, which
+// only moves forward: setting the calendar clock, a time-zone step or a
+// suspend neither ends the level nor stops its clock. Stopping later than the
+// time-out (a slow frame, or an event handled before the frame's check) leaves
+// no time rather than wrapping round.
+static Uint32 ms_left()
 {
     if (GamePaused == 1)
         return GameTimeRemaining;
-    Uint32 elapsed = now_seconds() - GameTimeStarting;
+    Uint32 elapsed = SDL_GetTicks() - GameTimeStarting;
     return elapsed >= GameTimeRemaining ? 0 : GameTimeRemaining - elapsed;
+}
+
+void GameTimePause()
+{
+    if (GamePaused == 1) {
+        GameTimeStarting = SDL_GetTicks();
+        GamePaused = 0;
+        return;
+    }
+    GameTimeRemaining = ms_left();
+    GamePaused = 1;
+}
+
+// Whole seconds, rounded up: the clock shows the full time until a whole
+// second has gone, and 0:00 only when time is up.
+Uint32 game_time_left()
+{
+    return (ms_left() + 999) / 1000;
+}
+
+Uint8 game_load_fullscreen(const char* format, ...)
+{
+    char path[128];
+    va_list args;
+    va_start(args, format);
+    std::vsnprintf(path, sizeof path, format, args);
+    va_end(args);
+    if (!sdl_loadimg(TILE_FULLSCREEN, 1024, 512, "%s", path))
+        return 0;
+    ot_build_tile(TILE_FULLSCREEN, TILE_FULLSCREEN, 0, 0, 640, 480);
+    return 1;
 }
 
 void GameTimeDeInit()
@@ -78,8 +103,8 @@ static void level_start()
     WinLoseCounter = 0.0f;
     WinLoseMS = 0;
     GamePaused = 0;
-    GameTimeStarting = now_seconds();
-    GameTimeRemaining = GameTimeTotal;
+    GameTimeStarting = SDL_GetTicks();
+    GameTimeRemaining = GameTimeTotal * 1000u;
     if (help_should_display(GameLevel) == 1)
         GameDisplayHelp = 1;
     GameMode = GM_CLUE_NEXT;
@@ -90,7 +115,7 @@ static void level_start()
 static void next_screen_image()
 {
     GameScene++;
-    if (sdl_loadimg(TILE_FULLSCREEN, 1024, 512, "data/level%i/screen%i.png", GameLevel, GameScene)) {
+    if (game_load_fullscreen("data/level%i/screen%i.png", GameLevel, GameScene)) {
         GameSceneTime = now_seconds();
         GameMode = GM_SCREEN;
         ot_blit(TILE_FULLSCREEN, 0, 0, nullptr);
@@ -110,7 +135,7 @@ static void clue_frame()
 static void next_clue_image()
 {
     GameClue++;
-    if (sdl_loadimg(TILE_FULLSCREEN, 1024, 512, "data/level%i/clue%i.png", GameLevel, GameClue)) {
+    if (game_load_fullscreen("data/level%i/clue%i.png", GameLevel, GameClue)) {
         GameMode = GM_CLUE;
         clue_frame();
         return;
@@ -156,6 +181,10 @@ static void showing_step(Uint32 now)
 
 static void play_frame(Uint32 now)
 {
+    // A tile never leaves a locked picture: a drag ends when a turn elsewhere
+    // completes the picture its cell belongs to.
+    if (DragDropGridID != -1 && Grid[static_cast<size_t>(DragDropGridID)].locked == 1)
+        DragDropGridID = -1;
     DisplayGameScreen(nullptr);
     if (DragDropGridID != -1) {
         const gridtile& g = Grid[static_cast<size_t>(DragDropGridID)];
@@ -163,7 +192,7 @@ static void play_frame(Uint32 now)
     }
     if (ShowingMatch == 1)
         showing_step(now);
-    if (GameMode == GM_PLAY && GamePaused != 1 && now_seconds() - GameTimeStarting >= GameTimeRemaining)
+    if (GameMode == GM_PLAY && GamePaused != 1 && ms_left() == 0)
         GameLost(TILE_TIMES_UP);
 }
 

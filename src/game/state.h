@@ -51,7 +51,8 @@ extern Uint8 GameScene, GameClue;
 extern Uint32 GameSceneTime;
 extern Uint8 GameDisplayHelp;  // 1 while the level's help is due or open
 
-// The level timer: seconds left as of GameTimeStarting; stopped while GamePaused.
+// The level timer: milliseconds left as of GameTimeStarting (SDL ticks);
+// stopped while GamePaused.
 extern Uint32 GameTimeRemaining, GameTimeStarting;
 extern Uint8 GamePaused;
 
@@ -60,7 +61,7 @@ extern Sint16 DragDropGridID;   // board index of the dragged cell, -1 for none
 
 // Texts of the game screen.
 extern font_s GameTime;
-extern Uint32 GameTimeCounter;
+extern Uint32 GameTimeCounter;  // the seconds GameTime shows
 
 // End of a level.
 extern Uint8 GameNextMode, GameWin, GameHasBeenWon, WinLoseID, WinLoseMode;
@@ -75,8 +76,13 @@ constexpr ot_rgba DIM_COLOUR = {127, 127, 127, 255};
 // Flow and timer.
 void GameTimePause();
 void GameTimeDeInit();
-// Seconds left on the level timer now, never below zero.
+// Seconds left on the level timer now, a second begun counting whole.
 Uint32 game_time_left();
+
+// Loads a full-screen image (its path formatted like printf) into texture 1
+// and cuts tile 1 from it anew, whatever that tile was cut from before (the
+// logo image, or nothing when it was missing). 1 when the image loaded.
+Uint8 game_load_fullscreen(const char* format, ...) __attribute__((format(printf, 1, 2)));
 
 // Drawing.
 void DisplayGameScreen(const ot_rgba* rgb);

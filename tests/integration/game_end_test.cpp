@@ -222,11 +222,79 @@ TEST_F(GameEndTest, WinningTheLastLevelPlaysTheClosingImages)
     EXPECT_EQ(engineMode, MODE_START);
     EXPECT_EQ(sound_spy.music, MUSIC[MUSIC_START]);
 
-    // A new game after winning the whole game plays normally again.
+    // A level started by password after winning the whole game ends as any
+    // level does: with its password, and on to the next level.
+    write_level(2, "");
+    ASSERT_EQ(levels_start(pws[0].data()), 1);
+    play_level(2);
+    win_level();
+    run_while(GM_BANNER);
+    run_while(GM_WIN_NEXT, 2);
+    ASSERT_EQ(GameMode, GM_WIN);
+    EXPECT_NE(GameWonPassword.texture, 0);
+    key(SDLK_RETURN);
+    EXPECT_EQ(GameLevel, 3);
+    EXPECT_EQ(engineMode, MODE_GAME);
+
+    // So does a new game.
     game_new();
     step();
     step();
-    EXPECT_EQ(GameHasBeenWon, 0);
     EXPECT_EQ(engineMode, MODE_GAME);
     EXPECT_TRUE(reach_play());
+    EXPECT_EQ(GameLevel, 1);
+}
+
+// A tall (1 x 3) and a wide-and-tall (2 x 3) picture, completed in each
+// orientation: at its largest the zoom is twice the area the picture covers,
+// centred on it, with the picture's top row (red) where it stands on the board.
+TEST_F(GameEndTest, PicturesZoomInTheirOwnShapeAndOrientation)
+{
+    auto top_red = [](int, int y) { return y < 33 ? rgba8{230, 30, 30, 255} : rgba8{30, 200, 60, 255}; };
+    write_png("data/level1/tall.png", 33, 99, false, top_red);
+    write_png("data/level1/door.png", 66, 99, false, top_red);
+    const char* names[] = {"left", "upright", "right", "upside"};
+    for (int p : {1, 2})
+        for (Uint8 d = DIR_LEFT; d <= DIR_UPSIDE; d++) {
+            SCOPED_TRACE(std::string(p == 1 ? "tall " : "door ") + names[d]);
+            write_text("data/level1/level.dat", "name=Zoom\ntime=90\nrotate=1\nmatch=" + std::to_string(p) + "," +
+                                                    std::to_string(d) +
+                                                    "\npic=1,1,3,33,99,tall.png\npic=2,2,3,66,99,door.png\n");
+            play_level(1);
+            Grid = {};
+            std::array<picture_cell, BOARD_CELLS> cells{};
+            int n = picture_layout(static_cast<std::uint16_t>(p - 1), d, 3, 3, cells);
+            ASSERT_GT(n, 0);
+            for (int k = 0; k < n; k++)
+                Grid[static_cast<size_t>(cells[static_cast<size_t>(k)].index)] = {cells[static_cast<size_t>(k)].id, d, 0};
+            std::swap(Grid[static_cast<size_t>(cells[0].index)].id, Grid[static_cast<size_t>(cells[1].index)].id);
+            drag(cells[0].index % 9, cells[0].index / 9, cells[1].index % 9, cells[1].index / 9);
+            ASSERT_EQ(ShowingMatch, 1);
+            while (!(ShowingNumber == 10 && ShowingDirection == 1) && ShowingMatch == 1)
+                step();
+            screenshot(std::string("game_zoom_") + (p == 1 ? "tall_" : "door_") + names[d]);
+
+            // Bounding box of the picture's colours, and where its red top lies.
+            int x0 = 640, x1 = -1, y0 = 480, y1 = -1;
+            double red_x = 0, red_y = 0, reds = 0;
+            for (int y = 0; y < 480; y++)
+                for (int x = 0; x < 640; x++) {
+                    bool red = near(pixel(x, y), {230, 30, 30, 255}, 30);
+                    if (!red && !near(pixel(x, y), {30, 200, 60, 255}, 30))
+                        continue;
+                    x0 = std::min(x0, x), x1 = std::max(x1, x), y0 = std::min(y0, y), y1 = std::max(y1, y);
+                    if (red)
+                        red_x += x, red_y += y, reds++;
+                }
+            bool turned = d == DIR_LEFT || d == DIR_RIGHT;
+            int cols = turned ? 3 : p, rows = turned ? p : 3;
+            EXPECT_NEAR(x1 - x0 + 1, 66 * cols, 3);
+            EXPECT_NEAR(y1 - y0 + 1, 66 * rows, 3);
+            EXPECT_NEAR((x0 + x1 + 1) / 2.0, 63 + 33 * 3 + 33 * cols / 2.0, 2.5) << "centred on its cells";
+            EXPECT_NEAR((y0 + y1 + 1) / 2.0, 88 + 33 * 3 + 33 * rows / 2.0, 2.5);
+            ASSERT_GT(reds, 0);
+            double dx = red_x / reds - (x0 + x1) / 2.0, dy = red_y / reds - (y0 + y1) / 2.0;
+            const double where[4][2] = {{-1, 0}, {0, -1}, {1, 0}, {0, 1}};  // the top's side in each orientation
+            EXPECT_GT(dx * where[d][0] + dy * where[d][1], 20) << "the top row at the wrong side";
+        }
 }

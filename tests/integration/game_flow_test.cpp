@@ -73,7 +73,7 @@ TEST_F(GameFlow, LevelWithoutImagesPlaysFromTheThirdFrame)
     EXPECT_EQ(GamePaused, 0);
     // The first frame of play shows the clock at once, even within the same
     // clock second as the previous clock rendering.
-    GameTimeCounter = static_cast<Uint32>(fake_clock.seconds);
+    GameTimeCounter = game_time_left();
     frame();
     EXPECT_NE(GameTime.texture, 0);
     EXPECT_STREQ(GameName, "Test crypt 2");
@@ -116,6 +116,26 @@ TEST_F(GameFlow, PausesKeepTheTimeLeft)
     click(300, 330);
     EXPECT_EQ(GameMode, GM_PLAY);
     EXPECT_EQ(game_time_left(), 21u);
+}
+
+// The level clock counts play in milliseconds on the tick clock: the calendar
+// set back or forward does nothing to it, and quick trips to the menu do not
+// stop it.
+TEST_F(GameFlow, ClockCountsPlayTimeNotTheCalendar)
+{
+    ASSERT_TRUE((enter_level(1), reach_play()));
+    fake_clock.seconds -= 3600;
+    step();
+    fake_clock.seconds += 86400;
+    step();
+    EXPECT_EQ(GameMode, GM_PLAY);
+    EXPECT_EQ(game_time_left(), 90u);
+    for (int i = 0; i < 10; i++) {  // 10 x 620 ms of play, 20 ms in the menu each time
+        step(600);
+        key(SDLK_ESCAPE);
+        key(SDLK_ESCAPE);
+    }
+    EXPECT_EQ(game_time_left(), 84u);
 }
 
 TEST_F(GameFlow, TimeRunningOutLosesWithTheTimesUpBanner)
@@ -188,4 +208,46 @@ TEST_F(GameFlow, ClockReadsMinutesAndSeconds)
         game_clock_text(r, text, sizeof text);
         EXPECT_STREQ(text, expected) << r;
     }
+}
+
+// Without the logo image, the full-screen pictures that reuse its texture
+// still show whole, not as one flat colour.
+class GameWithoutLogo : public GameTest {
+protected:
+    std::vector<std::string> left_out() const override
+    {
+        std::vector<std::string> out = GameTest::left_out();
+        out.push_back("base/BrassOwl.png");
+        return out;
+    }
+};
+
+TEST_F(GameWithoutLogo, ClueImagesShowWhole)
+{
+    write_png("data/level1/clue1.png", 640, 480, false,
+              [](int x, int) { return x < 320 ? rgba8{200, 60, 60, 255} : rgba8{60, 60, 200, 255}; });
+    enter_level(1);
+    for (int i = 0; i < 5 && GameMode != GM_CLUE; i++)
+        step();
+    ASSERT_EQ(GameMode, GM_CLUE);
+    step();
+    screenshot("game_clue_without_logo");
+    EXPECT_TRUE(near(pixel(100, 240), {200, 60, 60, 255})) << pixel(100, 240);
+    EXPECT_TRUE(near(pixel(540, 240), {60, 60, 200, 255})) << pixel(540, 240);
+}
+
+// A title wider than the screen starts at its left edge rather than vanishing.
+TEST_F(GameFlow, TitleWiderThanTheScreenIsDrawnFromTheLeftEdge)
+{
+    write_level(1, "name=" + std::string(60, 'W') + "\n");
+    ASSERT_TRUE((enter_level(1), reach_play()));
+    std::vector<rgba8> titled = last_frame;
+    GameName[0] = 0;
+    frame();
+    int left = 640;
+    for (int y = 0; y < 40; y++)
+        for (int x = 0; x < 640; x++)
+            if (!near(titled[static_cast<size_t>(y * 640 + x)], pixel(x, y), 20))
+                left = std::min(left, x);
+    EXPECT_LT(left, 10);
 }
