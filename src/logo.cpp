@@ -22,7 +22,7 @@ static Uint32 l_ms = 0;
 // Starts the fade-out from whatever colour the logo has now, with music 1.
 static void logo_skip()
 {
-    Mix_PlayMusic(MUSIC[MUSIC_START], -1);
+    play_music(MUSIC_START);
     l_mode = LOGO_FADE_OUT;
     l_ms = SDL_GetTicks();
 }
@@ -58,7 +58,7 @@ void mode1_idle()
             l_mode = LOGO_HOLD;
     }
     if (l_mode == LOGO_HOLD && static_cast<Uint32>(std::time(nullptr)) > mode1_time + LOGO_HOLD_SECONDS) {
-        Mix_PlayMusic(MUSIC[MUSIC_START], -1);
+        play_music(MUSIC_START);
         l_mode = LOGO_FADE_OUT;
         l_ms = now;
     } else if (l_mode == LOGO_FADE_OUT && now - l_ms >= LOGO_STEP_MS) {

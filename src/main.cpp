@@ -198,6 +198,19 @@ static void set_window_icon()
     SDL_WM_SetIcon(window_icon, nullptr);
 }
 
+// A start-up step failed: one line with SDL's reason, and the failure status.
+static int start_failed(const char* call)
+{
+    std::printf("%s: %s\n", call, SDL_GetError());
+    return -1;
+}
+
+static int missing_file(const char* path)
+{
+    std::printf("Missing data file: %s\n", path);
+    return -1;
+}
+
 int main_start()
 {
     // The exit routine first, so that every exit from here on releases what was set up.
@@ -214,10 +227,10 @@ int main_start()
 
     // Video: one 640 x 480 double-buffered OpenGL window.
     if (SDL_Init(SDL_INIT_VIDEO) < 0)
-        return -1;
+        return start_failed("SDL_Init");
     const SDL_VideoInfo* info = SDL_GetVideoInfo();
     if (!info)
-        return -1;
+        return start_failed("SDL_GetVideoInfo");
     Uint32 flags = video_flags(info);
     SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
     set_window_icon();
@@ -227,11 +240,10 @@ int main_start()
     if (!display_surface && (flags & SDL_FULLSCREEN))
         display_surface = SDL_SetVideoMode(640, 480, 0, flags & ~SDL_FULLSCREEN);
     if (!display_surface)
-        return -1;
+        return start_failed("SDL_SetVideoMode");
 
-    // Sound and fonts are needed to play at all.
-    if (!sound_init())
-        return -1;
+    // Fonts are needed to play at all; without a sound device the game plays silently.
+    sound_init();
     if (!font_init())
         return -1;
     sound_set();
@@ -241,16 +253,16 @@ int main_start()
     ot_begin();
     ot_end();
 
-    // Images, help and passwords; a missing data file ends the program quietly.
-    if (ot_build(OT_GAME_TILES, OT_GAME_TEXTURES)) {
-        main_load_catalogue();
-        if (!help_init())
-            engineDone = 1;
-        if (!levels_load())
-            engineDone = 1;
-    } else {
-        engineDone = 1;
+    // Images, help and passwords; the game cannot be played without either file.
+    if (!ot_build(OT_GAME_TILES, OT_GAME_TEXTURES)) {
+        std::printf("ot_build: out of memory\n");
+        return -1;
     }
+    main_load_catalogue();
+    if (!help_init())
+        return missing_file(HELP_FILE);
+    if (!levels_load())
+        return missing_file(PASSWORD_FILE);
     mode1_time = static_cast<Uint32>(std::time(nullptr));
     return 0;
 }
@@ -317,8 +329,10 @@ int SDL_main(int argc, char* argv[])
 {
     (void)argc;  // the game takes no command-line options
     (void)argv;
+    // Each message reaches a log at once, even when stdout is a pipe or a file.
+    std::setvbuf(stdout, nullptr, _IOLBF, 0);
     int status = main_start();
-    if (status != 0 || engineDone)
+    if (status != 0)
         return status;
     while (main_turn()) {
     }

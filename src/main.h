@@ -4,11 +4,12 @@
 #include <SDL/SDL.h>
 
 // Entry of the game proper: start-up, the loop, and the exit status (0 normal
-// end or missing data files, -1 when video, sound or fonts cannot start).
+// end, -1 when video or fonts cannot start or a data file the game needs is
+// missing; one line on stdout then says which).
 int SDL_main(int argc, char* argv[]);
 
 // The loop's phases, separate so that tests can drive the engine a step at a time.
-int main_start();   // start-up; -1 on a fatal failure, else 0 (engineDone set: don't loop)
+int main_start();   // start-up; -1 on a fatal failure (reported on stdout), else 0
 void main_events(); // routes every queued event to the current mode
 void main_draw();   // clears and draws the current mode's frame, without presenting it
 bool main_turn();   // one loop turn: events, then a presented frame and the 10 ms sleep; false to leave

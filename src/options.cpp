@@ -55,13 +55,13 @@ static bool in_track(const knob_box& k, float track_y, float x, float y)
 static void apply_sfx(float value)
 {
     soundSFX = value;
-    Mix_Volume(-1, sound_mixer_level(soundSFX));
+    sound_set();
 }
 
 static void apply_music(float value)
 {
     soundMusic = value;
-    Mix_VolumeMusic(sound_mixer_level(soundMusic));
+    sound_set();
 }
 
 void OptionsLoad()

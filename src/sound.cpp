@@ -17,7 +17,8 @@ static const char* const EFFECT_FILES[] = {
 static const char* const MUSIC_FILES[] = {"data/sounds/Music1.wav", "data/sounds/Music2.wav"};
 
 // Opens the audio device and loads every effect and piece of music; a file that
-// fails to load leaves its slot empty, and an empty slot plays nothing.
+// fails to load leaves its slot empty, and an empty slot plays nothing. Without
+// a device the game plays silently: every sound call below does nothing.
 Uint8 sound_init()
 {
     if (SDL_Init(SDL_INIT_AUDIO) == -1) {
@@ -26,6 +27,7 @@ Uint8 sound_init()
     }
     if (Mix_OpenAudio(44100, AUDIO_S16LSB, 2, 1024) == -1) {
         std::printf("Mix_OpenAudio: %s\n", SDL_GetError());
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
         return 0;
     }
     SOUNDS[0] = nullptr;
@@ -49,6 +51,8 @@ int sound_mixer_level(float volume)
 
 void sound_set()
 {
+    if (!sound_initialized)
+        return;
     Mix_Volume(-1, sound_mixer_level(soundSFX));
     Mix_VolumeMusic(sound_mixer_level(soundMusic));
 }
@@ -60,6 +64,12 @@ void play_sound(int id)
     if (!sound_initialized || slot >= SOUND_SLOTS || !SOUNDS[slot])
         return;
     Mix_PlayChannelTimed(-1, SOUNDS[slot], 0, -1);
+}
+
+void play_music(int index)
+{
+    if (sound_initialized && index >= 0 && index < SOUND_SLOTS)
+        Mix_PlayMusic(MUSIC[static_cast<size_t>(index)], -1);
 }
 
 // Frees the effects and music before closing the device, so that a restart in

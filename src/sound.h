@@ -22,9 +22,15 @@ extern std::array<Mix_Music*, SOUND_SLOTS> MUSIC;   // slots 1-2 hold the music
 extern float soundSFX;    // effects volume, 0 to 1
 extern float soundMusic;  // music volume, 0 to 1
 
+// 1 when the audio device opened; else a line on stdout says why, and the
+// game plays silently.
 Uint8 sound_init();
+// Hands both volumes to the mixer.
 void sound_set();
 void play_sound(int id);
+// Plays a piece of music (MUSIC_START, MUSIC_GAME) over and over, in place of
+// the one playing.
+void play_music(int index);
 void sound_deinit();
 
 // The mixer level (0..128) for a volume fraction, cut toward zero. A value

@@ -75,7 +75,7 @@ static void PWInputTry()
     if (!levels_start(PWInput))
         return;
     play_sound(SFX_CLICK);
-    Mix_PlayMusic(MUSIC[MUSIC_GAME], -1);
+    play_music(MUSIC_GAME);
     StartMode = START_MENU;
 }
 

@@ -47,20 +47,6 @@ TEST_F(Startup, PasswordsAndHelpAreLoaded)
     EXPECT_EQ(HELP[0].display, 1);
 }
 
-// A start-up whose data tree lacks a file: the test builds the tree without it.
-class StartupWithout : public EngineTest, public ::testing::WithParamInterface<const char*> {
-protected:
-    std::vector<std::string> left_out() const override { return {GetParam()}; }
-};
-
-// Missing help or password file: the program ends before the loop, with status 0.
-TEST_P(StartupWithout, EndsBeforeTheLoop)
-{
-    EXPECT_EQ(start_status, 0);
-    EXPECT_EQ(engineDone, 1);
-}
-INSTANTIATE_TEST_SUITE_P(DataFiles, StartupWithout, ::testing::Values("levels.dat", "help/help.dat"));
-
 class StartupWithoutImage : public EngineTest {
 protected:
     std::vector<std::string> left_out() const override { return {"base/GameBoard.png", "base/CryptSLIDERS.png"}; }
