@@ -24,8 +24,11 @@ int settings_format(const settings_values& v, char* buf, std::size_t size);
 
 // Replaces the file at path with the values, so that it is never seen half
 // written: the text goes to a temporary file beside it, is flushed to the disk,
-// then renamed over the old file. Answers false when any step fails; the old
-// file is then left exactly as it was and no temporary file remains.
+// then renamed over the old file. A symbolic link is written through to its
+// target; a file the player made read-only is left alone (a line on stderr
+// says so); temporary files that an earlier write left behind are removed.
+// Answers false when any step fails; the old file is then left exactly as it
+// was and no temporary file remains.
 bool settings_write(const char* path, const settings_values& v);
 
 // A volume as the mixer and the sliders use it: within 0..1, and 0 for a

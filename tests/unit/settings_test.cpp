@@ -171,6 +171,29 @@ TEST(SettingsFile, NewFileGetsOrdinaryPermissionsAndAReplacedOneKeepsItsOwn)
     EXPECT_EQ(fs::status(d.file).permissions() & fs::perms::all, fs::perms(0644)) << "not mkstemp's 0600";
 }
 
+// The player's choices about the file stand: a file made read-only is left as
+// it is, a link keeps pointing at the settings, and the temporary files of a
+// write that never finished are cleared away (other names are not touched).
+TEST(SettingsFile, ReadOnlyFileLinkAndLeftoversAreHandledAsThePlayerExpects)
+{
+    settings_dir d;
+    chmod(d.file.c_str(), 0444);
+    EXPECT_FALSE(settings_write(d.file.c_str(), some_values()));
+    EXPECT_EQ(slurp(d.file), settings_dir::OLD_TEXT);
+    chmod(d.file.c_str(), 0644);
+
+    fs::path real = d.dir / "real.cfg", link = d.dir / "link.cfg";
+    std::ofstream(real) << "old";
+    fs::create_symlink("real.cfg", link);
+    for (const char* leftover : {"link.cfg.a1B2c3", "real.cfg.Zz9Yy8", "real.cfg.keep", "real.cfg.a1b2c3d"})
+        std::ofstream(d.dir / leftover) << "partial";
+    ASSERT_TRUE(settings_write(link.c_str(), some_values()));
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(slurp(real), "0.53\n0.00\n");
+    EXPECT_EQ(names_in(d.dir),
+              (std::vector<std::string>{"CryptSLIDERS.cfg", "link.cfg", "real.cfg", "real.cfg.a1b2c3d", "real.cfg.keep"}));
+}
+
 // A directory the game may not write to: root ignores permissions, so there
 // the directory is made read-only by a read-only bind mount of itself.
 TEST(SettingsFile, ReadOnlyDirectoryLeavesTheOldFileAsItWas)
