@@ -62,6 +62,14 @@ Uint8 help_should_display(int level)
     return 1;
 }
 
+void help_open(int level)
+{
+    Uint8 l = static_cast<Uint8>(level);
+    if (l >= 1 && l <= HELP_LEVELS && current_help_screen > HELP[l - 1].screens && HELP[l - 1].screens > 0)
+        current_help_screen = HELP[l - 1].screens;  // the page last shown was another level's
+    help_font_build(l);
+}
+
 void help_prev(int level)
 {
     current_help_screen = help_page_prev(current_help_screen);
