@@ -13,7 +13,7 @@ ensure_packages clang libclang-rt-14-dev cmake make pkg-config "${GAME_PACKAGES[
 seconds=${1:?usage: fuzz/run.sh SECONDS [TARGET...]}
 shift
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(level_file password_list help_config settings)
+[ ${#targets[@]} -gt 0 ] || targets=(level_parse level_play password_list help_config settings)
 
 cmake -S . -B build-fuzz -DFUZZ=ON -DBUILD_TESTING=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ >/dev/null
