@@ -1,31 +1,24 @@
 // help_config.cpp -- fuzz target: any bytes as the help file, then the opening rule and paging for every level
-#include <cstdint>
-#include <cstdlib>
-#include <string>
-
-#include "fuzz_lines.h"
+#include "fuzz_file.h"
 #include "help_config.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size)
 {
     help_table table{};
-    for_each_line(data, size, [&](const char* line) { help_parse_line(table, line); });
+    fuzz_lines(data, size, [&](const char* line) { help_parse_line(table, line); });
     // Every page the game can reach has an image: 1 to 5, and within the level's count.
     for (int level = -1; level <= HELP_LEVELS + 1; level++) {
         std::uint8_t page = help_first_page(table, level);
         if (page == 0)
             continue;
-        int screens = table[static_cast<size_t>(level - 1)].screens;
-        if (page > screens || page > HELP_PAGES)
-            std::abort();
+        const int screens = table[static_cast<size_t>(level - 1)].screens;
+        check(page <= screens && page <= HELP_PAGES);
         for (int i = 0; i < 7; i++)
             page = help_page_next(table, level, page);
-        if (page != screens)
-            std::abort();
+        check(page == screens);
         for (int i = 0; i < 7; i++)
             page = help_page_prev(page);
-        if (page != 1)
-            std::abort();
+        check(page == 1);
     }
     return 0;
 }

@@ -1,37 +1,29 @@
 #!/usr/bin/env bash
 # fuzz/run.sh SECONDS [TARGET...] -- builds the libFuzzer targets with clang and
-# runs each for SECONDS on its committed seed corpus (finds go to a scratch
-# corpus, never into the repository). Prints executions and coverage per target
-# and fails on the first crash, leak or undefined behaviour.
-#   fuzz/run.sh 60              what CI runs
-#   fuzz/run-long.sh 1800       half an hour per target
+# runs each (by default all) for SECONDS on its committed seed corpus; finds go
+# to a scratch corpus, never into the repository. Prints executions and
+# coverage per target and fails on the first crash, leak or undefined
+# behaviour, keeping the input.
+#   fuzz/run.sh 60      what CI runs
+#   fuzz/run.sh 1800    the long run: half an hour per target
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source tools/setup.sh
 ensure_packages clang libclang-rt-14-dev cmake make pkg-config "${GAME_PACKAGES[@]}"
-
 seconds=${1:?usage: fuzz/run.sh SECONDS [TARGET...]}
-shift
-targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(level_parse level_play password_list help_config settings)
-
+targets=("${@:2}")
+[ $# -gt 1 ] || targets=(level_parse level_play password_list help_config settings)
 cmake -S . -B build-fuzz -DFUZZ=ON -DBUILD_TESTING=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ >/dev/null
 cmake --build build-fuzz -j"$(nproc)" --target "${targets[@]/#/fuzz_}" >/dev/null
 
 scratch=$(mktemp -d "${TMPDIR:-/tmp}/cryptsliders-fuzz.XXXXXX")
-trap 'rm -rf "$scratch"' EXIT
 for t in "${targets[@]}"; do
-  mkdir -p "$scratch/$t"
-  log="$scratch/$t.log"
-  if ! build-fuzz/fuzz/fuzz_"$t" -max_total_time="$seconds" -print_final_stats=1 \
-      -artifact_prefix="$scratch/$t-" "$scratch/$t" "fuzz/corpus/$t" >"$log" 2>&1; then
-    tail -40 "$log"
-    echo "fuzz $t: FAILED; the crashing input is kept in $scratch" >&2
-    trap - EXIT
-    exit 1
-  fi
-  runs=$(awk '/stat::number_of_executed_units/ { print $2 }' "$log")
-  cov=$(grep -o 'cov: [0-9]*' "$log" | tail -1)
-  echo "fuzz $t: ${seconds} s, ${runs:-?} runs, ${cov:-cov: ?}"
+  mkdir "$scratch/$t"
+  log=$scratch/$t.log
+  build-fuzz/fuzz/fuzz_"$t" -max_total_time="$seconds" -print_final_stats=1 -artifact_prefix="$scratch/$t-" \
+    "$scratch/$t" "fuzz/corpus/$t" >"$log" 2>&1 ||
+    { tail -40 "$log"; echo "fuzz $t: FAILED; the crashing input is kept in $scratch" >&2; exit 1; }
+  echo "fuzz $t: $seconds s, $(awk '/number_of_executed_units/ { print $2 }' "$log") runs, $(grep -o 'cov: [0-9]*' "$log" | tail -1)"
 done
+rm -rf "$scratch"
