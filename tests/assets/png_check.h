@@ -1,13 +1,15 @@
-// png_check.h -- PNG files as the asset tests read them: header fields, chunks, pixels, bytes
+// png_check.h -- files as the asset tests read them: bytes, images as the game loads them, boxes of pixels
 #pragma once
 
 #include <cairo.h>
+#include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <string>
+#include <tuple>
 #include <vector>
 
 inline std::vector<unsigned char> bytes(const std::filesystem::path& p)
@@ -16,62 +18,63 @@ inline std::vector<unsigned char> bytes(const std::filesystem::path& p)
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-inline std::uint32_t be32(const std::vector<unsigned char>& b, std::size_t at)
-{
-    return (std::uint32_t(b[at]) << 24) | (std::uint32_t(b[at + 1]) << 16) | (std::uint32_t(b[at + 2]) << 8) | b[at + 3];
-}
-
-struct PngInfo {
-    std::uint32_t w = 0, h = 0;
-    int colour_type = -1;
-    std::vector<std::string> chunks;
-};
-
-inline PngInfo png_info(const std::filesystem::path& p)
-{
-    PngInfo info;
-    std::vector<unsigned char> b = bytes(p);
-    if (b.size() < 33 || b[1] != 'P' || b[2] != 'N' || b[3] != 'G')
-        return info;
-    info.w = be32(b, 16);
-    info.h = be32(b, 20);
-    info.colour_type = b[25];
-    for (std::size_t at = 8; at + 8 <= b.size();) {
-        const std::uint32_t len = be32(b, at);
-        info.chunks.emplace_back(reinterpret_cast<const char*>(&b[at + 4]), 4);
-        at += 12 + std::size_t(len);
-    }
-    return info;
-}
-
-// Pixels of a PNG as straight (not premultiplied) RGBA.
-struct Pixels {
+// A PNG as cairo reads it: premultiplied ARGB, with alpha 255 throughout when
+// the file has no alpha channel or transparent colour, as the game's loader
+// tells the two kinds apart.
+struct Png {
     int w = 0, h = 0;
-    std::vector<std::uint32_t> argb;  // cairo's layout, premultiplied
-    unsigned a(int x, int y) const { return argb[std::size_t(y * w + x)] >> 24; }
-    unsigned r(int x, int y) const { return (argb[std::size_t(y * w + x)] >> 16) & 0xff; }
-    unsigned g(int x, int y) const { return (argb[std::size_t(y * w + x)] >> 8) & 0xff; }
-    unsigned b(int x, int y) const { return argb[std::size_t(y * w + x)] & 0xff; }
-    double luma(int x, int y) const { return 0.299 * r(x, y) + 0.587 * g(x, y) + 0.114 * b(x, y); }
+    bool alpha = false;
+    std::vector<std::uint32_t> argb;
+    std::uint32_t at(int x, int y) const { return argb[std::size_t(y * w + x)]; }
 };
 
-inline Pixels load(const std::filesystem::path& p)
+inline Png load(const std::filesystem::path& p)
 {
-    Pixels px;
+    Png png;
     cairo_surface_t* s = cairo_image_surface_create_from_png(p.c_str());
     if (cairo_surface_status(s) == CAIRO_STATUS_SUCCESS) {
-        px.w = cairo_image_surface_get_width(s);
-        px.h = cairo_image_surface_get_height(s);
-        const bool opaque = cairo_image_surface_get_format(s) == CAIRO_FORMAT_RGB24;
-        const int stride = cairo_image_surface_get_stride(s);
-        const unsigned char* data = cairo_image_surface_get_data(s);
-        for (int y = 0; y < px.h; y++)
-            for (int x = 0; x < px.w; x++) {
-                std::uint32_t v = reinterpret_cast<const std::uint32_t*>(data + y * stride)[x];
-                px.argb.push_back(opaque ? (v | 0xff000000u) : v);
-            }
+        png.w = cairo_image_surface_get_width(s);
+        png.h = cairo_image_surface_get_height(s);
+        png.alpha = cairo_image_surface_get_format(s) == CAIRO_FORMAT_ARGB32;
+        for (int y = 0; y < png.h; y++) {
+            const unsigned char* row = cairo_image_surface_get_data(s) + y * cairo_image_surface_get_stride(s);
+            png.argb.insert(png.argb.end(), reinterpret_cast<const std::uint32_t*>(row),
+                            reinterpret_cast<const std::uint32_t*>(row) + png.w);
+        }
     }
     cairo_surface_destroy(s);
-    return px;
+    return png;
 }
 
+inline double luma(std::uint32_t p) { return 0.299 * (p >> 16 & 0xff) + 0.587 * (p >> 8 & 0xff) + 0.114 * (p & 0xff); }
+
+// An image the game loads, checked for its size, for alpha only where it is
+// blended (and see-through pixels then), and for no pure black in an opaque
+// one, which the loader would make see-through.
+inline Png expect_image(const std::filesystem::path& p, int w, int h, bool alpha)
+{
+    Png png = load(p);
+    EXPECT_EQ(std::tuple(png.w, png.h, png.alpha), std::tuple(w, h, alpha)) << p;
+    if (alpha)
+        EXPECT_TRUE(std::any_of(png.argb.begin(), png.argb.end(), [](std::uint32_t c) { return c >> 24 == 0; })) << p;
+    else
+        EXPECT_EQ(std::count(png.argb.begin(), png.argb.end(), 0xff000000u), 0) << p << ": pure black";
+    return png;
+}
+
+// A rectangle in window pixels, bounds inclusive, as the game tests clicks.
+struct Box {
+    int x0, x1, y0, y1;
+};
+
+// The greatest of value(x, y) over the part of a box that an image drawn at
+// (ox, oy) covers.
+template <class Value>
+double most(const Png& png, int ox, int oy, const Box& b, Value value)
+{
+    double m = -1e9;
+    for (int y = std::max(b.y0, oy); y <= std::min(b.y1, oy + png.h - 1); y++)
+        for (int x = std::max(b.x0, ox); x <= std::min(b.x1, ox + png.w - 1); x++)
+            m = std::max(m, value(x - ox, y - oy));
+    return m;
+}
