@@ -6,7 +6,9 @@
 #include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <ctime>
+#include <vector>
 
 #include "common.h"
 #include "game/game.h"
@@ -45,6 +47,49 @@ void loadimg_pad(const Uint32* src, int w, int h, int src_pitch, Uint32* dst, in
     }
 }
 
+bool png_complete(const unsigned char* data, size_t size)
+{
+    static const unsigned char SIGNATURE[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1a, '\n'};
+    if (size < 8 || std::memcmp(data, SIGNATURE, 8) != 0)
+        return false;
+    // Each chunk: a 4-byte big-endian length, its type, its data, a CRC.
+    for (size_t at = 8; size - at >= 12;) {
+        const unsigned char* c = data + at;
+        size_t length = static_cast<size_t>(c[0]) << 24 | static_cast<size_t>(c[1]) << 16 | c[2] << 8 | c[3];
+        if (length > size - at - 12)
+            return false;
+        if (std::memcmp(c + 4, "IEND", 4) == 0)
+            return true;
+        at += 12 + length;
+    }
+    return false;
+}
+
+// The whole file, or nothing when it cannot be read.
+static std::vector<unsigned char> read_file(const char* path)
+{
+    std::vector<unsigned char> data;
+    if (std::FILE* f = std::fopen(path, "rb")) {
+        unsigned char block[65536];
+        for (size_t n; (n = std::fread(block, 1, sizeof block, f)) > 0;)
+            data.insert(data.end(), block, block + n);
+        std::fclose(f);
+    }
+    return data;
+}
+
+// An image file as a surface, or null. The PNG reader does not notice a file
+// that ends early (and can loop for ever on one), so a cut PNG is refused first.
+static SDL_Surface* load_image(const char* path)
+{
+    std::vector<unsigned char> file = read_file(path);
+    if (file.empty() || (file[0] == 0x89 && !png_complete(file.data(), file.size()))) {
+        SDL_SetError("%s: missing or cut short", path);
+        return nullptr;
+    }
+    return IMG_Load_RW(SDL_RWFromConstMem(file.data(), static_cast<int>(file.size())), 1);
+}
+
 // Every image goes through here. The result is always a 32-bit surface whose
 // bytes lie B, G, R, A in memory, whatever the display's format, because that is
 // the layout the renderer uploads.
@@ -56,7 +101,7 @@ Uint8 sdl_loadimg(Uint32 id, int tw, int th, const char* filename, ...)
     std::vsnprintf(path, sizeof path, filename, args);
     va_end(args);
 
-    SDL_Surface* image = IMG_Load(path);
+    SDL_Surface* image = load_image(path);
     if (!image)
         return 0;
     // A palette image with a transparent entry arrives colour-keyed; it keeps
@@ -189,7 +234,7 @@ static Uint32 video_flags(const SDL_VideoInfo* info)
 
 static void set_window_icon()
 {
-    window_icon = IMG_Load("data/base/CryptSLIDERS.png");
+    window_icon = load_image("data/base/CryptSLIDERS.png");
     if (!window_icon) {
         std::printf("Icon Fail: %s\n", SDL_GetError());
         return;

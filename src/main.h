@@ -23,6 +23,9 @@ void handle_mouse_movement(int x, int y);
 // id, padded to tw x th. Returns 1 when the texture was filled.
 Uint8 sdl_loadimg(Uint32 id, int tw, int th, const char* filename, ...) __attribute__((format(printf, 4, 5)));
 
+// Whether data holds a PNG whose chunks all lie within it, up to its end chunk.
+bool png_complete(const unsigned char* data, size_t size);
+
 // Loads the fixed images into their textures and tiles.
 void main_load_catalogue();
 
