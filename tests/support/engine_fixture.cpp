@@ -1,75 +1,50 @@
-// engine_fixture.cpp -- the real engine started in a scratch working directory, driven by the tests
+// engine_fixture.cpp -- the real engine in a scratch working directory, driven by
+// the tests through its own event queue, with both clocks held by the test
 #include "engine_fixture.h"
-
-#include "sound_spy.h"
 
 #include <GL/gl.h>
 #include <unistd.h>
 
 #include <algorithm>
-#include <cstdlib>
 
-#include "common.h"
-#include "main.h"
+#include "solver.h"
 
 namespace fs = std::filesystem;
 
-static const fs::path BUILD_DIR = CRYPT_BUILD_DIR;
-
-scratch_dir::scratch_dir(const std::vector<std::string>& leave_out)
-{
-    char pattern[] = "/tmp/cryptsliders-test-XXXXXX";
-    root_ = mkdtemp(pattern);
-    previous_ = fs::current_path();
-    fs::path source = BUILD_DIR / "data";
-    fs::create_directories(root_ / "data");
-    for (const auto& entry : fs::recursive_directory_iterator(source)) {
-        fs::path rel = fs::relative(entry.path(), source);
-        fs::path target = root_ / "data" / rel;
-        // A name left out takes everything below it along when it is a directory.
-        const std::string name = rel.generic_string();
-        if (std::any_of(leave_out.begin(), leave_out.end(), [&](const std::string& out) {
-                return name == out || name.rfind(out + "/", 0) == 0;
-            }))
-            continue;
-        if (entry.is_directory())
-            fs::create_directories(target);
-        else
-            fs::create_symlink(entry.path(), target);
-    }
-    fs::current_path(root_);
-}
-
-scratch_dir::~scratch_dir()
-{
-    fs::current_path(previous_);
-    std::error_code ec;
-    fs::remove_all(root_, ec);
-}
-
 void EngineTest::SetUp()
 {
-    dir_ = std::make_unique<scratch_dir>(left_out());
-    fake_clock.enabled = true;
-    fake_clock.ticks = 100000;
-    fake_clock.seconds = 1000000;
+    char pattern[] = "/tmp/cryptsliders-test-XXXXXX";
+    dir_ = mkdtemp(pattern);
+    previous_ = fs::current_path();
+    const fs::path source = fs::path(CRYPT_BUILD_DIR) / "data";
+    const std::vector<std::string> out = left_out();
+    for (const auto& entry : fs::recursive_directory_iterator(source)) {
+        const std::string rel = fs::relative(entry.path(), source).generic_string();
+        if (std::any_of(out.begin(), out.end(), [&](const std::string& o) { return rel == o || rel.rfind(o + "/", 0) == 0; }))
+            continue;
+        if (entry.is_directory())
+            fs::create_directories(dir_ / "data" / rel);
+        else
+            fs::create_symlink(entry.path(), dir_ / "data" / rel);
+    }
+    fs::current_path(dir_);
+    fake_clock = {true, 100000, 1000000};
     sound_spy_clear();
-    start_status = main_start();
-    ASSERT_EQ(start_status, 0);
+    ASSERT_EQ(main_start(), 0);
 }
 
 void EngineTest::TearDown()
 {
     main_exit();
     fake_clock.enabled = false;
-    dir_.reset();
+    fs::current_path(previous_);
+    fs::remove_all(dir_);
 }
 
 void EngineTest::push_key(SDLKey key, Uint8 type)
 {
     SDL_Event e{};
-    e.type = type;
-    e.key.type = type;
+    e.type = e.key.type = type;
     e.key.state = type == SDL_KEYDOWN ? SDL_PRESSED : SDL_RELEASED;
     e.key.keysym.sym = key;
     ASSERT_EQ(SDL_PushEvent(&e), 0);
@@ -78,8 +53,7 @@ void EngineTest::push_key(SDLKey key, Uint8 type)
 void EngineTest::push_button(int x, int y, Uint8 type, Uint8 button)
 {
     SDL_Event e{};
-    e.type = type;
-    e.button.type = type;
+    e.type = e.button.type = type;
     e.button.button = button;
     e.button.state = type == SDL_MOUSEBUTTONDOWN ? SDL_PRESSED : SDL_RELEASED;
     e.button.x = static_cast<Uint16>(x);
@@ -90,22 +64,32 @@ void EngineTest::push_button(int x, int y, Uint8 type, Uint8 button)
 void EngineTest::push_motion(int x, int y)
 {
     SDL_Event e{};
-    e.type = SDL_MOUSEMOTION;
-    e.motion.type = SDL_MOUSEMOTION;
+    e.type = e.motion.type = SDL_MOUSEMOTION;
     e.motion.x = static_cast<Uint16>(x);
     e.motion.y = static_cast<Uint16>(y);
     ASSERT_EQ(SDL_PushEvent(&e), 0);
 }
 
-void EngineTest::push_quit()
+void EngineTest::step(Uint32 ms)
 {
-    SDL_Event e{};
-    e.type = SDL_QUIT;
-    ASSERT_EQ(SDL_PushEvent(&e), 0);
+    steps++;
+    fake_clock_advance(ms);
+    main_events();
+    frame();
 }
 
-void EngineTest::capture()
+void EngineTest::click(int x, int y, Uint8 button)
 {
+    push_button(x, y, SDL_MOUSEBUTTONDOWN, button);
+    push_button(x, y, SDL_MOUSEBUTTONUP, button);
+    step();
+}
+
+// The frame is read back from the back buffer before it is presented.
+void EngineTest::draw(const std::function<void()>& blits)
+{
+    ot_begin();
+    blits();
     std::vector<rgba8> raw(640 * 480);
     glReadBuffer(GL_BACK);
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
@@ -113,44 +97,46 @@ void EngineTest::capture()
     last_frame.resize(raw.size());
     for (int y = 0; y < 480; y++)  // GL rows run bottom-up
         std::copy_n(&raw[static_cast<size_t>((479 - y) * 640)], 640, &last_frame[static_cast<size_t>(y * 640)]);
+    ot_end();
 }
 
 void EngineTest::frame()
 {
-    main_draw();
-    capture();
-    ot_end();
-}
-
-void EngineTest::draw(const std::function<void()>& blits)
-{
-    ot_begin();
-    blits();
-    capture();
-    ot_end();
-}
-
-void EngineTest::frames(int count, Uint32 ms)
-{
-    for (int i = 0; i < count; i++) {
-        fake_clock_advance(ms);
-        frame();
-    }
-}
-
-rgba8 EngineTest::pixel(int x, int y) const
-{
-    return last_frame.at(static_cast<size_t>(y * 640 + x));
+    draw([] { main_draw(); });
 }
 
 void EngineTest::screenshot(const std::string& name) const
 {
-    fs::path dir = BUILD_DIR / "screenshots";
+    fs::path dir = fs::path(CRYPT_BUILD_DIR) / "screenshots";
     fs::create_directories(dir);
     std::vector<rgba8> opaque = last_frame;
     for (rgba8& c : opaque)
         c.a = 255;
     save_rgba_png((dir / (name + ".png")).string(), 640, 480, opaque);
+}
+
+int EngineTest::differing(const std::vector<rgba8>& other, int tol, int x0, int y0, int x1, int y1) const
+{
+    int n = 0;
+    for (int y = y0; y < y1; y++)
+        for (int x = x0; x < x1; x++)
+            n += !near(pixel(x, y), other[static_cast<size_t>(y * 640 + x)], tol);
+    return n;
+}
+
+std::array<int, 4> EngineTest::box(const std::function<bool(int x, int y)>& wanted, int x0, int y0, int x1, int y1) const
+{
+    std::array<int, 4> b = {640, 480, -1, -1};
+    for (int y = y0; y < y1; y++)
+        for (int x = x0; x < x1; x++)
+            if (wanted(x, y))
+                b = {std::min(b[0], x), std::min(b[1], y), std::max(b[2], x), std::max(b[3], y)};
+    return b;
+}
+
+bool EngineTest::played(int effect) const
+{
+    return std::find(sound_spy.effects.begin(), sound_spy.effects.end(), effect) != sound_spy.effects.end();
 }
 
 bool near(rgba8 a, rgba8 b, int tol)
@@ -160,5 +146,108 @@ bool near(rgba8 a, rgba8 b, int tol)
 
 std::ostream& operator<<(std::ostream& os, const rgba8& c)
 {
-    return os << "(" << int(c.r) << ", " << int(c.g) << ", " << int(c.b) << ", " << int(c.a) << ")";
+    return os << "(" << int(c.r) << ", " << int(c.g) << ", " << int(c.b) << ")";
+}
+
+// ---------------------------------------------------------------- the game screen
+
+void GameTest::SetUp()
+{
+    EngineTest::SetUp();
+    randomize_board = -1;  // the board stays as the level file lays it
+    GameRotate = 0;        // what a fresh process inherits as "the level before"
+    write_level(1);
+}
+
+rgba8 GameTest::owl_colour(int c, int r)
+{
+    int k = r * 3 + c;
+    return rgba8{static_cast<std::uint8_t>(40 + 25 * k), static_cast<std::uint8_t>(220 - 20 * k), 90, 255};
+}
+
+void GameTest::write_level(int level, const std::string& extra, int time)
+{
+    std::string dir = "data/level" + std::to_string(level);
+    fs::create_directories(dir);
+    write_png(dir + "/owl.png", 99, 99, false, [](int x, int y) { return owl_colour(x / 33, y / 33); });
+    write_png(dir + "/key.png", 66, 33, false,
+              [](int x, int) { return x < 33 ? rgba8{230, 60, 200, 255} : rgba8{60, 200, 230, 255}; });
+    // All 81 cells, each value closed by a comma.
+    int cells[81] = {102, 101, 103};
+    for (int i = 3; i < 9; i++)
+        cells[i / 3 * 9 + i % 3] = 101 + i;
+    cells[36] = 202;
+    cells[37] = 201;
+    std::string board = "data=";
+    for (int c : cells)
+        board += std::to_string(c) + ",";
+    write_text(dir + "/level.dat", "name=Test crypt " + std::to_string(level) + "\ntime=" + std::to_string(time) +
+                                       "\nmatch=1\nfail=2\npic=1,3,3,99,99,owl.png\npic=2,2,1,66,33,key.png\n" + board +
+                                       "\n" + extra);
+}
+
+void GameTest::write_image(const std::string& path, rgba8 colour)
+{
+    fs::create_directories(fs::path(path).parent_path());
+    write_png(path, 640, 480, false, [colour](int, int) { return colour; });
+}
+
+void GameTest::enter_level(int level)
+{
+    GameLevel = static_cast<Uint8>(level);
+    GameMode = GM_LOAD;
+    engineMode = MODE_GAME;
+}
+
+bool GameTest::reach_play()
+{
+    for (int i = 0; i < 100 && !(GameMode == GM_PLAY && engineMode == MODE_GAME); i++) {
+        if (GameMode == GM_SCREEN || GameMode == GM_CLUE || GameMode == GM_HELP)
+            push_key(SDLK_RETURN);
+        step();
+    }
+    step();
+    return GameMode == GM_PLAY && engineMode == MODE_GAME;
+}
+
+void GameTest::drag(int from_x, int from_y, int to_x, int to_y)
+{
+    push_button(cell_x(from_x), cell_y(from_y), SDL_MOUSEBUTTONDOWN);
+    push_motion(cell_x(to_x), cell_y(to_y));
+    push_button(cell_x(to_x), cell_y(to_y), SDL_MOUSEBUTTONUP);
+    step();
+}
+
+void GameTest::run_while(Uint8 mode, int n, Uint32 ms)
+{
+    for (int i = 0; i < n && GameMode == mode; i++)
+        step(ms);
+}
+
+void GameTest::play_solution(const std::string& halfway_shot)
+{
+    auto grid = Grid;
+    auto match = Match;
+    auto fail = Fail;
+    solver_result r = solve_board();
+    Grid = grid, Match = match, Fail = fail;
+    ASSERT_TRUE(r.won) << "level " << int(GameLevel) << ": " << r.problem;
+    for (size_t n = 0; n < r.moves.size(); n++) {
+        const solver_move& m = r.moves[n];
+        if (n == r.moves.size() / 2 && !halfway_shot.empty())
+            screenshot(halfway_shot);
+        for (int i = 0; i < 100 && ShowingMatch == 1; i++)
+            step();
+        ASSERT_EQ(GameMode, GM_PLAY) << "level " << int(GameLevel) << " was decided before its last move";
+        int fx = cell_x(m.from % 9), fy = cell_y(m.from / 9);
+        if (m.kind == solver_move::TURN) {
+            push_button(fx, fy, SDL_MOUSEBUTTONDOWN, SDL_BUTTON_RIGHT);
+            push_button(fx, fy, SDL_MOUSEBUTTONUP, SDL_BUTTON_RIGHT);
+        } else {
+            push_button(fx, fy, SDL_MOUSEBUTTONDOWN);
+            push_motion(cell_x(m.to % 9), cell_y(m.to / 9));
+            push_button(cell_x(m.to % 9), cell_y(m.to / 9), SDL_MOUSEBUTTONUP);
+        }
+        step();
+    }
 }

@@ -1,10 +1,12 @@
-// engine_fixture.h -- the real engine started in a scratch working directory, driven by the tests
+// engine_fixture.h -- the real engine in a scratch working directory, driven by
+// the tests through its own event queue, with both clocks held by the test
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include <SDL/SDL.h>
 
+#include <array>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -12,58 +14,86 @@
 
 #include "fake_clock.h"
 #include "png_file.h"
+#include "sound_spy.h"
 
-// A scratch working directory whose data/ mirrors the built data tree through
-// symlinks, file by file, so a test can leave files out or add its own.
-class scratch_dir {
-public:
-    explicit scratch_dir(const std::vector<std::string>& leave_out = {});
-    ~scratch_dir();
-    scratch_dir(const scratch_dir&) = delete;
-    scratch_dir& operator=(const scratch_dir&) = delete;
-    const std::filesystem::path& path() const { return root_; }
+#include "common.h"
+#include "game/game.h"
+#include "game/level_file.h"
+#include "game/state.h"
+#include "main.h"
 
-private:
-    std::filesystem::path root_;
-    std::filesystem::path previous_;
-};
+// Window centre of board cell (column x, row y).
+inline int cell_x(int x) { return 79 + 33 * x; }
+inline int cell_y(int y) { return 104 + 33 * y; }
 
-// Starts the engine with both clocks held by the test; frames are drawn into
-// the back buffer and read back before they are presented.
+// True when two colours differ by at most tol in red, green and blue.
+bool near(rgba8 a, rgba8 b, int tol = 3);
+std::ostream& operator<<(std::ostream& os, const rgba8& c);
+
+// The engine started in a scratch directory whose data/ links to the built
+// data tree file by file, so that a test can leave files out or write its own.
 class EngineTest : public ::testing::Test {
 protected:
     void SetUp() override;
     void TearDown() override;
-
-    // Files under data/ to leave out of the scratch tree (e.g. "base/CryptSLIDERS.png");
-    // a directory (e.g. "level1") is left out with everything in it.
+    // Paths under data/ to leave out ("base/CryptSLIDERS.png"; a directory
+    // takes everything below it).
     virtual std::vector<std::string> left_out() const { return {}; }
 
-    // Events, queued as SDL would deliver them, then routed by main_events.
+    // Events queued as SDL delivers them; step() routes them.
     void push_key(SDLKey key, Uint8 type = SDL_KEYDOWN);
     void push_button(int x, int y, Uint8 type, Uint8 button = SDL_BUTTON_LEFT);
     void push_motion(int x, int y);
-    void push_quit();
 
-    // One frame of the current mode, as the main loop draws it; the pixels are kept.
-    void frame();
-    // One frame of custom drawing on a cleared screen.
-    void draw(const std::function<void()>& blits);
-    // Advances the clocks by ms and draws a frame, count times.
-    void frames(int count, Uint32 ms);
+    // One turn of the main loop: the clocks move on, queued events are handled,
+    // a frame is drawn and kept for pixel().
+    void step(Uint32 ms = 20);
+    void frame();                                     // a frame without events or time
+    void draw(const std::function<void()>& blits);    // custom blits on a cleared frame
+    void key(SDLKey k) { push_key(k), step(); }
+    void click(int x, int y, Uint8 button = SDL_BUTTON_LEFT);  // press and release, one step
+    rgba8 pixel(int x, int y) const { return last_frame.at(static_cast<size_t>(y * 640 + x)); }
+    // Within x0 <= x < x1, y0 <= y < y1 of the last frame: how many pixels
+    // differ from another frame by more than tol, and the box (x0, y0, x1, y1)
+    // of the pixels for which wanted holds (x1 < 0 when none does).
+    int differing(const std::vector<rgba8>& other, int tol = 10, int x0 = 0, int y0 = 0, int x1 = 640, int y1 = 480) const;
+    std::array<int, 4> box(const std::function<bool(int x, int y)>& wanted, int x0 = 0, int y0 = 0, int x1 = 640,
+                           int y1 = 480) const;
+    void screenshot(const std::string& name) const;   // build/screenshots/NAME.png
+    bool played(int effect) const;
 
-    rgba8 pixel(int x, int y) const;  // of the last frame, window coordinates
-    void screenshot(const std::string& name) const;  // build/screenshots/NAME.png
-
-    int start_status = 0;
     std::vector<rgba8> last_frame;  // 640 x 480, top row first
+    int steps = 0;                  // loop turns so far
 
 private:
-    void capture();
-    std::unique_ptr<scratch_dir> dir_;
+    std::filesystem::path dir_, previous_;
 };
 
-// True when two colours differ by at most tol in red, green and blue (the
-// window's alpha, if it has one, is not what the player sees).
-bool near(rgba8 a, rgba8 b, int tol = 3);
-std::ostream& operator<<(std::ostream& os, const rgba8& c);
+// The game screen with small levels of the test's own: picture 1 (3 x 3, the
+// goal) lies whole but for its first two tiles, which trade places; picture 2
+// (2 x 1, forbidden) likewise in row 4.
+class GameTest : public EngineTest {
+protected:
+    std::vector<std::string> left_out() const override
+    {
+        return {"level1", "level2", "level20", "level60", "opening", "closing"};
+    }
+    void SetUp() override;
+
+    static rgba8 owl_colour(int c, int r);  // every cell of picture 1 its own colour
+    static void write_level(int level, const std::string& extra = "", int time = 90);
+    static void write_image(const std::string& path, rgba8 colour);  // full-screen, one colour
+
+    // Enters the game at the level as an accepted password does.
+    void enter_level(int level);
+    // Steps on, leaving full-screen images and the help by a key, until play is
+    // on; false when it is not reached.
+    bool reach_play();
+    void drag(int from_x, int from_y, int to_x, int to_y);
+    // Steps while the game stays in the state (at most n steps, ms apart).
+    void run_while(Uint8 mode, int n = 500, Uint32 ms = 20);
+    // Works the solution out on the board as it lies, then plays it with the
+    // mouse, waiting out each showing; halfway, the named screenshot.
+    void play_solution(const std::string& halfway_shot = "");
+    static const gridtile& cell(int x, int y) { return Grid[static_cast<size_t>(y * 9 + x)]; }
+};

@@ -6,7 +6,6 @@
 
 #include <cairo.h>
 
-#include <filesystem>
 
 // Cairo stores premultiplied native-endian words; it writes RGB24 surfaces as
 // PNGs without an alpha channel, ARGB32 surfaces with one.
@@ -56,4 +55,27 @@ bool write_text(const std::string& path, const std::string& text)
 bool save_rgba_png(const std::string& path, int w, int h, const std::vector<rgba8>& pixels)
 {
     return write_surface(path, w, h, true, [&](int x, int y) { return pixels[static_cast<size_t>(y * w + x)]; });
+}
+
+std::vector<rgba8> read_png(const std::string& path, int* w, int* h)
+{
+    std::vector<rgba8> pixels;
+    cairo_surface_t* s = cairo_image_surface_create_from_png(path.c_str());
+    *w = *h = 0;
+    if (cairo_surface_status(s) == CAIRO_STATUS_SUCCESS) {
+        *w = cairo_image_surface_get_width(s);
+        *h = cairo_image_surface_get_height(s);
+        const int stride = cairo_image_surface_get_stride(s);
+        const unsigned char* data = cairo_image_surface_get_data(s);
+        for (int y = 0; y < *h; y++)
+            for (int x = 0; x < *w; x++) {
+                std::uint32_t v = reinterpret_cast<const std::uint32_t*>(data + y * stride)[x];
+                std::uint32_t a = v >> 24;
+                auto straight = [a](std::uint32_t c) { return static_cast<std::uint8_t>(a ? c * 255 / a : 0); };
+                pixels.push_back({straight((v >> 16) & 0xff), straight((v >> 8) & 0xff), straight(v & 0xff),
+                                  static_cast<std::uint8_t>(a)});
+            }
+    }
+    cairo_surface_destroy(s);
+    return pixels;
 }

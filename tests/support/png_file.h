@@ -22,3 +22,5 @@ bool write_png(const std::string& path, int w, int h, bool alpha, const std::fun
 
 // Saves RGBA rows (top row first) as a PNG.
 bool save_rgba_png(const std::string& path, int w, int h, const std::vector<rgba8>& pixels);
+// Reads a PNG's pixels, rows top first, straight alpha; empty when it cannot.
+std::vector<rgba8> read_png(const std::string& path, int* w, int* h);

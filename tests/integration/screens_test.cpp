@@ -1,0 +1,289 @@
+// screens_test.cpp -- the screens before the game as a player meets them: the
+// loop, the logo, the start screen's menu and password panel, the options
+// panel and the settings it saves, the sounds and volumes
+#include <cmath>
+#include <fstream>
+
+#include "engine_fixture.h"
+#include "options.h"
+
+namespace {
+
+const ot_rgba DIM = {127, 127, 127, 255};
+
+std::string slurp(const char* path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+class Screens : public EngineTest {
+protected:
+    // The brightness of a row of pixels across the owl.
+    int brightness() const
+    {
+        int sum = 0;
+        for (int x = 200; x < 440; x += 8)
+            sum += pixel(x, 200).r + pixel(x, 200).g + pixel(x, 200).b;
+        return sum;
+    }
+    // Steps 50 ms apart while the logo shows; how many.
+    int steps_of_logo()
+    {
+        int n = 0;
+        for (; n < 200 && engineMode == MODE_LOGO; n++)
+            step(50);
+        return n;
+    }
+    std::vector<rgba8> reference(const std::function<void()>& blits)
+    {
+        draw(blits);
+        return last_frame;
+    }
+    // Share of pixels, away from the password line, that differ from ref.
+    double differs(const std::vector<rgba8>& ref) const
+    {
+        int differ = 0, total = 0;
+        for (int y = 0; y < 480; y += 4)
+            for (int x = 0; x < 640; x += 4)
+                if (y < 240 || y > 335) {
+                    total++;
+                    differ += !near(last_frame[static_cast<size_t>(y * 640 + x)], ref[static_cast<size_t>(y * 640 + x)], 6);
+                }
+        return static_cast<double>(differ) / total;
+    }
+    // What differs from a reference frame in a rectangle: on the password line
+    // the text and cursor, on a track its knob.
+    std::array<int, 4> changed(const std::vector<rgba8>& ref, int tol, int x0, int y0, int x1, int y1) const
+    {
+        return box([&](int x, int y) { return !near(pixel(x, y), ref[static_cast<size_t>(y * 640 + x)], tol); }, x0, y0, x1, y1);
+    }
+    std::array<int, 4> line() const { return changed(panel_ref, 40, 0, 230, 640, 345); }
+    int line_width() const { return line()[2] - line()[0] + 1; }
+    double knob(int track_y) const
+    {
+        auto b = changed(options_ref, 24, 200, track_y - 15, 560, track_y + 16);
+        return (b[0] + b[2] + 1) / 2.0;
+    }
+    void type(const char* text)
+    {
+        for (const char* c = text; *c; c++)
+            push_key(static_cast<SDLKey>(*c));
+        step();
+    }
+    void to_start_screen()
+    {
+        menu_ref = reference([] { ot_blit(3, 0, 0, nullptr); });
+        panel_ref = reference([] { ot_blit(3, 0, 0, &DIM), ot_blit(6, 64, 48, nullptr); });
+        options_ref = reference([] { ot_blit(3, 0, 0, &DIM), ot_blit(7, 64, 48, nullptr); });
+        engineMode = MODE_START;
+        step();
+    }
+    std::vector<rgba8> menu_ref, panel_ref, options_ref;
+};
+
+}  // namespace
+
+// Left alone, the logo fades in over 22 steps, holds until the clock passes
+// the start by 3 s, then fades out with the start screen's music into the menu.
+TEST_F(Screens, LogoFadesInHoldsAndGivesWayToTheStartScreen)
+{
+    frame();
+    EXPECT_EQ(brightness(), 0) << "the first frame is black";
+    for (int i = 0; i < 11; i++)
+        step(50);
+    int half = brightness();
+    for (int i = 0; i < 11; i++)
+        step(50);
+    screenshot("logo");
+    EXPECT_GT(brightness(), half + half / 2);
+    EXPECT_GT(half, 0);
+    step(1900);  // start + 3 s
+    EXPECT_EQ(Mix_PlayingMusic(), 0) << "still holding";
+    step(1000);
+    EXPECT_EQ(Mix_PlayingMusic(), 1);
+    EXPECT_EQ(steps_of_logo(), 22);
+    step();
+    EXPECT_GT(brightness(), 0);
+}
+
+// A key, or a button's release (not its press), skips the logo from wherever
+// its fade stands; the window closed ends the game; key releases reach nothing.
+TEST_F(Screens, LogoSkipsOnAKeyOrARelease)
+{
+    for (int i = 0; i < 11; i++)
+        step(50);
+    push_button(100, 100, SDL_MOUSEBUTTONDOWN, SDL_BUTTON_RIGHT);
+    push_key(SDLK_ESCAPE, SDL_KEYUP);
+    step(50);
+    EXPECT_EQ(Mix_PlayingMusic(), 0) << "a press or a key release alone does nothing";
+    push_button(100, 100, SDL_MOUSEBUTTONUP, SDL_BUTTON_RIGHT);
+    EXPECT_EQ(steps_of_logo(), 12) << "fading out from the 12th step";
+    push_key(SDLK_LSHIFT);
+    SDL_Event quit{};
+    quit.type = SDL_QUIT;
+    SDL_PushEvent(&quit);
+    push_motion(7, 8);
+    EXPECT_FALSE(main_turn());
+    EXPECT_EQ(engineDone, 1);
+    EXPECT_EQ(mouse_x, 7) << "every event is still routed";
+}
+
+TEST_F(Screens, MenuOpensThePanelsAndQuits)
+{
+    to_start_screen();
+    EXPECT_LT(differs(menu_ref), 0.001);
+    push_button(300, 250, SDL_MOUSEBUTTONDOWN);
+    push_button(100, 100, SDL_MOUSEBUTTONUP);
+    step();
+    EXPECT_LT(differs(menu_ref), 0.001) << "pressed on Play, released elsewhere";
+    sound_spy_clear();
+    click(422, 267, SDL_BUTTON_RIGHT);  // any button, edges included
+    EXPECT_LT(differs(panel_ref), 0.001);
+    EXPECT_TRUE(played(SFX_CLICK));
+    key(SDLK_ESCAPE);
+    click(254, 279);
+    EXPECT_LT(differs(options_ref), 0.01);
+    key(SDLK_ESCAPE);
+    EXPECT_LT(differs(menu_ref), 0.001);
+    click(254, 325);
+    EXPECT_EQ(engineDone, 0) << "a pixel above Quit";
+    click(422, 360);
+    EXPECT_EQ(engineDone, 1);
+    engineDone = 0;
+    key(SDLK_ESCAPE);
+    EXPECT_EQ(engineDone, 1) << "Escape in the menu quits";
+}
+
+// The panel opens empty with a cursor blinking every 500 ms, centred with the
+// text; only letters and space type, within 290 pixels; Backspace cuts; a wrong
+// password stays silently; a right one starts the level after its own.
+TEST_F(Screens, PasswordPanelTypesAndStartsTheLevel)
+{
+    to_start_screen();
+    click(300, 250);
+    auto cursor = line();
+    ASSERT_GE(cursor[2], 0) << "the cursor shows from the first frame";
+    EXPECT_NEAR((cursor[0] + cursor[2]) / 2, 320, 2);
+    step(500);
+    EXPECT_GE(line()[2], 0) << "500 ms is not more than 500 ms";
+    step(1);
+    EXPECT_LT(line()[2], 0) << "hidden after more than 500 ms";
+    step(501);
+    int empty = line_width();
+    for (SDLKey k : {SDLK_1, SDLK_PERIOD, SDLK_KP5, SDLK_UP, SDLK_F1, SDLK_TAB, SDLK_LSHIFT})
+        key(k);
+    EXPECT_EQ(line_width(), empty);
+    type("wwwwwwwwwwwwwwwwwwwwwwwwwwwwwwww");
+    EXPECT_LE(line_width(), 290);
+    EXPECT_GT(line_width(), 200);
+    for (int i = 0; i < 40; i++)
+        push_key(SDLK_BACKSPACE);
+    type("o1w.le");
+    screenshot("start_password_typed");
+    EXPECT_NEAR((line()[0] + line()[2]) / 2, 320, 2) << "text and cursor centred together";
+    sound_spy_clear();
+    key(SDLK_RETURN);
+    click(320, 340);  // OK
+    EXPECT_EQ(engineMode, MODE_START) << "owle is no password";
+    EXPECT_TRUE(sound_spy.effects.empty());
+    int typed = line_width();
+    EXPECT_GT(typed, empty * 2) << "the input stays";
+    key(SDLK_ESCAPE);
+    click(300, 250);
+    EXPECT_EQ(line_width(), empty) << "the panel opens empty";
+    type("lantern");
+    key(SDLK_BACKSPACE);
+    type("n");
+    click(363, 356);  // OK at its corner
+    EXPECT_EQ(engineMode, MODE_GAME);
+    EXPECT_EQ(GameLevel, 3);
+    EXPECT_EQ(sound_spy.music, MUSIC[MUSIC_GAME]);
+    engineMode = MODE_START;  // as the game returns
+    step();
+    EXPECT_LT(differs(menu_ref), 0.001) << "back to the menu, not the panel";
+    click(300, 250);
+    click(350, 416);  // Back
+    EXPECT_LT(differs(menu_ref), 0.001);
+    click(300, 250);
+    click(182, 95);  // New game
+    EXPECT_EQ(engineMode, MODE_GAME);
+    EXPECT_EQ(GameLevel, 1) << "a new game begins with the opening images and level 1";
+}
+
+// The knobs show the volumes; a release on a track or a drag (only x counts)
+// sets its slider and the mixer; Escape keeps the volume but writes nothing;
+// Back writes the file, which the next start reads back.
+TEST_F(Screens, OptionsSetTheVolumesAndBackSavesThem)
+{
+    to_start_screen();
+    click(300, 290);
+    EXPECT_NEAR(knob(188), 483, 1);
+    EXPECT_NEAR(knob(270), 429.5, 1);
+    click(376, 188);
+    EXPECT_FLOAT_EQ(soundSFX, 0.5f);
+    EXPECT_EQ(Mix_Volume(0, -1), 64);
+    click(376, 208);  // below the band of the 38-pixel knob
+    click(484, 188);  // beyond the track
+    EXPECT_FLOAT_EQ(soundSFX, 0.5f);
+    push_button(420, 251, SDL_MOUSEBUTTONDOWN);  // the music knob's corner
+    push_motion(100, 20);
+    step();
+    EXPECT_FLOAT_EQ(soundMusic, 0.0f);
+    push_motion(600, 470);
+    step();
+    EXPECT_NEAR(knob(270), 483, 1);
+    push_motion(300, 10);
+    push_button(300, 450, SDL_MOUSEBUTTONUP);
+    push_motion(500, 270);
+    step();
+    EXPECT_FLOAT_EQ(soundMusic, 31.0f / 214) << "let go: motion moves nothing";
+    EXPECT_EQ(Mix_VolumeMusic(-1), 18);
+    EXPECT_FLOAT_EQ(soundSFX, 0.5f) << "the other slider stays";
+    key(SDLK_ESCAPE);
+    EXPECT_FALSE(std::ifstream(SETTINGS_FILE).good()) << "Escape writes nothing";
+    click(300, 290);
+    click(383, 188);  // 0.5327
+    click(357, 416);  // Back, at its corner
+    EXPECT_EQ(slurp(SETTINGS_FILE), "0.53\n0.14\n");
+    EXPECT_LT(differs(menu_ref), 0.001);
+
+    // A second start reads it, and a hand-edited file is applied, drawn and
+    // hit within 0..1 and saved as read.
+    std::ofstream(SETTINGS_FILE) << "2.5\nnan\n0\n-1\n";
+    main_exit();
+    ASSERT_EQ(main_start(), 0);
+    EXPECT_EQ(randomize_board, -1);
+    EXPECT_EQ(Mix_Volume(0, -1), 128);
+    EXPECT_EQ(Mix_VolumeMusic(-1), 0);
+    to_start_screen();
+    click(300, 290);
+    screenshot("options_clamped");
+    EXPECT_NEAR(knob(188), 483, 1);
+    EXPECT_NEAR(knob(270), 269, 1);
+    push_button(270, 270, SDL_MOUSEBUTTONDOWN);
+    push_motion(376, 270);
+    step();
+    click(320, 400);
+    EXPECT_EQ(slurp(SETTINGS_FILE), "2.50\n0.50\n0\n-1\n");
+}
+
+class ScreensWithoutSoundFiles : public EngineTest {
+protected:
+    std::vector<std::string> left_out() const override { return {"sounds/Effect2.wav", "sounds/Music1.wav"}; }
+};
+
+// Effects and music fill their slots only; a missing file leaves its slot
+// silent; ids outside the slots play nothing.
+TEST_F(ScreensWithoutSoundFiles, MissingSoundsAreSilent)
+{
+    for (int i = 0; i < SOUND_SLOTS; i++) {
+        EXPECT_EQ(SOUNDS[i] != nullptr, i == 1 || i == 3 || i == 4) << "effect slot " << i;
+        EXPECT_EQ(MUSIC[i] != nullptr, i == 2) << "music slot " << i;
+    }
+    for (int id : {0, 2, 5, 10, -1, 100000})
+        play_sound(id);
+    EXPECT_EQ(Mix_Playing(-1), 0);
+    play_sound(SFX_SWAP);
+    EXPECT_EQ(Mix_Playing(-1), 1);
+}
