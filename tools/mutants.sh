@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# run.sh -- the mutation sample: each one-line fault of mutants.txt applied in turn
-# to a scratch copy of the source tree, the suite run against it, caught or not.
-#   tests/mutants/run.sh                        every mutant, after a run of the suite without one
-#   tests/mutants/run.sh [--no-baseline] NAME...  only these mutants
+# mutants.sh -- the mutation sample: each one-line fault of tests/mutants/mutants.txt
+# applied in turn to a scratch copy of the source tree, the suite run against it,
+# caught or not.
+#   tools/mutants.sh                        every mutant, after a run of the suite without one
+#   tools/mutants.sh [--no-baseline] NAME...  only these mutants
 # The copy and its build live in build-mutants/ (built once, with the data tree;
 # each mutant then rebuilds the game's code and relinks what runs it). The real
 # tree is never written. The suite is every ctest test that runs the game's code:
@@ -10,7 +11,7 @@
 # none of it. It stops at the first failure; a test that hangs meets a timeout.
 set -euo pipefail
 shopt -u patsub_replacement 2>/dev/null || true  # a replacement's '&' stays a '&'
-root=$(cd "$(dirname "$0")/../.." && pwd)
+root=$(cd "$(dirname "$0")/.." && pwd)
 list=$root/tests/mutants/mutants.txt
 work=$root/build-mutants
 tree=$work/tree
