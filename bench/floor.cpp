@@ -1,6 +1,9 @@
 // floor: the least a frame of the game screen can cost on this machine.
 //
-// Bare SDL 1.2 and OpenGL 1.x, nothing of the game: a 640x480 window, the
+//   bench_floor [SCALE]
+//
+// Bare SDL 1.2 and OpenGL 1.x, nothing of the game: a 640x480 window (or one
+// SCALE times as large, the same drawing stretched to it), the
 // background drawn from a 1024x512 texture, 81 turned 33x33 quads cut from
 // 128x128 textures, and three small text-sized blended quads, every frame.
 // Prints the CPU time of a frame (glFinish included) and the time of its first
@@ -11,6 +14,8 @@
 #include <GL/glu.h>
 
 #include <algorithm>
+#include <cstdlib>
+#include <string>
 #include <vector>
 
 #include "bench_common.h"
@@ -62,14 +67,15 @@ static void draw(GLuint background, const GLuint* pictures, GLuint text)
     glDisable(GL_BLEND);
 }
 
-int main(int, char**)
+int main(int argc, char** argv)
 {
+    int scale = argc > 1 ? std::max(1, std::atoi(argv[1])) : 1;
     if (SDL_Init(SDL_INIT_VIDEO) < 0)
         return 1;
     SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
-    if (!SDL_SetVideoMode(640, 480, 0, SDL_OPENGL))
+    if (!SDL_SetVideoMode(640 * scale, 480 * scale, 0, SDL_OPENGL))
         return 1;
-    glViewport(0, 0, 640, 480);
+    glViewport(0, 0, 640 * scale, 480 * scale);
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
     gluOrtho2D(0, 640, 480, 0);
@@ -92,7 +98,8 @@ int main(int, char**)
         draw(background, pictures, text);
         glFinish();
     }
-    report("floor_frame_cpu", (cpu_ms() - start) / frames, "ms");
+    report(scale == 1 ? "floor_frame_cpu" : ("floor_frame_cpu_" + std::to_string(scale) + "x").c_str(),
+           (cpu_ms() - start) / frames, "ms");
     SDL_Quit();
     return 0;
 }

@@ -3,6 +3,8 @@
 
 #include <GL/gl.h>
 
+#include <algorithm>
+#include <array>
 #include <cstdio>
 
 #include "misc.h"
@@ -12,6 +14,13 @@ TTF_Font* FONT2 = nullptr;
 TTF_Font* FONT3 = nullptr;
 
 static Uint8 font_initialized = 0;
+static const int FONT_SIZES[3] = {FONT1_SIZE, FONT2_SIZE, FONT3_SIZE};
+
+// The fonts at the size texts are shown at (the logical ones at scale 1), and
+// the texts made and not yet freed, to make again at a new scale.
+static double font_scale = 1.0;
+static std::array<TTF_Font*, 3> shown_fonts{};
+static std::array<font_s*, 32> live_texts{};
 
 // Same results as next_power_of_two; the text module keeps its own copy.
 static int nextpoweroftwo(int x)
@@ -25,10 +34,9 @@ Uint8 font_init()
         std::printf("TTF_Init: %s\n", SDL_GetError());
         return 0;
     }
-    const int sizes[3] = {FONT1_SIZE, FONT2_SIZE, FONT3_SIZE};
     TTF_Font** handles[3] = {&FONT1, &FONT2, &FONT3};
     for (int i = 0; i < 3; i++) {
-        *handles[i] = TTF_OpenFont(FONT_FILE, sizes[i]);
+        *handles[i] = TTF_OpenFont(FONT_FILE, FONT_SIZES[i]);
         if (!*handles[i]) {
             std::printf("TTF_OpenFont: %s\n", SDL_GetError());
             return 0;
@@ -38,10 +46,50 @@ Uint8 font_init()
     return 1;
 }
 
+// The font that renders texts measured with one of FONT1 to FONT3.
+static TTF_Font* shown_font(TTF_Font* font)
+{
+    const TTF_Font* logical[3] = {FONT1, FONT2, FONT3};
+    for (int i = 0; i < 3; i++)
+        if (font == logical[i] && shown_fonts[static_cast<size_t>(i)])
+            return shown_fonts[static_cast<size_t>(i)];
+    return font;
+}
+
+static void close_shown_fonts()
+{
+    for (TTF_Font*& f : shown_fonts) {
+        if (f)
+            TTF_CloseFont(f);
+        f = nullptr;
+    }
+}
+
+void font_rescale(double scale)
+{
+    close_shown_fonts();
+    font_scale = scale > 0 ? scale : 1.0;
+    if (font_scale != 1.0)
+        for (int i = 0; i < 3; i++)
+            shown_fonts[static_cast<size_t>(i)] =
+                TTF_OpenFont(FONT_FILE, static_cast<int>(FONT_SIZES[i] * font_scale + 0.5));
+    // The old textures may have gone with the old OpenGL context; deleting a
+    // name that no longer exists does nothing.
+    for (font_s* f : live_texts)
+        if (f) {
+            font_s old = *f;
+            font_free(f);
+            font_make(f, old.font, old.text, old.color);
+        }
+}
+
 void font_deinit()
 {
     if (!font_initialized)
         return;
+    close_shown_fonts();
+    live_texts = {};
+    font_scale = 1.0;
     TTF_CloseFont(FONT1);
     TTF_CloseFont(FONT2);
     TTF_CloseFont(FONT3);
@@ -64,9 +112,18 @@ void font_make(font_s* f, TTF_Font* font, const char* text, SDL_Color color)
 {
     if (!font || !text)
         return;
-    SDL_Surface* rendered = TTF_RenderText_Blended(font, text, color);
+    SDL_Surface* rendered = TTF_RenderText_Blended(shown_font(font), text, color);
     if (!rendered)
         return;
+    f->font = font;
+    f->color = color;
+    std::snprintf(f->text, sizeof f->text, "%s", text);
+    f->scale = static_cast<float>(shown_font(font) == font ? 1.0 : font_scale);
+    if (std::find(live_texts.begin(), live_texts.end(), f) == live_texts.end()) {
+        auto free_slot = std::find(live_texts.begin(), live_texts.end(), nullptr);
+        if (free_slot != live_texts.end())
+            *free_slot = f;
+    }
     // Copy the rendered alpha instead of blending with it.
     SDL_SetAlpha(rendered, 0, 0);
     TTF_SizeText(font, text, &f->tw, &f->th);
@@ -98,6 +155,7 @@ void font_make(font_s* f, TTF_Font* font, const char* text, SDL_Color color)
 
 void font_free(font_s* f)
 {
+    std::replace(live_texts.begin(), live_texts.end(), f, static_cast<font_s*>(nullptr));
     if (f->texture != 0) {
         GLuint name = static_cast<GLuint>(f->texture);
         glDeleteTextures(1, &name);
@@ -113,6 +171,7 @@ void font_display(const font_s* f, int x, int y)
         return;
     float fx = static_cast<Uint16>(x);
     float fy = static_cast<Uint16>(y);
+    float w = f->scale > 0 ? f->w / f->scale : f->w, h = f->scale > 0 ? f->h / f->scale : f->h;
     glEnable(GL_BLEND);
     glDisable(GL_DEPTH_TEST);
     glBindTexture(GL_TEXTURE_2D, static_cast<GLuint>(f->texture));
@@ -121,11 +180,11 @@ void font_display(const font_s* f, int x, int y)
     glTexCoord2f(0.0f, 0.0f);
     glVertex2f(fx, fy);
     glTexCoord2f(1.0f, 0.0f);
-    glVertex2f(fx + f->w, fy);
+    glVertex2f(fx + w, fy);
     glTexCoord2f(0.0f, 1.0f);
-    glVertex2f(fx, fy + f->h);
+    glVertex2f(fx, fy + h);
     glTexCoord2f(1.0f, 1.0f);
-    glVertex2f(fx + f->w, fy + f->h);
+    glVertex2f(fx + w, fy + h);
     glEnd();
     glDisable(GL_BLEND);
     glEnable(GL_DEPTH_TEST);

@@ -3,6 +3,7 @@
 
 #include <SDL/SDL_image.h>
 
+#include <array>
 #include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
@@ -15,6 +16,7 @@
 #include "help.h"
 #include "logo.h"
 #include "options.h"
+#include "scaler.h"
 #include "start.h"
 
 Uint8 engineDone = 0;
@@ -26,8 +28,15 @@ Uint8 GameLevel = 0;
 Uint8 GameMode = 0;
 Uint32 mode1_time = 0;
 
-static SDL_Surface* display_surface = nullptr;
 static SDL_Surface* window_icon = nullptr;
+
+// What each texture was last loaded from, to load it again into a new OpenGL
+// context.
+struct image_source {
+    char path[128];
+    int tw, th;
+};
+static std::array<image_source, OT_GAME_TEXTURES> image_sources{};
 
 // ---------------------------------------------------------------- image loading
 
@@ -131,7 +140,22 @@ Uint8 sdl_loadimg(Uint32 id, int tw, int th, const char* filename, ...)
 
     ot_build_texture(static_cast<int>(id), w16, h16, padded);
     SDL_FreeSurface(padded);
+    if (id < image_sources.size()) {
+        image_source& src = image_sources[id];
+        std::snprintf(src.path, sizeof src.path, "%s", path);
+        src.tw = tw;
+        src.th = th;
+    }
     return 1;
+}
+
+void main_reload_images()
+{
+    for (Uint32 id = 0; id < image_sources.size(); id++) {
+        image_source src = image_sources[id];
+        if (src.path[0])
+            sdl_loadimg(id, src.tw, src.th, "%s", src.path);
+    }
 }
 
 // The fixed images: texture id = tile id, each tile cut at the texture's
@@ -222,16 +246,6 @@ void handle_mouse_movement(int x, int y)
 
 // ---------------------------------------------------------------- start-up and loop
 
-static Uint32 video_flags(const SDL_VideoInfo* info)
-{
-    Uint32 flags = SDL_OPENGL | SDL_HWSURFACE | SDL_ASYNCBLIT | SDL_HWPALETTE;
-    if (engineFullScreen == 1)
-        flags |= SDL_FULLSCREEN;
-    if (info->blit_hw)
-        flags |= SDL_HWACCEL;
-    return flags;
-}
-
 static void set_window_icon()
 {
     window_icon = load_image("data/base/CryptSLIDERS.png");
@@ -270,31 +284,26 @@ int main_start()
     GameMode = 0;
     OptionsLoad();
 
-    // Video: one 640 x 480 double-buffered OpenGL window.
+    // Video: a double-buffered OpenGL window at the largest whole scale of
+    // 640 x 480 the desktop takes, or full screen at the desktop's size.
     if (SDL_Init(SDL_INIT_VIDEO) < 0)
         return start_failed("SDL_Init");
-    const SDL_VideoInfo* info = SDL_GetVideoInfo();
-    if (!info)
-        return start_failed("SDL_GetVideoInfo");
-    Uint32 flags = video_flags(info);
-    SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
+    scaler_init();
     set_window_icon();
     SDL_WM_SetCaption("CryptSLIDERS", "data/base/CryptSLIDERS.png");
-    display_surface = SDL_SetVideoMode(640, 480, 0, flags);
-    // A display that cannot switch to 640 x 480 full screen still gets the game, in a window.
-    if (!display_surface && (flags & SDL_FULLSCREEN))
-        display_surface = SDL_SetVideoMode(640, 480, 0, flags & ~SDL_FULLSCREEN);
-    if (!display_surface)
+    if (!scaler_set_mode(engineFullScreen == 1))
         return start_failed("SDL_SetVideoMode");
 
     // Fonts are needed to play at all; without a sound device the game plays silently.
     sound_init();
     if (!font_init())
         return -1;
+    font_rescale(frame_scale(scaler_frame));
     sound_set();
 
     // One black frame while the images load.
-    ot_init(640, 480);
+    ot_init(FRAME_W, FRAME_H);
+    scaler_apply();
     ot_begin();
     ot_end();
 
@@ -316,9 +325,13 @@ void main_events()
 {
     SDL_Event event;
     while (SDL_PollEvent(&event)) {
+        scaler_map_event(&event);
         switch (event.type) {
         case SDL_KEYDOWN:
-            handle_keys(&event.key.keysym);
+            if (scaler_is_switch(event.key.keysym))
+                scaler_switch();  // in every screen, never seen by one
+            else
+                handle_keys(&event.key.keysym);
             break;
         case SDL_MOUSEMOTION:
             handle_mouse_movement(event.motion.x, event.motion.y);
@@ -367,7 +380,7 @@ void main_exit()
         SDL_FreeSurface(window_icon);
         window_icon = nullptr;
     }
-    display_surface = nullptr;
+    image_sources = {};
 }
 
 int SDL_main(int argc, char* argv[])

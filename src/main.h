@@ -26,6 +26,10 @@ Uint8 sdl_loadimg(Uint32 id, int tw, int th, const char* filename, ...) __attrib
 // Whether data holds a PNG whose chunks all lie within it, up to its end chunk.
 bool png_complete(const unsigned char* data, size_t size);
 
+// Loads every texture again from the file it was last loaded from, as it was
+// then: for a new OpenGL context, which holds none of the old ones.
+void main_reload_images();
+
 // Loads the fixed images into their textures and tiles.
 void main_load_catalogue();
 

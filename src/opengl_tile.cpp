@@ -13,10 +13,11 @@ Uint16 ot_texture_count = 0;
 Uint32* textures = nullptr;
 
 static Uint8 ot_initialized = 0;
+static GLint ot_filter = GL_LINEAR;  // how images are sampled as they are scaled up
 
-// Sets GL up for flat 2-D drawing in window pixels. Blending stays off: only the
-// blended blits and text switch it on for their own draw.
-void ot_init(int width, int height)
+// The OpenGL state for flat 2-D drawing. Blending stays off: only the blended
+// blits and text switch it on for their own draw.
+static void gl_state(int width, int height)
 {
     glEnable(GL_TEXTURE_2D);
     glShadeModel(GL_SMOOTH);
@@ -27,7 +28,11 @@ void ot_init(int width, int height)
     glDepthFunc(GL_LEQUAL);
     glHint(GL_PERSPECTIVE_CORRECTION_HINT, GL_NICEST);
     ot_resize(width, height);
+}
 
+void ot_init(int width, int height)
+{
+    gl_state(width, height);
     ot_initialized = 1;
     ot_tiles = nullptr;
     ot_textures = nullptr;
@@ -45,6 +50,23 @@ void ot_resize(int width, int height)
     gluOrtho2D(0, width, height, 0);
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
+}
+
+void ot_viewport(int x, int y, int w, int h, int screen_h, bool smooth)
+{
+    glViewport(x, screen_h - y - h, w, h);  // OpenGL counts rows from the bottom
+    ot_filter = smooth ? GL_LINEAR : GL_NEAREST;
+}
+
+void ot_restore(int width, int height)
+{
+    gl_state(width, height);
+    if (!textures || !ot_texture_count)
+        return;
+    // Names that went with an old context delete nothing; the textures are
+    // uploaded again by their loaders.
+    glDeleteTextures(ot_texture_count, textures);
+    glGenTextures(ot_texture_count, textures);
 }
 
 Uint8 ot_build(Uint32 tile_count, int texture_count)
@@ -74,7 +96,7 @@ void ot_build_texture(int id, int w, int h, SDL_Surface* surface)
     ot_textures[tid].height = static_cast<Uint16>(h);
     glBindTexture(GL_TEXTURE_2D, textures[tid]);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, ot_filter);
     glTexImage2D(GL_TEXTURE_2D, 0, 4, surface->w, surface->h, 0, GL_BGRA, GL_UNSIGNED_BYTE, surface->pixels);
 }
 

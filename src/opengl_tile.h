@@ -37,6 +37,13 @@ extern Uint32* textures;  // OpenGL texture names, parallel to ot_textures
 
 void ot_init(int width, int height);
 void ot_resize(int width, int height);
+// Where the logical frame lies in a window screen_h pixels high (top-left
+// origin), and whether images are sampled smoothly as they are scaled up (else
+// crisply, for whole scales); it applies to textures uploaded from then on.
+void ot_viewport(int x, int y, int w, int h, int screen_h, bool smooth);
+// After a new video mode, whose OpenGL context may be new: the drawing state
+// set again and fresh texture names; the caller uploads every texture again.
+void ot_restore(int width, int height);
 Uint8 ot_build(Uint32 tile_count, int texture_count);
 void ot_build_texture(int id, int w, int h, SDL_Surface* surface);
 void ot_build_tile(int id, int tex_id, float x, float y, float w, float h);

@@ -2,6 +2,7 @@
 #include "options.h"
 
 #include "common.h"
+#include "scaler.h"
 #include "settings_file.h"
 
 // Panel geometry, window pixels, edges included.
@@ -64,17 +65,25 @@ static void apply_music(float value)
     sound_set();
 }
 
-void OptionsLoad()
+// The settings file as it stands, or the defaults.
+static settings_values read_settings()
 {
     settings_values v;
     if (std::FILE* file = std::fopen(SETTINGS_FILE, "r")) {
         v = settings_read(file);
         std::fclose(file);
     }
+    return v;
+}
+
+void OptionsLoad()
+{
+    settings_values v = read_settings();
     soundSFX = v.sfx;
     soundMusic = v.music;
     engineFullScreen = v.full_screen;
     randomize_board = v.randomize;
+    scaler_window_scale = v.window_scale;
 }
 
 // A file that cannot be written is skipped: the old one stays as it was.
@@ -85,6 +94,14 @@ void OptionsSave()
     v.music = soundMusic;
     v.full_screen = engineFullScreen;
     v.randomize = randomize_board;
+    v.window_scale = scaler_window_scale;
+    settings_write(SETTINGS_FILE, v);
+}
+
+void OptionsSaveFullScreen()
+{
+    settings_values v = read_settings();
+    v.full_screen = engineFullScreen;
     settings_write(SETTINGS_FILE, v);
 }
 

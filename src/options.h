@@ -10,6 +10,8 @@ void OptionsLoad();
 // Writes the volumes and flags to the settings file, replacing it whole; when
 // it cannot be written the old file stays as it was and nothing is reported.
 void OptionsSave();
+// Writes the full-screen choice into the settings file, the rest as the file has it.
+void OptionsSaveFullScreen();
 // The options panel's handlers answer 0 to close the panel, 1 to keep it open:
 // Escape closes it unsaved, a release on the back button saves and closes it.
 Uint8 OptionsKeyEvent(SDL_keysym* keysym);

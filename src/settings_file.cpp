@@ -51,13 +51,20 @@ settings_values settings_read(std::FILE* file)
         return v;
     if (std::fgets(line, sizeof line, file))
         v.randomize = static_cast<std::int8_t>(settings_long(line));
+    else
+        return v;
+    if (std::fgets(line, sizeof line, file))
+        v.window_scale = static_cast<std::uint8_t>(settings_long(line));
     return v;
 }
 
 int settings_format(const settings_values& v, char* buf, std::size_t size)
 {
     // A missing line reads back as 0, so the flags are written only as far as
-    // the last one that is set; the full-screen flag precedes the board setting.
+    // the last one that is set, in their order.
+    if (v.window_scale != 0)
+        return std::snprintf(buf, size, "%01.02f\n%01.02f\n%i\n%i\n%i\n", v.sfx, v.music, v.full_screen, v.randomize,
+                             v.window_scale);
     if (v.randomize != 0)
         return std::snprintf(buf, size, "%01.02f\n%01.02f\n%i\n%i\n", v.sfx, v.music, v.full_screen, v.randomize);
     if (v.full_screen != 0)

@@ -11,14 +11,16 @@ struct settings_values {
     float music = 0.75f;
     std::uint8_t full_screen = 0;
     std::int8_t randomize = 0;
+    std::uint8_t window_scale = 0;  // the window's whole scale; 0 chooses by the desktop
 };
 
-// Reads up to four lines; a missing line leaves its default, a line that holds
+// Reads up to five lines; a missing line leaves its default, a line that holds
 // no number gives 0. Values are taken as read (the mixer clamps volumes).
 settings_values settings_read(std::FILE* file);
 
-// The file's text: both volumes with two decimals, then the full-screen flag
-// when either flag is set, then the board setting when it is set. Returns the
+// The file's text: both volumes with two decimals, then the full-screen flag,
+// the board setting and the window scale, as far as the last of them that is
+// set (a missing line reads as 0). Returns the
 // length written (the text is cut to size - 1 characters, like snprintf).
 int settings_format(const settings_values& v, char* buf, std::size_t size);
 

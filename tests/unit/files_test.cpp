@@ -161,13 +161,13 @@ TEST(SettingsFile, ReadAndFormat)
     const struct {
         const char* text;
         float sfx, music;
-        int full_screen, randomize;
+        int full_screen, randomize, scale;
     } cases[] = {
-        {"", 1.0f, 0.75f, 0, 0},                 // missing lines keep their defaults
-        {"0.30\n", 0.3f, 0.75f, 0, 0},
-        {"0.53\n0.00\n1\n-1\n", 0.53f, 0.0f, 1, -1},
-        {"loud\n2.5\n258\n200\n", 0.0f, 2.5f, 2, -56},  // no number is 0; volumes as read; flags keep 8 bits
-        {"1e39\n-1e39\n99999999999999999999\n-99999999999999999999\n", INFINITY, -INFINITY, 255, 0},
+        {"", 1.0f, 0.75f, 0, 0, 0},                 // missing lines keep their defaults
+        {"0.30\n", 0.3f, 0.75f, 0, 0, 0},
+        {"0.53\n0.00\n1\n-1\n3\n", 0.53f, 0.0f, 1, -1, 3},
+        {"loud\n2.5\n258\n200\n", 0.0f, 2.5f, 2, -56, 0},  // no number is 0; volumes as read; flags keep 8 bits
+        {"1e39\n-1e39\n99999999999999999999\n-99999999999999999999\n", INFINITY, -INFINITY, 255, 0, 0},
     };
     for (const auto& c : cases) {
         settings_values v = read(c.text);
@@ -175,16 +175,19 @@ TEST(SettingsFile, ReadAndFormat)
         EXPECT_EQ(v.music, c.music) << c.text;
         EXPECT_EQ(v.full_screen, c.full_screen) << c.text;
         EXPECT_EQ(v.randomize, c.randomize) << c.text;
+        EXPECT_EQ(v.window_scale, c.scale) << c.text;
     }
-    auto format = [](float sfx, float music, int full_screen, int randomize) {
+    auto format = [](float sfx, float music, int full_screen, int randomize, int scale = 0) {
         char buf[256];
-        settings_format({sfx, music, static_cast<std::uint8_t>(full_screen), static_cast<std::int8_t>(randomize)}, buf,
-                        sizeof buf);
+        settings_format({sfx, music, static_cast<std::uint8_t>(full_screen), static_cast<std::int8_t>(randomize),
+                         static_cast<std::uint8_t>(scale)},
+                        buf, sizeof buf);
         return std::string(buf);
     };
     EXPECT_EQ(format(1.0f, 0.75f, 0, 0), "1.00\n0.75\n") << "flags only as far as the last one set";
     EXPECT_EQ(format(1.0f, 0.75f, 0, -1), "1.00\n0.75\n0\n-1\n");
     EXPECT_EQ(format(0.5327f, 0.1f, 255, 0), "0.53\n0.10\n255\n");
+    EXPECT_EQ(format(1.0f, 0.75f, 0, 0, 2), "1.00\n0.75\n0\n0\n2\n");
     for (auto [in, out] : {std::pair{0.5f, 0.5f}, {2.5f, 1.0f}, {-0.3f, 0.0f}, {NAN, 0.0f}, {INFINITY, 1.0f}})
         EXPECT_EQ(settings_volume_clamp(in), out) << in;
 }

@@ -1,0 +1,69 @@
+#!/usr/bin/env bash
+# A player on a 1920 x 1080 desktop: the window opens at twice the size, 1280 x
+# 960; the buttons and a tile's drag land where the player sees them; Alt+Return
+# shows the same board full screen at the desktop's size, centred between black
+# bars, and Alt+Return again the window; the settings file keeps each choice.
+#   big_screen.sh GAME DATA_DIR SCREENSHOT_DIR
+# It runs on an X screen of its own of that size.
+[ -n "${E2E_BIG_SCREEN:-}" ] ||
+    exec env E2E_BIG_SCREEN=1 xvfb-run -a -s "-screen 0 1920x1080x24 -noreset" bash "$0" "$@"
+source "$(dirname "$0")/lib.sh"
+e2e_init "$@"
+
+e2e_workdir
+# Level 1 of the test's own, without opening images: a 2 x 2 picture of red,
+# green, blue and yellow cells laid with both rows swapped, so that one drag
+# leaves it unfinished.
+rm -rf "$E2E_WORK/data/opening" "$E2E_WORK/data/level1"
+mkdir -p "$E2E_WORK/data/level1"
+convert -size 33x33 xc:'rgb(220,40,40)' xc:'rgb(40,220,40)' +append \
+    \( -size 33x33 xc:'rgb(40,40,220)' xc:'rgb(230,230,40)' +append \) -append "$E2E_WORK/data/level1/owl.png"
+printf 'name=Big screen\nrotate=0\ntime=600\nmatch=1\npic=1,2,2,66,66,owl.png\ndata=102,101,%s104,103,%s\n' \
+    "$(printf '0,%.0s' $(seq 7))" "$(printf '0,%.0s' $(seq 70))" >"$E2E_WORK/data/level1/level.dat"
+printf '1.00\n0.75\n0\n-1\n' >"$E2E_WORK/CryptSLIDERS.cfg"  # the board as the level lays it
+
+# colour SHOT X Y -> "R G B"
+colour() { convert "$1" -format "%[fx:int(255*p{$2,$3}.r)] %[fx:int(255*p{$2,$3}.g)] %[fx:int(255*p{$2,$3}.b)]" info:; }
+expect_colour() { [ "$(colour "$1" "$2" "$3")" = "$4" ] || e2e_fail "$5: $(colour "$1" "$2" "$3") at $2,$3, want $4: $1"; }
+expect_full_screen_line() { [ "$(sed -n 3p "$E2E_WORK/CryptSLIDERS.cfg")" = "$1" ] || e2e_fail "settings: $(tr '\n' ' ' <"$E2E_WORK/CryptSLIDERS.cfg")"; }
+
+e2e_start
+size=$(xdotool getwindowgeometry "$E2E_WID" | sed -n 's/.*Geometry: //p')
+[ "$size" = 1280x960 ] || e2e_fail "the window is $size, want 1280x960"
+e2e_key space
+convert "$E2E_DATA/base/StartScreen.png" -scale 200% "$E2E_WORK/start2x.png"
+e2e_wait_shows "$E2E_WORK/start2x.png" e2e_big_start 4
+click_at 660 500  # Play, at twice its place
+e2e_sleep 0.3
+click_at 640 236  # New game
+e2e_sleep 1
+click_at 650 810  # the help opens by itself on level 1: close it
+e2e_sleep 0.5
+e2e_shot e2e_big_board
+expect_colour "$E2E_SHOT" 158 208 "40 220 40" "the first cell before the drag"
+e2e_drag 158 208 224 208
+e2e_sleep 0.5
+e2e_shot e2e_big_window
+expect_colour "$E2E_SHOT" 158 208 "220 40 40" "the first cell after the drag"
+
+xdotool key alt+Return
+e2e_sleep 1.5
+e2e_shot e2e_big_full screen
+[ "$(identify -format '%wx%h' "$E2E_SHOT")" = 1920x1080 ] || e2e_fail "full screen is $(identify -format '%wx%h' "$E2E_SHOT")"
+for bar in 240x1080+0+0 240x1080+1680+0; do
+    mean=$(convert "$E2E_SHOT" -crop "$bar" +repage -format '%[fx:mean]' info:)
+    [ "$mean" = 0 ] || e2e_fail "the bar $bar is not black (mean $mean)"
+done
+expect_colour "$E2E_SHOT" 418 234 "220 40 40" "the first cell full screen (2.25 x, 240 pixels in)"
+expect_full_screen_line 1
+
+xdotool key alt+Return
+e2e_sleep 1.5
+E2E_WID=$(xdotool search --onlyvisible --name '^CryptSLIDERS$' | head -n 1)
+size=$(xdotool getwindowgeometry "$E2E_WID" | sed -n 's/.*Geometry: //p')
+[ "$size" = 1280x960 ] || e2e_fail "back in a window of $size, want 1280x960"
+e2e_shot e2e_big_window_again
+expect_colour "$E2E_SHOT" 158 208 "220 40 40" "the first cell in the window again"
+expect_full_screen_line 0
+kill -TERM "$E2E_PID"
+e2e_wait_exit 0
