@@ -483,6 +483,21 @@ TEST_F(GameTest, ImagesAroundAWholeGame)
         step();
         ASSERT_EQ(GameMode, GM_WIN);
     };
+    auto closing = [this] {  // after level 20's panel: the closing images, then the start screen
+        key(SDLK_RETURN);
+        run_while(GM_SEQ_FADE_IN, 40, 50);
+        EXPECT_TRUE(near(pixel(320, 240), {200, 180, 120, 255}));
+        key(SDLK_SPACE);
+        run_while(GM_SEQ_FADE_OUT, 40, 50);
+        step();
+        EXPECT_EQ(engineMode, MODE_START);
+        EXPECT_EQ(sound_spy.music, MUSIC[MUSIC_START]);
+    };
+    win(20);
+    screenshot("game_won_panel");
+    const std::vector<rgba8> won_panel = last_frame;
+    closing();
+
     game_new();
     step();
     EXPECT_EQ(sound_spy.music, MUSIC[MUSIC_GAME]);
@@ -493,20 +508,11 @@ TEST_F(GameTest, ImagesAroundAWholeGame)
     key(SDLK_SPACE);
     run_while(GM_SEQ_FADE_OUT, 40, 50);
     win(0);
-    EXPECT_EQ(GameLevel, 1);
+    key(SDLK_RETURN);
+    EXPECT_EQ(GameLevel, 2) << "a new game after a won one goes on after level 1";
 
     win(20);
-    screenshot("game_won_panel");
-    const std::vector<rgba8> won_panel = last_frame;
-    key(SDLK_RETURN);
-    run_while(GM_SEQ_FADE_IN, 40, 50);
-    EXPECT_TRUE(near(pixel(320, 240), {200, 180, 120, 255}));
-    key(SDLK_SPACE);
-    run_while(GM_SEQ_FADE_OUT, 40, 50);
-    step();
-    EXPECT_EQ(engineMode, MODE_START);
-    EXPECT_EQ(sound_spy.music, MUSIC[MUSIC_START]);
-
+    closing();
     ASSERT_EQ(levels_start(pws[0].data()), 1);
     win(0);
     EXPECT_NE(GameWonPassword.texture, 0);

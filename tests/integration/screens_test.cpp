@@ -240,12 +240,18 @@ TEST_F(Screens, OptionsSetTheVolumesAndBackSavesThem)
     EXPECT_FLOAT_EQ(soundMusic, 31.0f / 214) << "let go: motion moves nothing";
     EXPECT_EQ(Mix_VolumeMusic(-1), 18);
     EXPECT_FLOAT_EQ(soundSFX, 0.5f) << "the other slider stays";
+    click(376, 270);
+    EXPECT_FLOAT_EQ(soundMusic, 0.5f) << "a release on the music track";
+    push_button(376, 188, SDL_MOUSEBUTTONDOWN);  // the effects knob, held as Escape closes the panel
+    push_motion(300, 188);
+    step();
+    EXPECT_FLOAT_EQ(soundSFX, 31.0f / 214);
     key(SDLK_ESCAPE);
     EXPECT_FALSE(std::ifstream(SETTINGS_FILE).good()) << "Escape writes nothing";
     click(300, 290);
     click(383, 188);  // 0.5327
     click(357, 416);  // Back, at its corner
-    EXPECT_EQ(slurp(SETTINGS_FILE), "0.53\n0.14\n");
+    EXPECT_EQ(slurp(SETTINGS_FILE), "0.53\n0.50\n");
     EXPECT_LT(differs(menu_ref), 0.001);
 
     // A second start reads it, and a hand-edited file is applied, drawn and

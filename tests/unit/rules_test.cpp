@@ -132,21 +132,19 @@ TEST_F(Rules, GoalScanAlternatesTheListsAndFindsOneAtATime)
     lay(1, 2, 2, DIR_UPRIGHT, 0, 0);
     lay(2, 1, 2, DIR_UPSIDE, 5, 5);
     lay(3, 1, 1, DIR_UPRIGHT, 8, 0);
-    Match[1] = {1, 0, DIR_UPRIGHT};
+    Match[0] = {3, 0, DIR_UPRIGHT};
     Fail[0] = {2, 0, DIR_UPSIDE};
-    Match[0] = {3, 1, DIR_UPRIGHT};  // matched already
-    Fail[2] = {0, 0, DIR_UPRIGHT};
+    Match[1] = {1, 1, DIR_UPRIGHT};  // matched already: the owl standing whole is not found again
     auto before = tiles();
     EXPECT_EQ(MatchGrid(0), 1);
-    EXPECT_EQ(ShowingMatch, 0);
     EXPECT_EQ(locked_count(), 0);
     ASSERT_EQ(MatchGrid(1), 1);
-    EXPECT_EQ(ShowingID, 1) << "Fail[0] comes before Match[1]";
+    EXPECT_EQ(ShowingID, 2) << "Match[0] comes before Fail[0]";
     EXPECT_EQ(ShowingMatch, 1);
-    EXPECT_EQ(locked_count(), 2);
+    EXPECT_EQ(locked_count(), 1);
     ASSERT_EQ(MatchGrid(1), 1);
-    EXPECT_EQ(ShowingID, 0);
-    EXPECT_EQ(locked_count(), 6);
+    EXPECT_EQ(ShowingID, 1);
+    EXPECT_EQ(locked_count(), 3);
     EXPECT_EQ(MatchGrid(1), 0);
     EXPECT_EQ(tiles(), before);
 }
