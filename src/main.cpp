@@ -16,6 +16,7 @@
 #include "help.h"
 #include "logo.h"
 #include "options.h"
+#include "progress.h"
 #include "scaler.h"
 #include "start.h"
 
@@ -283,6 +284,7 @@ int main_start()
     GameLevel = 0;
     GameMode = 0;
     OptionsLoad();
+    progress_load();
 
     // Video: a double-buffered OpenGL window at the largest whole scale of
     // 640 x 480 the desktop takes, or full screen at the desktop's size.

@@ -1,4 +1,4 @@
-// settings_file.h -- the settings file's text: reading and writing its four values; free of SDL
+// settings_file.h -- the settings file's text: reading and writing its five values; free of SDL
 #pragma once
 
 #include <cstddef>
@@ -24,13 +24,8 @@ settings_values settings_read(std::FILE* file);
 // length written (the text is cut to size - 1 characters, like snprintf).
 int settings_format(const settings_values& v, char* buf, std::size_t size);
 
-// Replaces the file at path with the values, so that it is never seen half
-// written: the text goes to a temporary file beside it, is flushed to the disk,
-// then renamed over the old file. A symbolic link is written through to its
-// target; a file the player made read-only is left alone (a line on stderr
-// says so); temporary files that an earlier write left behind are removed.
-// Answers false when any step fails; the old file is then left exactly as it
-// was and no temporary file remains.
+// Replaces the settings file whole through file_replace (see there); false
+// when it could not be written, the old file then being left as it was.
 bool settings_write(const char* path, const settings_values& v);
 
 // A volume as the mixer and the sliders use it: within 0..1, and 0 for a

@@ -1,6 +1,7 @@
 // start.cpp -- screen mode 2: the start screen's menu, the password panel and the options over it
 #include "start.h"
 
+#include <cstdio>
 #include <cstring>
 
 #include "common.h"
@@ -40,6 +41,7 @@ static font_s PWInputFont{};
 static font_s PWInputSpace{};
 static Uint32 PWInputTime = 0;
 static Uint8 PWInputMode = 0;
+static Uint8 PWInputOffered = 0;  // 1 while the line holds the offered password, untouched
 static const SDL_Color PWInputColor = {255, 255, 255, 0};
 
 static bool on_button(const start_button& b, Uint16 x, Uint16 y)
@@ -68,6 +70,23 @@ static void PWInputAdd(Uint8 key)
     PWInputRender();
 }
 
+// The panel opens with the password that goes on from the furthest level won
+// typed in, so that Return continues at once; the first key typed or erased
+// replaces it whole.
+static void PWInputOffer()
+{
+    std::snprintf(PWInput, sizeof PWInput, "%s", game_continue_password());
+    PWInputOffered = PWInput[0] != 0;
+    PWInputRender();
+}
+
+static void PWInputTake()
+{
+    if (PWInputOffered)
+        std::memset(PWInput, 0, sizeof PWInput);
+    PWInputOffered = 0;
+}
+
 // Return or OK: an accepted password starts its level with the game's music;
 // anything else leaves the panel as it is, without a sound.
 static void PWInputTry()
@@ -93,9 +112,11 @@ void mode2_handle_keys(SDL_keysym* keysym)
         } else if (sym == SDLK_ESCAPE) {
             StartMode = START_MENU;  // the text stays until the panel opens again
         } else if (sym == SDLK_BACKSPACE) {
+            PWInputTake();
             pw_line_backspace(PWInput);
             PWInputRender();
         } else if (char c = pw_key_char(sym)) {
+            PWInputTake();
             PWInputAdd(static_cast<Uint8>(c));
         }
         break;
@@ -121,8 +142,7 @@ void mode2_mouse_click(int x, int y, int button, int type)
     case START_MENU:
         if (on_button(MENU_PLAY, px, py)) {
             play_sound(SFX_CLICK);
-            std::memset(PWInput, 0, sizeof PWInput);
-            PWInputRender();
+            PWInputOffer();
             font_free(&PWInputSpace);
             font_make(&PWInputSpace, FONT3, PW_CURSOR, PWInputColor);
             StartMode = START_PASSWORD;

@@ -18,7 +18,7 @@ tree=$work/tree
 build=$work/build
 # What links the game's code and is run by a test. The level art stays as drawn
 # by the unmutated levelart: relinking it would redraw the whole data tree.
-RELINK=(cryptsliders unit_tests integration_tests settings_crash_tests soak_tests checkdata leveldump level_art_tests)
+RELINK=(cryptsliders unit_tests integration_tests save_crash_tests soak_tests checkdata leveldump level_art_tests)
 NOT_THE_SUITE='^(Asset.*|package_metadata)$'
 
 baseline=1

@@ -27,8 +27,7 @@ void game_clock_text(long r, char* buf, size_t size)
     std::snprintf(buf, size, "%li:%02li", m, r - 60 * m);
 }
 
-// A text centred on (x, y); one wider than the screen starts at its left edge.
-static void display_centred(const font_s* f, int x, int y)
+void game_display_centred(const font_s* f, int x, int y)
 {
     int left = x - f->tw / 2;
     font_display(f, left < 0 ? 0 : left, y - f->th / 2);
@@ -46,7 +45,7 @@ static void display_clock()
         font_make(&GameTime, FONT1, text, SDL_Color{0, 255, 255, 255});
         GameTimeCounter = left;
     }
-    display_centred(&GameTime, CLOCK_X, CLOCK_Y);
+    game_display_centred(&GameTime, CLOCK_X, CLOCK_Y);
 }
 
 void DisplayGameScreen(const ot_rgba* rgb)
@@ -66,7 +65,7 @@ void DisplayGameScreen(const ot_rgba* rgb)
             }
     }
     if (GameName[0] != 0)
-        display_centred(&GameNameFont, TITLE_X, TITLE_Y);
+        game_display_centred(&GameNameFont, TITLE_X, TITLE_Y);
     display_clock();
 }
 
@@ -93,5 +92,5 @@ void GameAnyKeyDraw()
         Uint8 c = static_cast<Uint8>(GameAnyKeyColor);
         font_make(&GameAnyKeyFont, FONT1, "Press any key to continue ...", SDL_Color{0, c, c, 255});
     }
-    display_centred(&GameAnyKeyFont, PROMPT_X, PROMPT_Y);
+    game_display_centred(&GameAnyKeyFont, PROMPT_X, PROMPT_Y);
 }

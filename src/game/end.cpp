@@ -10,6 +10,10 @@ Uint32 WinLoseMS = 0, WinMS = 0;
 ot_rgba WinRGBA = {0, 0, 0, 0};
 font_s GameWonPassword{};
 
+// The time line lies between the panel's art and its button.
+constexpr int WIN_RECORD_Y = 366;       // under the password's box
+constexpr int WON_GAME_RECORD_Y = 376;  // under the closing words
+
 // The password stored for a level, or "" when the level has none or lies
 // outside the table.
 static const char* level_password(int level)
@@ -36,6 +40,7 @@ void GameWon()
         GameTimePause();
     font_free(&GameWonPassword);
     font_make(&GameWonPassword, FONT3, level_password(GameLevel), SDL_Color{0, 255, 255, 255});
+    game_record_win();
     play_sound(SFX_WON);
     if (GameLevel == LAST_LEVEL)
         GameHasBeenWon = 1;
@@ -102,10 +107,12 @@ void game_win_frame()
     DisplayGameScreen(&DIM_COLOUR);
     if (GameHasBeenWon) {
         ot_blit(TILE_GAME_WON, 64, 48, nullptr);
+        game_record_win_draw(WON_GAME_RECORD_Y);
         return;
     }
     ot_blit(TILE_WIN, 64, 48, nullptr);
     font_display(&GameWonPassword, 320 - GameWonPassword.tw / 2, 303 - GameWonPassword.th / 2);
+    game_record_win_draw(WIN_RECORD_Y);
 }
 
 // One fade step every 50 ms: in until opaque, out until black, then the next state.

@@ -91,6 +91,7 @@ static bool load_level()
     }
     GameMode = GM_SCREEN_NEXT;
     GameTimeDeInit();  // the clock is rendered anew in the first frame of play
+    game_record_level();
     return true;
 }
 
@@ -128,6 +129,7 @@ static void clue_frame()
 {
     ot_blit(TILE_FULLSCREEN, 0, 0, nullptr);
     ot_blit_trans(TILE_FRAME, 0, 0, nullptr);
+    game_record_clue_draw();
     GameAnyKeyDraw();
 }
 

@@ -3,6 +3,7 @@
 
 #include "common.h"
 #include "game/state.h"
+#include "progress.h"
 
 void game_new()
 {
@@ -21,4 +22,12 @@ Uint8 levels_start(const char* buf)
     GameLevel = static_cast<Uint8>(i + 2);  // the password of level n opens level n + 1
     engineMode = MODE_GAME;
     return 1;
+}
+
+const char* game_continue_password()
+{
+    for (int level = progress_reached(); level >= 1; level--)
+        if (level <= LEVEL_COUNT_MAX && pws[static_cast<size_t>(level - 1)][0] != 0)
+            return pws[static_cast<size_t>(level - 1)].data();
+    return "";
 }

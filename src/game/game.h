@@ -10,6 +10,9 @@
 void game_new();
 // Starts the game at the level after the one whose password buf is; 1 when it did.
 Uint8 levels_start(const char* buf);
+// The password that goes on from the furthest level won (or, when that level
+// has none, from the furthest won level that has one); "" before any win.
+const char* game_continue_password();
 
 void mode3_handle_keys(SDL_keysym* keysym);
 void mode3_mouse_click(int x, int y, int button, int type);

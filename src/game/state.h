@@ -69,6 +69,18 @@ extern float WinLoseCounter, WinLoseX, WinLoseY;
 extern Uint32 WinLoseMS, WinMS;
 extern ot_rgba WinRGBA;
 extern font_s GameWonPassword;
+extern font_s GameWonTime;  // the time used, and how it compares with the best
+
+// A text centred on (x, y); one wider than the screen starts at its left edge.
+void game_display_centred(const font_s* f, int x, int y);
+
+// Best times on screen: the win screen's line under the password (made when
+// the level is won, which records the time) and the clue images' line (made
+// when a level loads).
+void game_record_win();
+void game_record_level();
+void game_record_win_draw(int y);
+void game_record_clue_draw();
 
 // The dimming colour handed to DisplayGameScreen under a panel.
 constexpr ot_rgba DIM_COLOUR = {127, 127, 127, 255};

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # A new player's first game with the mouse: the start screen's play and new
 # game buttons, the help closed, a tile dragged so the goal picture stands
-# whole, the win screen with its password, the next level lost when its time
-# runs out, and back to the start screen.
+# whole, the win screen with its password and the win kept in the progress
+# file, the next level lost when its time runs out, and back to the start screen.
 #   play_level.sh GAME DATA_DIR SCREENSHOT_DIR
 source "$(dirname "$0")/lib.sh"
 e2e_init "$@"
@@ -42,6 +42,8 @@ e2e_shot e2e_play_won
 yellow=$(convert "$E2E_SHOT" -crop 240x46+200+280 +repage txt:- |
     awk -F'[(),]' 'NR > 1 && $3 > 200 && $4 > 200 && $5 < 90 { n++ } END { print n + 0 }')
 [ "$yellow" -gt 50 ] || e2e_fail "the win screen shows no password ($yellow yellow pixels): $E2E_SHOT"
+# The win is kept in the progress file beside the settings.
+grep -qx 'reached=1' "$E2E_WORK/CryptSLIDERS.sav" || e2e_fail "no progress file with level 1 won in $E2E_WORK"
 
 click_at 325 405 # continue: level 2, whose three seconds run out
 e2e_sleep 1

@@ -529,3 +529,73 @@ TEST_F(GameTest, ImagesAroundAWholeGame)
     key(SDLK_ESCAPE);
     EXPECT_EQ(engineMode, MODE_START);
 }
+
+// Progress outlasts the game: a won level is remembered, so that after a new
+// start the password panel offers the way on at once, and its best time is
+// kept, beaten or not, and shown on the win screen and the clue images.
+TEST_F(GameTest, WonLevelsAndBestTimesOutlastTheGame)
+{
+    write_level(3);
+    write_level(4);
+    auto win_level_3 = [this](Uint32 play_ms) {
+        enter_level(3);
+        EXPECT_TRUE(reach_play());
+        step(play_ms);
+        drag(0, 0, 1, 0);
+        for (int i = 0; i < 400 && GameMode != GM_WIN; i++) {
+            if (GameMode == GM_WIN_IMAGE)
+                push_key(SDLK_SPACE);
+            step();
+        }
+        step();
+        EXPECT_EQ(GameMode, GM_WIN);
+        return std::string(GameWonTime.text);
+    };
+    auto best_line = [] {
+        std::string text = slurp("CryptSLIDERS.sav");
+        return text.substr(std::min(text.find("reached="), text.size()));
+    };
+    char date[16];
+    std::time_t now = std::time(nullptr);
+    std::strftime(date, sizeof date, "%Y-%m-%d", std::localtime(&now));
+    const std::string today = date;
+
+    EXPECT_EQ(win_level_3(30000), "Time 0:30");
+    screenshot("game_win_time");
+    auto shown = box([this](int x, int y) { return pixel(x, y).r > 200 && pixel(x, y).g > 200 && pixel(x, y).b < 80; },
+                     120, 345, 520, 388);
+    EXPECT_NEAR((shown[0] + shown[2]) / 2, 320, 3) << "the time shows under the password, centred";
+    EXPECT_GT(shown[1], 350) << "below the password's box";
+    EXPECT_LT(shown[3], 388) << "above the button";
+    EXPECT_EQ(best_line(), "reached=3\nbest=3,30," + today + "\n");
+
+    // Quit and start again: the panel holds level 3's password; Return goes on.
+    main_exit();
+    ASSERT_EQ(main_start(), 0);
+    randomize_board = -1;  // the settings file's default shuffles
+    key(SDLK_SPACE);
+    for (int i = 0; i < 200 && engineMode != MODE_START; i++)
+        step();
+    click(330, 250);
+    EXPECT_GT(box([this](int x, int y) { return pixel(x, y).r > 240 && pixel(x, y).b > 240; }, 170, 262, 470, 312)[2], 0)
+        << "the line holds a password";
+    key(SDLK_RETURN);
+    EXPECT_EQ(engineMode, MODE_GAME);
+    EXPECT_EQ(GameLevel, 4);
+
+    // Slower: the best stays; its time shows on the clue image. Faster: a new best.
+    EXPECT_EQ(win_level_3(40000), "Time 0:40 - best 0:30");
+    EXPECT_EQ(best_line(), "reached=3\nbest=3,30," + today + "\n");
+    enter_level(3);
+    for (int i = 0; i < 50 && GameMode != GM_CLUE; i++) {
+        if (GameMode == GM_SCREEN)
+            push_key(SDLK_RETURN);
+        step();
+    }
+    screenshot("game_clue_best_time");
+    auto best = box([this](int x, int y) { return pixel(x, y).r > 200 && pixel(x, y).g > 200 && pixel(x, y).b < 80; },
+                    100, 392, 540, 416);
+    EXPECT_GT(best[2] - best[0], 80) << "the clue image names the best time";
+    EXPECT_EQ(win_level_3(10000), "Time 0:10 - New best time!");
+    EXPECT_EQ(best_line(), "reached=3\nbest=3,10," + today + "\n");
+}

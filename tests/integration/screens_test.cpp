@@ -11,12 +11,6 @@ namespace {
 
 const ot_rgba DIM = {127, 127, 127, 255};
 
-std::string slurp(const char* path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
 class Screens : public EngineTest {
 protected:
     // The brightness of a row of pixels across the owl.

@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <fstream>
 
 #include "solver.h"
 
@@ -142,6 +143,12 @@ bool EngineTest::played(int effect) const
 bool near(rgba8 a, rgba8 b, int tol)
 {
     return std::abs(a.r - b.r) <= tol && std::abs(a.g - b.g) <= tol && std::abs(a.b - b.b) <= tol;
+}
+
+std::string slurp(const char* path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
 std::ostream& operator<<(std::ostream& os, const rgba8& c)

@@ -29,6 +29,8 @@ inline int cell_y(int y) { return 104 + 33 * y; }
 // True when two colours differ by at most tol in red, green and blue.
 bool near(rgba8 a, rgba8 b, int tol = 3);
 std::ostream& operator<<(std::ostream& os, const rgba8& c);
+// A whole file, "" when it cannot be read.
+std::string slurp(const char* path);
 
 // The engine started in a scratch directory whose data/ links to the built
 // data tree file by file, so that a test can leave files out or write its own.

@@ -1,6 +1,6 @@
 // files_test.cpp -- the text files the game reads and writes: what a level leaves
 // to the next, the password list and the typed password, the help schedule,
-// the settings file
+// the settings and progress files
 #include <gtest/gtest.h>
 
 #include <sys/resource.h>
@@ -18,6 +18,7 @@
 #include "game/passwords.h"
 #include "help_config.h"
 #include "password_line.h"
+#include "progress_file.h"
 #include "settings_file.h"
 
 namespace fs = std::filesystem;
@@ -279,4 +280,63 @@ TEST(SettingsFile, FullDiskLeavesTheOldFile)
     EXPECT_FALSE(written);
     EXPECT_EQ(slurp(d.file), settings_dir::OLD);
     EXPECT_EQ(d.names(), std::vector<std::string>{"CryptSLIDERS.cfg"});
+}
+
+// The progress file: whatever a damaged, cut or hand-edited file holds, what
+// can be read is used and written back in the file's own form.
+TEST(ProgressFile, ReadsWhatItCanAndWritesItBack)
+{
+    auto reread = [](const std::string& text) {
+        std::FILE* f = text.empty() ? std::fopen("/dev/null", "r")
+                                    : fmemopen(const_cast<char*>(text.data()), text.size(), "r");
+        progress_values v = progress_read(f);
+        std::fclose(f);
+        char buf[PROGRESS_TEXT_SIZE];
+        progress_format(v, buf, sizeof buf);
+        std::string out = buf;
+        return out.substr(out.find("reached="));  // past the comment lines
+    };
+    const std::pair<std::string, std::string> cases[] = {
+        {"", "reached=0\n"},
+        {"reached=3\nbest=1,134,2026-12-07\nbest=3,201,2026-12-08\n",
+         "reached=3\nbest=1,134,2026-12-07\nbest=3,201,2026-12-08\n"},
+        // keys in any case; the shorter of two times; a bad date dropped, its
+        // time kept; a best time is a win; a last line cut short still counts
+        {"REACHED=2\nbest=3,200,2026-12-07\nBest=3,150,12-07-2026\nbest=7,12",
+         "reached=7\nbest=3,150,\nbest=7,12,\n"},
+        // numbers out of range, signed, malformed or missing: the line is skipped
+        {"reached=51\nreached=-1\nreached=2x\nbest=0,5,\nbest=51,5,\nbest=4,-3,\nbest=5,65536,\nbest=6,+7,\n"
+         "best=8\nbest=9,\nbest=,5,\n",
+         "reached=0\n"},
+        // a line longer than any the file holds is skipped whole, its tail too
+        {std::string(255, 'x') + "reached=9\nreached=4\n", "reached=4\n"},
+    };
+    for (const auto& [text, expected] : cases)
+        EXPECT_EQ(reread(text), expected) << text;
+
+    progress_values v;
+    EXPECT_TRUE(progress_win(v, 3, 100, "2026-12-07"));
+    EXPECT_FALSE(progress_win(v, 3, 100, "2026-12-08")) << "a tie is no new best";
+    EXPECT_TRUE(progress_win(v, 3, 99, "2026-12-09"));
+    EXPECT_TRUE(progress_win(v, 2, 500, ""));
+    EXPECT_FALSE(progress_win(v, 51, 1, "")) << "no such level";
+    EXPECT_EQ(v.reached, 3) << "a lower level won later leaves the highest";
+    EXPECT_EQ(v.best[2].seconds, 99u);
+    EXPECT_STREQ(v.best[2].date, "2026-12-09");
+}
+
+TEST(ProgressFile, ReadOnlyFileIsLeftAlone)
+{
+    char pattern[] = "/tmp/cryptsliders-progress-XXXXXX";
+    fs::path dir = mkdtemp(pattern), file = dir / "CryptSLIDERS.sav";
+    std::ofstream(file) << "reached=5\n";
+    chmod(file.c_str(), 0444);
+    progress_values v;
+    progress_win(v, 6, 10, "");
+    EXPECT_FALSE(progress_write(file.c_str(), v));
+    EXPECT_EQ(slurp(file), "reached=5\n");
+    chmod(file.c_str(), 0644);
+    ASSERT_TRUE(progress_write(file.c_str(), v));
+    EXPECT_NE(slurp(file).find("reached=6\nbest=6,10,\n"), std::string::npos);
+    fs::remove_all(dir);
 }

@@ -1,4 +1,4 @@
-// settings_crash_test.cpp -- the settings file killed at every step of its rewrite
+// save_crash_test.cpp -- the settings and progress files killed at every step of their rewrite
 //
 // This executable is linked with the writer's file calls wrapped: in a forked
 // child, each wrapper lets the real call happen and then, after the chosen
@@ -13,9 +13,11 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <functional>
 #include <fstream>
 #include <sstream>
 
+#include "progress_file.h"
 #include "settings_file.h"
 
 namespace {
@@ -37,34 +39,34 @@ KILL_POINT(int, fsync, (int fd), (fd))
 KILL_POINT(int, fclose, (FILE* f), (f))
 KILL_POINT(int, rename, (const char* from, const char* to), (from, to))
 
-TEST(SettingsUnderFaults, KilledAtEveryStepLeavesTheOldFileOrTheNewOne)
+// The writer killed after each number of file calls in turn, until it finishes.
+void kill_at_every_step(const char* name, const std::function<bool(const char*, bool)>& write,
+                        const std::string& old_text, const std::string& new_text)
 {
     auto dir = std::filesystem::temp_directory_path() / ("cryptsliders-kill-" + std::to_string(getpid()));
     std::filesystem::create_directories(dir);
-    std::string path = (dir / "CryptSLIDERS.cfg").string();
+    std::string path = (dir / name).string();
     auto read_all = [&] {
         std::stringstream s;
         s << std::ifstream(path).rdbuf();
         return s.str();
     };
-    const settings_values old_values = {0.25f, 0.75f, 0, 0}, new_values = {0.5f, 0.1f, 0, -1};
-    const std::string old_text = "0.25\n0.75\n", new_text = "0.50\n0.10\n0\n-1\n";
     int kills = 0;
     bool finished = false;
     for (int step = 0; step < 20 && !finished; step++) {
-        ASSERT_TRUE(settings_write(path.c_str(), old_values));
+        ASSERT_TRUE(write(path.c_str(), false));
         ASSERT_EQ(read_all(), old_text);
         pid_t child = fork();
         ASSERT_GE(child, 0);
         if (child == 0) {
             calls = 0;
             kill_after = step;
-            _exit(settings_write(path.c_str(), new_values) ? 0 : 1);
+            _exit(write(path.c_str(), true) ? 0 : 1);
         }
         int status = 0;
         ASSERT_EQ(waitpid(child, &status, 0), child);
         std::string now = read_all();
-        EXPECT_TRUE(now == old_text || now == new_text) << "killed after " << step << " calls: \"" << now << "\"";
+        EXPECT_TRUE(now == old_text || now == new_text) << name << " killed after " << step << " calls: \"" << now << "\"";
         finished = WIFEXITED(status);
         if (finished) {
             EXPECT_EQ(WEXITSTATUS(status), 0);
@@ -73,7 +75,26 @@ TEST(SettingsUnderFaults, KilledAtEveryStepLeavesTheOldFileOrTheNewOne)
             kills++;
         }
     }
-    EXPECT_TRUE(finished);
+    EXPECT_TRUE(finished) << name;
     EXPECT_GE(kills, 6) << "temp file, mode, write, flush, sync, close and rename each were a kill point";
     std::filesystem::remove_all(dir);
+}
+
+TEST(SavedFilesUnderFaults, KilledAtEveryStepLeaveTheOldFileOrTheNewOne)
+{
+    const settings_values old_settings = {0.25f, 0.75f, 0, 0}, new_settings = {0.5f, 0.1f, 0, -1};
+    kill_at_every_step(
+        "CryptSLIDERS.cfg", [&](const char* path, bool second) { return settings_write(path, second ? new_settings : old_settings); },
+        "0.25\n0.75\n", "0.50\n0.10\n0\n-1\n");
+
+    progress_values old_progress, new_progress;
+    progress_win(old_progress, 1, 100, "2026-12-01");
+    new_progress = old_progress;
+    progress_win(new_progress, 2, 80, "2026-12-02");
+    char old_text[PROGRESS_TEXT_SIZE], new_text[PROGRESS_TEXT_SIZE];
+    progress_format(old_progress, old_text, sizeof old_text);
+    progress_format(new_progress, new_text, sizeof new_text);
+    kill_at_every_step(
+        "CryptSLIDERS.sav", [&](const char* path, bool second) { return progress_write(path, second ? new_progress : old_progress); },
+        old_text, new_text);
 }

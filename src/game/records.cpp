@@ -1,0 +1,59 @@
+// records.cpp -- best times on screen: the time of a won level on the win
+// screen, and the level's best time on its clue images
+#include <cstdio>
+
+#include "common.h"
+#include "game/game.h"
+#include "game/level_file.h"
+#include "game/state.h"
+#include "progress.h"
+
+font_s GameWonTime{};          // "Time 2:14 - best 1:58" under the password
+static font_s GameClueBest{};  // "Best time 1:58" above the prompt
+static const SDL_Color RECORD_COLOUR = {0, 255, 255, 255};  // the clock's and the password's colour
+constexpr int CLUE_RECORD_Y = 404;  // above the prompt, in the clue images' dark band
+
+// The timer has stopped on a win: the seconds used (as the clock counted them
+// down) are recorded, and the line under the password says how they compare.
+void game_record_win()
+{
+    Uint32 total_ms = GameTimeTotal * 1000u;
+    Uint32 used = (GameTimeRemaining < total_ms ? total_ms - GameTimeRemaining : 0) / 1000;
+    progress_result r = progress_record(GameLevel, used);
+
+    char now[16], best[16], line[64];
+    game_clock_text(used, now, sizeof now);
+    game_clock_text(r.best_before, best, sizeof best);
+    if (r.had_best && r.new_best)
+        std::snprintf(line, sizeof line, "Time %s - New best time!", now);
+    else if (r.had_best)
+        std::snprintf(line, sizeof line, "Time %s - best %s", now, best);
+    else
+        std::snprintf(line, sizeof line, "Time %s", now);
+    font_free(&GameWonTime);
+    font_make(&GameWonTime, FONT1, line, RECORD_COLOUR);
+}
+
+// A level loads: its clue images name its best time, when it has one.
+void game_record_level()
+{
+    font_free(&GameClueBest);
+    Uint32 seconds = 0;
+    if (!progress_best_time(GameLevel, &seconds))
+        return;
+    char best[16], line[48];
+    game_clock_text(seconds, best, sizeof best);
+    std::snprintf(line, sizeof line, "Best time %s", best);
+    font_make(&GameClueBest, FONT1, line, RECORD_COLOUR);
+}
+
+void game_record_win_draw(int y)
+{
+    game_display_centred(&GameWonTime, 320, y);
+}
+
+void game_record_clue_draw()
+{
+    if (GameClueBest.texture != 0)
+        game_display_centred(&GameClueBest, 320, CLUE_RECORD_Y);
+}
