@@ -7,12 +7,17 @@
 // Start-up to the first presented logo frame (and the catalogue's image
 // decoding on its own), the load of every shipped level, the CPU time of a
 // game-screen frame with a full board and of the overlays and the zoom, the
-// idle cost of each screen under the real 10 ms loop, and the peak memory.
+// idle cost of each screen under the real 10 ms loop, the time from a key to
+// its presented frame, and the peak memory.
 #include <SDL/SDL_opengl.h>
 
 #include <algorithm>
+#include <atomic>
+#include <chrono>
 #include <cstdlib>
+#include <random>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "bench_common.h"
@@ -60,6 +65,25 @@ static void full_board()
                                                 static_cast<Uint8>(c % 4), static_cast<Uint8>(c % 8 == 0)};
 }
 
+// The wall-clock time of the last frame presented (the executable wraps the swap).
+static std::atomic<double> last_present{0.0};
+extern "C" void __real_SDL_GL_SwapBuffers(void);
+extern "C" void __wrap_SDL_GL_SwapBuffers(void)
+{
+    __real_SDL_GL_SwapBuffers();
+    last_present = wall_ms();
+}
+
+// A screen entered as the game enters it, so that the loop draws it at once.
+static void enter_screen(Uint8 engine, Uint8 game)
+{
+    engineMode = engine;
+    GameMode = game;
+    SDL_Event e{};
+    e.type = SDL_VIDEOEXPOSE;
+    SDL_PushEvent(&e);
+}
+
 // CPU share of one screen under the real loop for a number of seconds.
 static double idle_share(double seconds)
 {
@@ -67,6 +91,42 @@ static double idle_share(double seconds)
     while (wall_ms() - wall < seconds * 1000.0)
         main_turn();
     return (cpu_ms() - cpu) / (wall_ms() - wall);
+}
+
+// From a key press to the frame that shows it, under the real loop on the
+// start screen's menu (where only input draws): keys pushed from another
+// thread at random moments, as the window system delivers them, while the
+// loop draws or sleeps. The median and the worst of the samples, in ms.
+static std::pair<double, double> input_latency(int samples)
+{
+    std::atomic<double> pushed{0.0};
+    std::atomic<bool> done{false};
+    std::vector<double> waits;
+    std::thread keys([&] {
+        std::mt19937 random(7);
+        for (int i = 0; i < samples; i++) {
+            std::this_thread::sleep_for(std::chrono::microseconds(30000 + random() % 40000));
+            SDL_Event e{};
+            e.type = e.key.type = SDL_KEYDOWN;
+            e.key.state = SDL_PRESSED;
+            e.key.keysym.sym = SDLK_a;  // does nothing on the menu but ask for a frame
+            pushed = wall_ms();
+            SDL_PushEvent(&e);
+            while (pushed != 0.0)
+                std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+        done = true;
+    });
+    while (!done) {
+        main_turn();
+        double p = pushed;
+        if (p != 0.0 && last_present > p) {
+            waits.push_back(last_present - p);
+            pushed = 0.0;
+        }
+    }
+    keys.join();
+    return {median(waits), waits.empty() ? 0.0 : *std::max_element(waits.begin(), waits.end())};
 }
 
 // Level 20's full board in play, the clock stopped.
@@ -147,20 +207,45 @@ int main(int argc, char** argv)
     report("zoom_frame_cpu", frame_cpu(400), "ms");
     ShowingMatch = 0;
 
-    // The idle cost of each screen under the real loop.
-    engineMode = MODE_LOGO;
+    // The idle cost of each screen under the real loop: the logo's fades and
+    // hold, the start screen and its password panel, play with the clock
+    // running, and the panels over a stopped game.
+    enter_screen(MODE_LOGO, 0);
     report("idle_logo", idle_share(std::min(idle_seconds, 3.0)), "share");
+    enter_screen(MODE_START, 0);
+    report("idle_start", idle_share(idle_seconds), "share");
+    handle_mouse_click(330, 250, SDL_BUTTON_LEFT, SDL_MOUSEBUTTONUP);  // play: the password panel
+    report("idle_password", idle_share(idle_seconds), "share");
+    handle_mouse_click(320, 405, SDL_BUTTON_LEFT, SDL_MOUSEBUTTONUP);  // back
+    enter_screen(MODE_GAME, GM_PLAY);
+    GamePaused = 0;
+    GameTimeStarting = SDL_GetTicks();
+    report("idle_play", idle_share(idle_seconds), "share");
+    GamePaused = 1;
     const struct {
         const char* name;
-        Uint8 engine, game;
-    } screens[] = {{"idle_start", MODE_START, 0}, {"idle_play", MODE_GAME, GM_PLAY},
-                   {"idle_help", MODE_GAME, GM_HELP}, {"idle_options", MODE_GAME, GM_OPTIONS},
-                   {"idle_win", MODE_GAME, GM_WIN}};
-    for (const auto& s : screens) {
-        engineMode = s.engine;
-        GameMode = s.game;
+        Uint8 game;
+    } panels[] = {{"idle_menu", GM_MENU}, {"idle_help", GM_HELP}, {"idle_options", GM_OPTIONS},
+                  {"idle_win", GM_WIN}, {"idle_lose", GM_LOSE}};
+    for (const auto& s : panels) {
+        enter_screen(MODE_GAME, s.game);
         report(s.name, idle_share(idle_seconds), "share");
     }
+
+    // Input: a key to its frame, against the old loop's frame interval (a frame
+    // drawn every turn, then the 10 ms sleep).
+    enter_screen(MODE_START, 0);
+    main_turn();
+    double turn = wall_ms();
+    for (int i = 0; i < 50; i++) {
+        main_draw();
+        ot_end();
+        SDL_Delay(10);
+    }
+    report("drawing_turn_ms", (wall_ms() - turn) / 50, "ms");
+    auto [latency_median, latency_worst] = input_latency(100);
+    report("input_latency_median", latency_median, "ms");
+    report("input_latency_worst", latency_worst, "ms");
     report("peak_rss", static_cast<double>(status_kb("VmHWM:")), "kB");
     main_exit();
     return 0;

@@ -43,6 +43,19 @@ void mode1_mouse_click(int x, int y, int button, int type)
         logo_skip();
 }
 
+bool mode1_frame_due(Uint32 now)
+{
+    switch (l_mode) {
+    case LOGO_FADE_IN:
+    case LOGO_FADE_OUT:
+        return now - l_ms >= LOGO_STEP_MS;
+    case LOGO_HOLD:
+        return static_cast<Uint32>(std::time(nullptr)) > mode1_time + LOGO_HOLD_SECONDS;
+    default:
+        return true;  // the first frame
+    }
+}
+
 void mode1_idle()
 {
     Uint32 now = SDL_GetTicks();

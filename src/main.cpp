@@ -201,19 +201,22 @@ void main_load_catalogue()
 
 // ---------------------------------------------------------------- mode dispatch
 
-// What each screen mode offers the loop; mode 1 has no motion handler.
+// What each screen mode offers the loop; mode 1 has no motion handler. Every
+// mode says whether its picture would change now without input (frame_due),
+// so that an unchanging screen is not drawn again.
 struct mode_handlers {
     void (*keys)(SDL_keysym*);
     void (*click)(int x, int y, int button, int type);
     void (*motion)(int x, int y);
     void (*idle)();
+    bool (*frame_due)(Uint32 now);
 };
 
 static const mode_handlers MODES[] = {
-    {nullptr, nullptr, nullptr, nullptr},
-    {mode1_handle_keys, mode1_mouse_click, nullptr, mode1_idle},
-    {mode2_handle_keys, mode2_mouse_click, mode2_mouse_movement, mode2_idle},
-    {mode3_handle_keys, mode3_mouse_click, mode3_mouse_movement, mode3_idle},
+    {nullptr, nullptr, nullptr, nullptr, nullptr},
+    {mode1_handle_keys, mode1_mouse_click, nullptr, mode1_idle, mode1_frame_due},
+    {mode2_handle_keys, mode2_mouse_click, mode2_mouse_movement, mode2_idle, mode2_frame_due},
+    {mode3_handle_keys, mode3_mouse_click, mode3_mouse_movement, mode3_idle, mode3_frame_due},
 };
 
 static const mode_handlers* current_mode()
@@ -323,10 +326,12 @@ int main_start()
     return 0;
 }
 
-void main_events()
+bool main_events()
 {
+    bool any = false;
     SDL_Event event;
     while (SDL_PollEvent(&event)) {
+        any = true;
         scaler_map_event(&event);
         switch (event.type) {
         case SDL_KEYDOWN:
@@ -349,6 +354,7 @@ void main_events()
             break;  // focus, key releases, resizes and the rest change nothing
         }
     }
+    return any;
 }
 
 void main_draw()
@@ -360,14 +366,26 @@ void main_draw()
 
 bool main_turn()
 {
-    // Input: the whole queue before any drawing.
-    main_events();
+    // Input: the whole queue before any drawing. Any event asks for a frame:
+    // a handler may have changed the picture, and an uncovered or resized
+    // window must be drawn again.
+    static bool state_moved = true;
+    bool input = main_events();
     if (engineDone)
         return false;
-    // Draw: one whole frame of the current mode, presented.
-    main_draw();
-    ot_end();
-    // Pace: a fixed sleep; animations measure time themselves.
+    // Draw: one whole frame of the current mode, presented, but only when it
+    // would differ from the last: after input, when the mode has a change due,
+    // or when the last frame moved the game to another mode or state (which
+    // that frame may not have shown yet). A still screen costs no drawing.
+    const mode_handlers* m = current_mode();
+    if (input || state_moved || (m && m->frame_due(SDL_GetTicks()))) {
+        Uint8 mode = engineMode, game_mode = GameMode;
+        main_draw();
+        ot_end();
+        state_moved = engineMode != mode || GameMode != game_mode;
+    }
+    // Pace: a fixed sleep; animations measure time themselves, and input
+    // waits at most this long for its frame.
     SDL_Delay(10);
     return !engineDone;
 }

@@ -282,9 +282,12 @@ void ot_begin()
     glTranslatef(0.0f, 0.0f, 0.0f);
 }
 
+Uint32 ot_frames = 0;
+
 void ot_end()
 {
     SDL_GL_SwapBuffers();
+    ot_frames++;
 }
 
 // Safe to call twice, after a failed ot_build, or without ot_init.

@@ -56,7 +56,8 @@ void ot_blit_rotate(Uint32 id, float x, float y, const ot_rgba* rgb, float degre
 void ot_blit_rotate_scale(Uint32 id, float x, float y, const ot_rgba* rgb, float degrees, int trans, float scale);
 
 void ot_begin();
-void ot_end();
+void ot_end();  // presents the frame drawn since ot_begin
+extern Uint32 ot_frames;  // frames presented so far
 void ot_deinit();
 
 // Texture coordinates of a tile cut at (x, y, w, h) from a texture of the given

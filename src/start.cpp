@@ -200,6 +200,11 @@ static void PWInputDisplay()
         font_display(&PWInputSpace, x + PWInputFont.tw, y);
 }
 
+bool mode2_frame_due(Uint32 now)
+{
+    return StartMode == START_PASSWORD && now - PWInputTime > CURSOR_BLINK_MS;
+}
+
 void mode2_idle()
 {
     switch (StartMode) {

@@ -69,6 +69,11 @@ void DisplayGameScreen(const ot_rgba* rgb)
     display_clock();
 }
 
+bool game_prompt_due(Uint32 now)
+{
+    return now - GameAnyKeyMS > 49;
+}
+
 // "Press any key to continue ..." pulsing from dark to bright and back about once a second.
 void GameAnyKeyDraw()
 {

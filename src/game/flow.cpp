@@ -198,6 +198,37 @@ static void play_frame(Uint32 now)
         GameLost(TILE_TIMES_UP);
 }
 
+bool mode3_frame_due(Uint32 now)
+{
+    switch (GameMode) {
+    case GM_LOAD:
+    case GM_SCREEN_NEXT:
+    case GM_CLUE_NEXT:
+    case GM_WIN_NEXT:
+    case GM_NEW_GAME:
+    case GM_SEQ_NEXT:
+        return true;
+    case GM_SCREEN:
+        return now_seconds() > GameSceneTime + 3;
+    case GM_PLAY:
+        if (ShowingMatch == 1 && now - ShowingMS > 19)
+            return true;
+        return game_time_left() != GameTimeCounter || GameTime.texture == 0;
+    case GM_CLUE:
+    case GM_WIN_IMAGE:
+        return game_prompt_due(now);
+    case GM_BANNER:
+        return now - WinLoseMS > (WinLoseMode == 0 ? 10u : 1500u);
+    case GM_WIN_FADE_IN:
+    case GM_WIN_FADE_OUT:
+    case GM_SEQ_FADE_IN:
+    case GM_SEQ_FADE_OUT:
+        return now - WinMS > 49;
+    default:
+        return false;  // panels and the last opening or closing image wait for input
+    }
+}
+
 void mode3_idle()
 {
     Uint32 now = SDL_GetTicks();

@@ -18,3 +18,7 @@ void mode3_handle_keys(SDL_keysym* keysym);
 void mode3_mouse_click(int x, int y, int button, int type);
 void mode3_mouse_movement(int x, int y);
 void mode3_idle();
+// Whether the game screen's picture changes now without input: a step of an
+// animation, the clock's next second, the end of a hold, or a state that acts
+// in its frame (loading the next image or level).
+bool mode3_frame_due(Uint32 now);

@@ -71,6 +71,9 @@ extern ot_rgba WinRGBA;
 extern font_s GameWonPassword;
 extern font_s GameWonTime;  // the time used, and how it compares with the best
 
+// Whether the prompt's brightness takes its next step now.
+bool game_prompt_due(Uint32 now);
+
 // A text centred on (x, y); one wider than the screen starts at its left edge.
 void game_display_centred(const font_s* f, int x, int y);
 

@@ -370,6 +370,35 @@ TEST_F(GameTest, TheClockCountsOnlyPlay)
     }
 }
 
+// The real loop draws only what changes: the clock once a second, a key's
+// effect in the very next presented frame, nothing while a panel stands still.
+TEST_F(GameTest, TheLoopPresentsAFrameOnlyWhenThePictureChanges)
+{
+    write_level(2);
+    enter_level(2);
+    auto turns = [](int n) {  // turns of the real loop, each 10 ms of the test's clock
+        Uint32 before = ot_frames;
+        for (int i = 0; i < n; i++)
+            main_turn();
+        return ot_frames - before;
+    };
+    turns(4);
+    ASSERT_EQ(GameMode, GM_PLAY);
+    EXPECT_EQ(turns(300), 3u) << "three seconds of play, one frame for each second the clock shows";
+    push_key(SDLK_ESCAPE);
+    keep_presented = true;
+    EXPECT_EQ(turns(1), 1u);
+    keep_presented = false;
+    EXPECT_EQ(GameMode, GM_MENU);
+    frame();  // the menu, as the fixture draws it
+    EXPECT_EQ(differing(presented_frame, 3), 0) << "the frame after the key shows the menu";
+    EXPECT_EQ(turns(100), 0u) << "a paused game";
+    push_button(300, 270, SDL_MOUSEBUTTONUP);  // quit to the start screen
+    turns(5);
+    EXPECT_EQ(engineMode, MODE_START);
+    EXPECT_EQ(turns(100), 0u) << "the start screen's menu";
+}
+
 // The menu restarts the level with a fresh board and full time, opens the
 // options and quits to the start screen.
 TEST_F(GameTest, MenuRestartsOpensOptionsAndQuits)

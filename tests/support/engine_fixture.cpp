@@ -86,18 +86,36 @@ void EngineTest::click(int x, int y, Uint8 button)
     step();
 }
 
-// The frame is read back from the back buffer before it is presented.
+// The frame drawn so far, read back from the back buffer, top row first.
+static std::vector<rgba8> read_back()
+{
+    std::vector<rgba8> raw(640 * 480), frame(640 * 480);
+    glReadBuffer(GL_BACK);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadPixels(0, 0, 640, 480, GL_RGBA, GL_UNSIGNED_BYTE, raw.data());
+    for (int y = 0; y < 480; y++)  // GL rows run bottom-up
+        std::copy_n(&raw[static_cast<size_t>((479 - y) * 640)], 640, &frame[static_cast<size_t>(y * 640)]);
+    return frame;
+}
+
+// The test executables link with --wrap=SDL_GL_SwapBuffers: each frame the game
+// presents can be kept, as it was just before it went to the screen.
+bool keep_presented = false;
+std::vector<rgba8> presented_frame;
+
+extern "C" void __real_SDL_GL_SwapBuffers(void);
+extern "C" void __wrap_SDL_GL_SwapBuffers(void)
+{
+    if (keep_presented)
+        presented_frame = read_back();
+    __real_SDL_GL_SwapBuffers();
+}
+
 void EngineTest::draw(const std::function<void()>& blits)
 {
     ot_begin();
     blits();
-    std::vector<rgba8> raw(640 * 480);
-    glReadBuffer(GL_BACK);
-    glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glReadPixels(0, 0, 640, 480, GL_RGBA, GL_UNSIGNED_BYTE, raw.data());
-    last_frame.resize(raw.size());
-    for (int y = 0; y < 480; y++)  // GL rows run bottom-up
-        std::copy_n(&raw[static_cast<size_t>((479 - y) * 640)], 640, &last_frame[static_cast<size_t>(y * 640)]);
+    last_frame = read_back();
     ot_end();
 }
 

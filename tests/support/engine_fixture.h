@@ -29,6 +29,10 @@ inline int cell_y(int y) { return 104 + 33 * y; }
 // True when two colours differ by at most tol in red, green and blue.
 bool near(rgba8 a, rgba8 b, int tol = 3);
 std::ostream& operator<<(std::ostream& os, const rgba8& c);
+// While keep_presented, each frame the game presents is kept, top row first.
+extern bool keep_presented;
+extern std::vector<rgba8> presented_frame;
+
 // A whole file, "" when it cannot be read.
 std::string slurp(const char* path);
 

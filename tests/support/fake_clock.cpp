@@ -1,6 +1,7 @@
 // fake_clock.cpp -- the two clocks the game reads, held still or stepped by the tests
-// The test executables link with --wrap=SDL_GetTicks and --wrap=time, so calls
-// from the game's own objects land here; the libraries keep the real clocks.
+// The test executables link with --wrap=SDL_GetTicks, --wrap=time and
+// --wrap=SDL_Delay, so calls from the game's own objects land here; the
+// libraries keep the real clocks. A held clock makes the loop's sleep move it on.
 #include "fake_clock.h"
 
 fake_clock_state fake_clock;
@@ -20,6 +21,16 @@ extern "C" std::time_t __wrap_time(std::time_t* t)
     if (t)
         *t = fake_clock.seconds;
     return fake_clock.seconds;
+}
+
+extern "C" void __real_SDL_Delay(Uint32 ms);
+
+extern "C" void __wrap_SDL_Delay(Uint32 ms)
+{
+    if (fake_clock.enabled)
+        fake_clock_advance(ms);
+    else
+        __real_SDL_Delay(ms);
 }
 
 void fake_clock_advance(Uint32 ms)

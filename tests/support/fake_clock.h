@@ -5,7 +5,8 @@
 
 #include <ctime>
 
-// While enabled, SDL_GetTicks and time called from the game's code return these.
+// While enabled, SDL_GetTicks and time called from the game's code return
+// these, and SDL_Delay moves them on instead of sleeping.
 struct fake_clock_state {
     bool enabled = false;
     Uint32 ticks = 0;        // milliseconds, as SDL_GetTicks
