@@ -275,6 +275,23 @@ void ot_blit_rotate_scale(Uint32 id, float x, float y, const ot_rgba* rgb, float
     }
 }
 
+void ot_fill(float x0, float y0, float x1, float y1, const ot_rgba* rgb)
+{
+    glDisable(GL_TEXTURE_2D);
+    if (rgb)
+        glColor4ub(rgb->r, rgb->g, rgb->b, rgb->a);
+    else
+        glColor4ub(255, 255, 255, 255);
+    glBegin(GL_QUADS);
+    glVertex2f(x0, y0);
+    glVertex2f(x1, y0);
+    glVertex2f(x1, y1);
+    glVertex2f(x0, y1);
+    glEnd();
+    glColor4ub(255, 255, 255, 255);
+    glEnable(GL_TEXTURE_2D);
+}
+
 void ot_begin()
 {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);

@@ -55,6 +55,9 @@ void ot_blit_trans_scale(Uint32 id, float x, float y, float scale);
 void ot_blit_rotate(Uint32 id, float x, float y, const ot_rgba* rgb, float degrees, int trans);
 void ot_blit_rotate_scale(Uint32 id, float x, float y, const ot_rgba* rgb, float degrees, int trans, float scale);
 
+// An opaque rectangle of one colour (null: white) from (x0, y0) to (x1, y1).
+void ot_fill(float x0, float y0, float x1, float y1, const ot_rgba* rgb);
+
 void ot_begin();
 void ot_end();  // presents the frame drawn since ot_begin
 extern Uint32 ot_frames;  // frames presented so far

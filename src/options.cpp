@@ -2,6 +2,7 @@
 #include "options.h"
 
 #include "common.h"
+#include "keyboard.h"
 #include "scaler.h"
 #include "settings_file.h"
 
@@ -24,6 +25,18 @@ constexpr Uint8 HOLD_SFX = 1;
 constexpr Uint8 HOLD_MUSIC = 2;
 
 static Uint8 mouseDown = HOLD_NONE;
+
+// Keys: Up and Down go over the two sliders and the back button, Left and
+// Right move the highlighted slider by a twentieth, Return presses back.
+static const key_button OPTIONS_BUTTONS[] = {
+    {static_cast<int>(TRACK_LEFT) - 14, static_cast<int>(TRACK_RIGHT) + 14, static_cast<int>(SFX_TRACK_Y) - 22,
+     static_cast<int>(SFX_TRACK_Y) + 22},
+    {static_cast<int>(TRACK_LEFT) - 14, static_cast<int>(TRACK_RIGHT) + 14, static_cast<int>(MUSIC_TRACK_Y) - 22,
+     static_cast<int>(MUSIC_TRACK_Y) + 22},
+    {BACK_X0, BACK_X1, BACK_Y0, BACK_Y1}};
+constexpr Uint8 FOCUS_BACK = 2;
+constexpr float KEY_STEP = 0.05f;
+static key_focus OptionsFocus{};
 
 struct knob_box {
     float x, y, w, h;  // top-left corner and size
@@ -108,10 +121,31 @@ void OptionsSaveFullScreen()
 // Escape closes the panel without saving; the volumes set so far stay in force.
 Uint8 OptionsKeyEvent(SDL_keysym* keysym)
 {
-    if (keysym->sym != SDLK_ESCAPE)
+    SDLKey key = keysym->sym;
+    if (key == SDLK_ESCAPE) {
+        mouseDown = HOLD_NONE;
+        OptionsFocus = key_focus{};
+        return 0;
+    }
+    if (key_focus_move(OptionsFocus, key, 3))
         return 1;
-    mouseDown = HOLD_NONE;
-    return 0;
+    if ((key == SDLK_LEFT || key == SDLK_RIGHT) && OptionsFocus.index != FOCUS_BACK) {
+        OptionsFocus.shown = 1;  // the effects slider is highlighted first
+        float& volume = OptionsFocus.index == 0 ? soundSFX : soundMusic;
+        float value = settings_volume_clamp(settings_volume_clamp(volume) + (key == SDLK_RIGHT ? KEY_STEP : -KEY_STEP));
+        if (OptionsFocus.index == 0)
+            apply_sfx(value);
+        else
+            apply_music(value);
+        play_sound(SFX_CLICK);
+        return 1;
+    }
+    if (key == SDLK_RETURN && OptionsFocus.index == FOCUS_BACK) {
+        const key_button& b = OPTIONS_BUTTONS[FOCUS_BACK];
+        play_sound(SFX_CLICK);
+        return OptionsMouseEvent((b.x0 + b.x1) / 2, (b.y0 + b.y1) / 2, SDL_BUTTON_LEFT, SDL_MOUSEBUTTONUP);
+    }
+    return 1;
 }
 
 Uint8 OptionsMouseEvent(int x, int y, int button, int type)
@@ -144,6 +178,7 @@ Uint8 OptionsMouseEvent(int x, int y, int button, int type)
     }
     if (fx >= BACK_X0 && fx <= BACK_X1 && fy >= BACK_Y0 && fy <= BACK_Y1) {
         OptionsSave();
+        OptionsFocus = key_focus{};
         return 0;
     }
     return 1;
@@ -154,6 +189,7 @@ Uint8 OptionsMouseEvent(int x, int y, int button, int type)
 void OptionsMouseMovement(int x, int y)
 {
     (void)y;
+    OptionsFocus.shown = 0;
     if (mouseDown != HOLD_SFX && mouseDown != HOLD_MUSIC)
         return;
     float fx = static_cast<Uint16>(x);
@@ -175,4 +211,5 @@ void OptionsDisplay()
     knob_box music = knob_at(soundMusic, MUSIC_TRACK_Y);
     ot_blit_trans(OPTIONS_KNOB_TILE, sfx.x, sfx.y, nullptr);
     ot_blit_trans(OPTIONS_KNOB_TILE, music.x, music.y, nullptr);
+    key_focus_draw(OptionsFocus, OPTIONS_BUTTONS);
 }

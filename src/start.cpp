@@ -6,6 +6,7 @@
 
 #include "common.h"
 #include "game/game.h"
+#include "keyboard.h"
 #include "options.h"
 #include "password_line.h"
 
@@ -24,16 +25,16 @@ constexpr int LINE_CENTRE_Y = 287;        // vertical centre of the password lin
 constexpr Uint32 CURSOR_BLINK_MS = 500;   // the cursor changes state after more than this
 static const ot_rgba DIM = {127, 127, 127, 255};
 
-// A button: a rectangle of the images, edges included.
-struct start_button {
-    int x0, x1, y0, y1;
-};
-static const start_button MENU_PLAY = {254, 422, 232, 267};
-static const start_button MENU_OPTIONS = {254, 422, 279, 312};
-static const start_button MENU_QUIT = {254, 422, 326, 360};
-static const start_button PANEL_NEW_GAME = {182, 451, 95, 140};
-static const start_button PANEL_OK = {275, 363, 324, 356};
-static const start_button PANEL_BACK = {292, 350, 394, 416};
+// The buttons: rectangles of the images, edges included, top to bottom (the
+// order Up and Down go through them).
+static const key_button MENU_BUTTONS[] = {{254, 422, 232, 267}, {254, 422, 279, 312}, {254, 422, 326, 360}};
+static const key_button& MENU_PLAY = MENU_BUTTONS[0];
+static const key_button& MENU_OPTIONS = MENU_BUTTONS[1];
+static const key_button& MENU_QUIT = MENU_BUTTONS[2];
+static const key_button PANEL_BUTTONS[] = {{182, 451, 95, 140}, {275, 363, 324, 356}, {292, 350, 394, 416}};
+static const key_button& PANEL_NEW_GAME = PANEL_BUTTONS[0];
+static const key_button& PANEL_OK = PANEL_BUTTONS[1];
+static const key_button& PANEL_BACK = PANEL_BUTTONS[2];
 
 static Uint8 StartMode = START_MENU;
 static char PWInput[PW_INPUT_SIZE] = "";
@@ -44,7 +45,21 @@ static Uint8 PWInputMode = 0;
 static Uint8 PWInputOffered = 0;  // 1 while the line holds the offered password, untouched
 static const SDL_Color PWInputColor = {255, 255, 255, 0};
 
-static bool on_button(const start_button& b, Uint16 x, Uint16 y)
+// The keys' highlight, back on its first button (OK on the panel) whenever
+// the sub-screen changes.
+static key_focus StartFocus{};
+static Uint8 StartFocusMode = 0;
+
+static key_focus& start_focus()
+{
+    if (StartFocusMode != StartMode) {
+        StartFocus = key_focus{static_cast<Uint8>(StartMode == START_PASSWORD ? 1 : 0), 0};
+        StartFocusMode = StartMode;
+    }
+    return StartFocus;
+}
+
+static bool on_button(const key_button& b, Uint16 x, Uint16 y)
 {
     return x >= b.x0 && x <= b.x1 && y >= b.y0 && y <= b.y1;
 }
@@ -101,13 +116,24 @@ static void PWInputTry()
 void mode2_handle_keys(SDL_keysym* keysym)
 {
     int sym = keysym->sym;
+    key_focus& focus = start_focus();
     switch (StartMode) {
     case START_MENU:
         if (sym == SDLK_ESCAPE)
             engineDone = 1;
+        else if (key_focus_move(focus, keysym->sym, 3))
+            break;
+        else if (sym == SDLK_RETURN && focus.shown)
+            key_focus_press(focus, MENU_BUTTONS, mode2_mouse_click);
+        else if (sym == SDLK_RETURN)
+            focus.shown = 1;  // the first Return shows where the next one acts
         break;
     case START_PASSWORD:
-        if (sym == SDLK_RETURN) {
+        if (key_focus_move(focus, keysym->sym, 3)) {
+            break;
+        } else if (sym == SDLK_RETURN && focus.shown) {
+            key_focus_press(focus, PANEL_BUTTONS, mode2_mouse_click);
+        } else if (sym == SDLK_RETURN) {
             PWInputTry();
         } else if (sym == SDLK_ESCAPE) {
             StartMode = START_MENU;  // the text stays until the panel opens again
@@ -180,6 +206,7 @@ void mode2_mouse_click(int x, int y, int button, int type)
 
 void mode2_mouse_movement(int x, int y)
 {
+    start_focus().shown = 0;
     if (StartMode == START_OPTIONS)
         OptionsMouseMovement(static_cast<Uint16>(x), static_cast<Uint16>(y));
 }
@@ -210,11 +237,13 @@ void mode2_idle()
     switch (StartMode) {
     case START_MENU:
         ot_blit(START_TILE, 0, 0, nullptr);
+        key_focus_draw(start_focus(), MENU_BUTTONS);
         break;
     case START_PASSWORD:
         ot_blit(START_TILE, 0, 0, &DIM);
         ot_blit(PANEL_TILE, PANEL_X, PANEL_Y, nullptr);
         PWInputDisplay();
+        key_focus_draw(start_focus(), PANEL_BUTTONS);
         break;
     case START_OPTIONS:
         ot_blit(START_TILE, 0, 0, &DIM);

@@ -188,7 +188,7 @@ static void play_frame(Uint32 now)
     if (DragDropGridID != -1 && Grid[static_cast<size_t>(DragDropGridID)].locked == 1)
         DragDropGridID = -1;
     DisplayGameScreen(nullptr);
-    if (DragDropGridID != -1) {
+    if (DragDropGridID != -1 && !game_keys_lifted()) {
         const gridtile& g = Grid[static_cast<size_t>(DragDropGridID)];
         ot_blit_rotate(g.id, mouse_x, mouse_y, nullptr, 90.0f * g.direction, 0);
     }
@@ -291,4 +291,5 @@ void mode3_idle()
     default:
         break;  // no such state: the frame stays cleared
     }
+    game_keys_draw();
 }

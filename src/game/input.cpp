@@ -1,6 +1,7 @@
 // input.cpp -- keys, clicks and motion on the game screen: moving and turning
 // tiles, the buttons of the game screen and its panels, leaving full-screen images
 #include "common.h"
+#include "game/buttons.h"
 #include "game/game.h"
 #include "game/level_file.h"
 #include "game/state.h"
@@ -10,26 +11,6 @@
 Sint16 DragDropGridID = -1;
 
 namespace {
-
-// A button's area, both edges included.
-struct button_area {
-    int x0, x1, y0, y1;
-    bool contains(int x, int y) const { return x >= x0 && x <= x1 && y >= y0 && y <= y1; }
-};
-
-constexpr button_area PLAY_HELP = {608, 640, 0, 31};
-constexpr button_area PLAY_CLUES = {11, 182, 436, 480};
-constexpr button_area PLAY_MENU = {461, 632, 436, 480};
-constexpr button_area HELP_BACK = {130, 174, 339, 398};
-constexpr button_area HELP_FORWARD = {470, 515, 339, 398};
-constexpr button_area HELP_CLOSE = {296, 354, 394, 416};
-constexpr button_area LOSE_RETRY = {219, 307, 395, 416};
-constexpr button_area LOSE_QUIT = {367, 425, 394, 416};
-constexpr button_area WIN_CONTINUE = {296, 354, 394, 416};
-constexpr button_area MENU_RESTART = {204, 432, 113, 161};
-constexpr button_area MENU_OPTIONS = {204, 432, 180, 229};
-constexpr button_area MENU_QUIT = {204, 432, 246, 295};
-constexpr button_area MENU_RESUME = {204, 432, 313, 361};
 
 // Leaving play for a panel or for the clue images stops the timer and drops any drag.
 void pause_play(Uint8 mode)
@@ -87,9 +68,9 @@ void board_action(int c, Uint8 button, Uint8 type)
 }
 
 // A release on a button: the click sounds and the button acts.
-bool pressed(const button_area& b, int x, int y)
+bool pressed(const key_button& b, int x, int y)
 {
-    if (!b.contains(x, y))
+    if (!on_button(b, x, y))
         return false;
     play_sound(SFX_CLICK);
     return true;
@@ -163,10 +144,12 @@ void mode3_handle_keys(SDL_keysym* keysym)
         GameMode = GM_SCREEN_NEXT;
         break;
     case GM_PLAY:
-        if (key == SDLK_ESCAPE)
+        if (!game_keys_play(key) && key == SDLK_ESCAPE)
             pause_play(GM_MENU);
         break;
     case GM_HELP:
+        if (game_keys_panel(key))
+            break;
         if (key == SDLK_ESCAPE || key == SDLK_RETURN)
             close_help();
         else if (key == SDLK_RIGHT)
@@ -175,12 +158,16 @@ void mode3_handle_keys(SDL_keysym* keysym)
             help_prev(GameLevel);
         break;
     case GM_LOSE:
+        if (game_keys_panel(key))
+            break;
         if (key == SDLK_RETURN)
             GameMode = GM_LOAD;
         else if (key == SDLK_ESCAPE)
             GameEnd();
         break;
     case GM_WIN:
+        if (game_keys_panel(key))
+            break;
         if (key == SDLK_RETURN || key == SDLK_ESCAPE)
             NextLevel();
         break;
@@ -189,6 +176,8 @@ void mode3_handle_keys(SDL_keysym* keysym)
         play_sound(SFX_CLICK);
         break;
     case GM_MENU:
+        if (game_keys_panel(key))
+            break;
         if (key == SDLK_ESCAPE)
             resume_play();
         break;
@@ -251,6 +240,7 @@ void mode3_mouse_click(int x, int y, int button, int type)
 
 void mode3_mouse_movement(int x, int y)
 {
+    game_keys_motion(x, y);
     if (GameMode == GM_OPTIONS)
         OptionsMouseMovement(x, y);
 }

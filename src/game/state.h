@@ -77,6 +77,17 @@ bool game_prompt_due(Uint32 now);
 // A text centred on (x, y); one wider than the screen starts at its left edge.
 void game_display_centred(const font_s* f, int x, int y);
 
+// Keyboard play: the keys of play (the board cursor, lifting and dropping a
+// tile, turning, the clue and help buttons) and of the panels' buttons, each
+// true when it took the key; the pointer's motion hides the cursor over the
+// board and the panels' highlight; the cursor, the lifted tile and the
+// highlight are drawn last in a frame.
+bool game_keys_play(SDLKey key);
+bool game_keys_panel(SDLKey key);
+void game_keys_motion(int x, int y);
+bool game_keys_lifted();  // a tile lifted by keys, drawn at the cursor rather than the pointer
+void game_keys_draw();
+
 // Best times on screen: the win screen's line under the password (made when
 // the level is won, which records the time) and the clue images' line (made
 // when a level loads).

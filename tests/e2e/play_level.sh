@@ -55,3 +55,4 @@ click_at 396 405 # quit
 e2e_wait_shows "$E2E_DATA/base/StartScreen.png" e2e_play_back 4
 e2e_key Escape
 e2e_wait_exit 0
+[ ! -s "$E2E_WORK/stdout.txt" ] || e2e_fail "a normal game printed: $(cat "$E2E_WORK/stdout.txt")"

@@ -100,7 +100,8 @@ protected:
 };
 
 // The whole game through the real handlers, each level won by the solver's
-// moves; each win screen shows the password the list stores for its level.
+// moves, made with the mouse on even levels and with keys alone on odd ones;
+// each win screen shows the password the list stores for its level.
 TEST_F(Playthrough, NewGameThroughAllTwentyLevelsToTheClosingImages)
 {
     game_new();
@@ -109,7 +110,7 @@ TEST_F(Playthrough, NewGameThroughAllTwentyLevelsToTheClosingImages)
         ASSERT_EQ(GameLevel, level);
         ASSERT_EQ(GameMode, GM_PLAY);
         EXPECT_EQ(game_time_left(), GameTimeTotal);
-        play_solution("playthrough_level" + std::to_string(level));
+        play_solution("playthrough_level" + std::to_string(level), level % 2 == 1);
         advance_to({GM_WIN, GM_LOSE});
         ASSERT_EQ(GameMode, GM_WIN) << "level " << level;
         if (level < 20) {

@@ -147,6 +147,23 @@ TEST_F(Screens, MenuOpensThePanelsAndQuits)
     engineDone = 0;
     key(SDLK_ESCAPE);
     EXPECT_EQ(engineDone, 1) << "Escape in the menu quits";
+
+    // By keys: the first Down or Up shows the highlight where it is (Play, or
+    // OK on the panel), the next go round the buttons, Return presses one.
+    engineDone = 0;
+    key(SDLK_DOWN);
+    EXPECT_GT(differs(menu_ref), 0.002) << "the highlight shows";
+    key(SDLK_DOWN), key(SDLK_DOWN), key(SDLK_DOWN);  // options, quit, round to play
+    key(SDLK_RETURN);
+    EXPECT_LT(differs(panel_ref), 0.001) << "the panel, its highlight hidden";
+    key(SDLK_UP), key(SDLK_UP), key(SDLK_UP);  // OK, new game, round to back
+    key(SDLK_RETURN);
+    EXPECT_LT(differs(menu_ref), 0.001);
+    key(SDLK_RETURN);  // shows the highlight on Play
+    key(SDLK_UP);
+    EXPECT_EQ(engineDone, 0);
+    key(SDLK_RETURN);
+    EXPECT_EQ(engineDone, 1) << "Quit";
 }
 
 // The panel opens empty with a cursor blinking every 500 ms, centred with the
@@ -165,7 +182,7 @@ TEST_F(Screens, PasswordPanelTypesAndStartsTheLevel)
     EXPECT_LT(line()[2], 0) << "hidden after more than 500 ms";
     step(501);
     int empty = line_width();
-    for (SDLKey k : {SDLK_1, SDLK_PERIOD, SDLK_KP5, SDLK_UP, SDLK_F1, SDLK_TAB, SDLK_LSHIFT})
+    for (SDLKey k : {SDLK_1, SDLK_PERIOD, SDLK_KP5, SDLK_HOME, SDLK_F1, SDLK_TAB, SDLK_LSHIFT})
         key(k);
     EXPECT_EQ(line_width(), empty);
     type("wwwwwwwwwwwwwwwwwwwwwwwwwwwwwwww");
@@ -246,6 +263,16 @@ TEST_F(Screens, OptionsSetTheVolumesAndBackSavesThem)
     click(383, 188);  // 0.5327
     click(357, 416);  // Back, at its corner
     EXPECT_EQ(slurp(SETTINGS_FILE), "0.53\n0.50\n");
+    EXPECT_LT(differs(menu_ref), 0.001);
+    // By keys: Left and Right move the highlighted slider a twentieth (the
+    // effects slider first), Down goes on to the music and to Back.
+    click(300, 290);
+    key(SDLK_LEFT);
+    key(SDLK_DOWN), key(SDLK_RIGHT), key(SDLK_RIGHT);
+    EXPECT_NEAR(soundSFX, 0.4827f, 1e-4);
+    EXPECT_FLOAT_EQ(soundMusic, 0.6f);
+    key(SDLK_DOWN), key(SDLK_RETURN);
+    EXPECT_EQ(slurp(SETTINGS_FILE), "0.48\n0.60\n");
     EXPECT_LT(differs(menu_ref), 0.001);
 
     // A second start reads it, and a hand-edited file is applied, drawn and

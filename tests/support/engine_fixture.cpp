@@ -243,13 +243,34 @@ void GameTest::drag(int from_x, int from_y, int to_x, int to_y)
     step();
 }
 
+void GameTest::cursor_to(int x, int y)
+{
+    for (int i = 0; i <= BOARD_SIDE; i++)
+        push_key(SDLK_LEFT), push_key(SDLK_UP);
+    for (int i = 0; i < x; i++)
+        push_key(SDLK_RIGHT);
+    for (int i = 0; i < y; i++)
+        push_key(SDLK_DOWN);
+}
+
+void GameTest::key_move(int from_x, int from_y, int to_x, int to_y)
+{
+    cursor_to(from_x, from_y);
+    push_key(SDLK_SPACE);
+    cursor_to(to_x, to_y);
+    push_key(SDLK_SPACE);
+    step();
+    if (DragDropGridID != -1)
+        key(SDLK_ESCAPE);
+}
+
 void GameTest::run_while(Uint8 mode, int n, Uint32 ms)
 {
     for (int i = 0; i < n && GameMode == mode; i++)
         step(ms);
 }
 
-void GameTest::play_solution(const std::string& halfway_shot)
+void GameTest::play_solution(const std::string& halfway_shot, bool by_keys)
 {
     auto grid = Grid;
     auto match = Match;
@@ -265,7 +286,13 @@ void GameTest::play_solution(const std::string& halfway_shot)
             step();
         ASSERT_EQ(GameMode, GM_PLAY) << "level " << int(GameLevel) << " was decided before its last move";
         int fx = cell_x(m.from % 9), fy = cell_y(m.from / 9);
-        if (m.kind == solver_move::TURN) {
+        if (by_keys && m.kind == solver_move::TURN) {
+            cursor_to(m.from % 9, m.from / 9);
+            push_key(SDLK_r);
+        } else if (by_keys) {
+            key_move(m.from % 9, m.from / 9, m.to % 9, m.to / 9);
+            continue;
+        } else if (m.kind == solver_move::TURN) {
             push_button(fx, fy, SDL_MOUSEBUTTONDOWN, SDL_BUTTON_RIGHT);
             push_button(fx, fy, SDL_MOUSEBUTTONUP, SDL_BUTTON_RIGHT);
         } else {

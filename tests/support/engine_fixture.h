@@ -96,10 +96,15 @@ protected:
     // on; false when it is not reached.
     bool reach_play();
     void drag(int from_x, int from_y, int to_x, int to_y);
+    // Keyboard play: queues the arrows that take the board cursor to cell (x, y)
+    // by way of the top-left corner, where they stop; then a move (Space to lift,
+    // Space to drop, Escape for a tile still held after a refused lift) in one step.
+    void cursor_to(int x, int y);
+    void key_move(int from_x, int from_y, int to_x, int to_y);
     // Steps while the game stays in the state (at most n steps, ms apart).
     void run_while(Uint8 mode, int n = 500, Uint32 ms = 20);
     // Works the solution out on the board as it lies, then plays it with the
-    // mouse, waiting out each showing; halfway, the named screenshot.
-    void play_solution(const std::string& halfway_shot = "");
+    // mouse or with keys alone, waiting out each showing; halfway, the named screenshot.
+    void play_solution(const std::string& halfway_shot = "", bool by_keys = false);
     static const gridtile& cell(int x, int y) { return Grid[static_cast<size_t>(y * 9 + x)]; }
 };

@@ -240,7 +240,8 @@ TEST(SettingsFile, WrittenWholeWithItsPermissionsAndNothingLeftBehind)
     EXPECT_EQ(fs::status(d.file).permissions() & fs::perms::all, fs::perms(0644)) << "not mkstemp's 0600";
 }
 
-// The player's choices about the file stand: a file made read-only is left as
+// The player's choices about the file stand (the settings file's, and the
+// progress file's, written alike): a file made read-only is left as
 // it is, a link keeps pointing at the settings, and the temporary files of a
 // write that never finished are cleared away (other names are not touched).
 TEST(SettingsFile, ReadOnlyFileLinkAndLeftoversAreHandledAsThePlayerExpects)
@@ -248,6 +249,7 @@ TEST(SettingsFile, ReadOnlyFileLinkAndLeftoversAreHandledAsThePlayerExpects)
     settings_dir d;
     chmod(d.file.c_str(), 0444);
     EXPECT_FALSE(settings_write(d.file.c_str(), SOME));
+    EXPECT_FALSE(progress_write(d.file.c_str(), progress_values{})) << "the progress file alike";
     EXPECT_EQ(slurp(d.file), settings_dir::OLD);
     chmod(d.file.c_str(), 0644);
 
@@ -323,20 +325,4 @@ TEST(ProgressFile, ReadsWhatItCanAndWritesItBack)
     EXPECT_EQ(v.reached, 3) << "a lower level won later leaves the highest";
     EXPECT_EQ(v.best[2].seconds, 99u);
     EXPECT_STREQ(v.best[2].date, "2026-12-09");
-}
-
-TEST(ProgressFile, ReadOnlyFileIsLeftAlone)
-{
-    char pattern[] = "/tmp/cryptsliders-progress-XXXXXX";
-    fs::path dir = mkdtemp(pattern), file = dir / "CryptSLIDERS.sav";
-    std::ofstream(file) << "reached=5\n";
-    chmod(file.c_str(), 0444);
-    progress_values v;
-    progress_win(v, 6, 10, "");
-    EXPECT_FALSE(progress_write(file.c_str(), v));
-    EXPECT_EQ(slurp(file), "reached=5\n");
-    chmod(file.c_str(), 0644);
-    ASSERT_TRUE(progress_write(file.c_str(), v));
-    EXPECT_NE(slurp(file).find("reached=6\nbest=6,10,\n"), std::string::npos);
-    fs::remove_all(dir);
 }

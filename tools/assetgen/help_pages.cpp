@@ -228,10 +228,10 @@ ImagePtr help1()
     picture(cr, 0, 300, 70, 46);
     tick(cr, 410, 118, 30);
     caption(cr, "a whole picture", 346, 176);
-    double y = body(cr, "Press the left mouse button on a tile, drag it onto another tile and let go: "
-                        "the two tiles change places.", L + 6, 194, R - L - 12);
-    body(cr, "A picture is whole when all its tiles stand side by side in the right order. "
-             "It may stand anywhere on the board.", L + 6, y + 8, R - L - 12);
+    double y = body(cr, "Drag a tile onto another with the left mouse button, or with the keys: the arrows "
+                        "move a cursor, Space lifts a tile and drops it on another. The two change places.",
+                    L + 6, 194, R - L - 12);
+    body(cr, "A picture is whole when its tiles stand in order, anywhere.", L + 6, y + 8, R - L - 12);
     return img;
 }
 
@@ -259,10 +259,10 @@ ImagePtr help2()
     caption(cr, "see the goals", 359, 112);
     caption(cr, "pause", 437, 112);
     double y = body(cr, "Each level begins with clue images: they show the pictures you must make whole "
-                        "(the goal list). Press Clues to see them again.",
+                        "(the goal list). Press Clues (or C) to see them again; H or F1 opens this help.",
                     L + 6, 172, R - L - 12);
-    body(cr, "The clock counts down; at 0:00 the level is lost. Menu stops the clock and offers "
-             "restart, options and quit.", L + 6, y + 8, R - L - 12);
+    body(cr, "The clock counts down; at 0:00 the level is lost. Menu (or Escape) stops the clock "
+             "and offers restart, options and quit.", L + 6, y + 8, R - L - 12);
     return img;
 }
 
@@ -301,10 +301,9 @@ ImagePtr help4()
     picture(cr, 3, 340, 70, 40);
     tick(cr, 440, 110, 28);
     caption(cr, "upright", 380, 166);
-    double y = body(cr, "In levels that allow it, click a tile with the right mouse button to turn it a "
-                        "quarter turn clockwise.", L + 6, 194, R - L - 12);
-    body(cr, "A picture only counts when it stands upright, every tile turned the right way.", L + 6, y + 8,
-         R - L - 12);
+    double y = body(cr, "In levels that allow it, click a tile with the right mouse button, or press R on "
+                        "the key cursor, to turn it a quarter turn clockwise.", L + 6, 194, R - L - 12);
+    body(cr, "A picture counts only when every tile stands the right way.", L + 6, y + 8, R - L - 12);
     return img;
 }
 

@@ -1,0 +1,33 @@
+// keyboard.h -- play without a mouse: the highlight that keys move over a
+// panel's buttons, and the brass frame that marks it and the board cursor
+#pragma once
+
+#include <SDL/SDL.h>
+
+// A button's rectangle in window pixels, edges included.
+struct key_button {
+    int x0, x1, y0, y1;
+};
+
+// The highlight over one panel's buttons: the one Return presses. It is
+// hidden until a key moves it, so that the panel looks as ever to the mouse,
+// and hidden again when the pointer moves.
+struct key_focus {
+    Uint8 index;
+    Uint8 shown;
+};
+
+// Up and Down: the next or previous of count buttons, wrapping round; the
+// first when the highlight is hidden only shows it. False for any other key.
+bool key_focus_move(key_focus& f, SDLKey key, int count);
+
+// Presses the focused button as a click does: a release of the left button
+// at its centre, handed to the panel's own click handler.
+void key_focus_press(const key_focus& f, const key_button* buttons, void (*click)(int x, int y, int button, int type));
+
+// The frame over a button when the focus is shown.
+void key_focus_draw(const key_focus& f, const key_button* buttons);
+
+// A bright brass frame with a dark outline around the rectangle, reading on
+// any picture; it lies on the rectangle's edge and hides only a thin border.
+void key_frame_draw(int x0, int y0, int x1, int y1);
