@@ -3,15 +3,16 @@
 # Sourced by play.sh and test.sh. Usage: setup_build BUILD_DIR [cmake options...]
 set -euo pipefail
 
-GAME_PACKAGES=(cmake g++ make pkg-config
+# dpkg-dev: dpkg-buildflags gives the hardening flags of the optimised build,
+# and dpkg-shlibdeps the .deb's library dependencies.
+GAME_PACKAGES=(cmake g++ make pkg-config dpkg-dev
   libsdl1.2-dev libsdl-image1.2-dev libsdl-mixer1.2-dev libsdl-ttf2.0-dev
   libgl-dev libglu1-mesa-dev libgl1-mesa-dri
   libcairo2-dev libsndfile1-dev fonts-linuxlibertine
   librsvg2-dev libpango1.0-dev libfontconfig-dev libfluidsynth-dev fluid-soundfont-gm)
-# The package tests validate the desktop files and the manual page, and build
-# the .deb with dpkg-shlibdeps.
+# The package tests validate the desktop files and the manual page.
 TEST_PACKAGES=(libgtest-dev xvfb xauth xdotool imagemagick
-  desktop-file-utils appstream groff-base dpkg-dev)
+  desktop-file-utils appstream groff-base)
 
 # Installs whatever of the given packages is missing; a second run costs one dpkg query.
 ensure_packages() {
