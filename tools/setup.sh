@@ -10,9 +10,10 @@ GAME_PACKAGES=(cmake g++ make pkg-config dpkg-dev
   libgl-dev libglu1-mesa-dev libgl1-mesa-dri
   libcairo2-dev libsndfile1-dev fonts-linuxlibertine
   librsvg2-dev libpango1.0-dev libfontconfig-dev libfluidsynth-dev fluid-soundfont-gm)
-# The package tests validate the desktop files and the manual page.
+# The package tests validate the desktop files and the manual page, and check
+# the .debs with lintian.
 TEST_PACKAGES=(libgtest-dev xvfb xauth xdotool imagemagick
-  desktop-file-utils appstream groff-base)
+  desktop-file-utils appstream groff-base lintian)
 
 # Installs whatever of the given packages is missing; a second run costs one dpkg query.
 ensure_packages() {
