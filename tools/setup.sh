@@ -24,7 +24,8 @@ ensure_packages() {
   [ ${#missing[@]} -eq 0 ] && return 0
   local sudo=""
   [ "$(id -u)" -ne 0 ] && sudo="sudo"
-  echo "Installing: ${missing[*]}"
+  echo "Installing ${#missing[@]} Debian packages and what they need (on a fresh machine a few" \
+    "hundred MB to download: minutes): ${missing[*]}"
   $sudo apt-get update -qq
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
@@ -32,6 +33,9 @@ ensure_packages() {
 setup_build() {
   local dir=$1
   shift
+  echo "Configuring the build in $dir/"
   cmake -S . -B "$dir" "$@" >/dev/null
+  echo "Building the game and its tools, then drawing its art and rendering its music, in $dir/" \
+    "(the first time 1 to 2 minutes on two cores)"
   cmake --build "$dir" -j"$(nproc)"
 }
