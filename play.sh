@@ -7,4 +7,5 @@ ensure_packages "${GAME_PACKAGES[@]}"
 setup_build build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 # The game reads data/ and writes its settings file in its working directory.
 cd build
+echo "Starting CryptSLIDERS"
 exec ./cryptsliders

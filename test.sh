@@ -10,17 +10,20 @@ ensure_packages "${GAME_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
 
 dir=build
 labels=()
+what="every test (about 4 minutes on two cores)"
 opts=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON)
 if [ "${1:-}" = "--sanitize" ]; then
   dir=build-sanitize
   opts+=(-DSANITIZE=ON)
   labels=(-L "unit|integration")
+  what="the unit and integration tests under the sanitizers"
   export ASAN_OPTIONS="detect_leaks=1:abort_on_error=0"
   export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0"
   export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 fi
 setup_build "$dir" "${opts[@]}"
 export SDL_AUDIODRIVER=dummy
+echo "Running $what under a virtual display"
 # -noreset: without it the server resets whenever its last client leaves and
 # refuses the next game that connects during the reset.
 xvfb-run -a -s "-screen 0 1024x768x24 -noreset" ctest --test-dir "$dir" --output-on-failure --no-tests=error "${labels[@]}"

@@ -1,11 +1,12 @@
 # Assembles the run-time data tree in ${CMAKE_BINARY_DIR}/data: generated images
-# and sounds from assetgen, the authored text data from data/, and the font.
+# and sounds from assetgen, the authored text data from data/, and a link to the font.
 set(DATA_OUT ${CMAKE_BINARY_DIR}/data)
 
 # The game's face: Linux Biolinum Bold, an inscriptional sans from Debian's
-# fonts-linuxlibertine (OFL-1.1), under the file name the game opens.
+# fonts-linuxlibertine (OFL-1.1). The data tree links it under the file name
+# the game opens, as the installed tree does (Install.cmake): no copy ships.
 set(GAME_FONT_SOURCE /usr/share/fonts/opentype/linux-libertine/LinBiolinum_RB.otf)
-set(GAME_FONT_LICENSE /usr/share/doc/fonts-linuxlibertine/copyright)
+set(GAME_FONT_NAME base/LithosPro-Regular.otf)
 if(NOT EXISTS ${GAME_FONT_SOURCE})
   message(FATAL_ERROR "The game font ${GAME_FONT_SOURCE} is missing: install fonts-linuxlibertine")
 endif()
@@ -14,7 +15,6 @@ endif()
 # (MIT licence): real instrument samples, where the small default soundfont
 # sounds thin.
 set(GAME_SOUNDFONT /usr/share/sounds/sf2/FluidR3_GM.sf2)
-set(GAME_SOUNDFONT_LICENSE /usr/share/doc/fluid-soundfont-gm/copyright)
 if(NOT EXISTS ${GAME_SOUNDFONT})
   message(FATAL_ERROR "The soundfont ${GAME_SOUNDFONT} is missing: install fluid-soundfont-gm")
 endif()
@@ -33,7 +33,6 @@ add_custom_command(
           --debug ${CMAKE_BINARY_DIR}/asset-debug --sheet ${CMAKE_BINARY_DIR}/contact-sheet.png
           --icons ${ICON_OUT} --icon-name ${APP_ID}
           ${DATA_OUT}
-  COMMAND ${CMAKE_COMMAND} -E copy ${GAME_SOUNDFONT_LICENSE} ${DATA_OUT}/sounds/SOUNDFONT-LICENSE.txt
   COMMAND ${CMAKE_COMMAND} -E touch ${CMAKE_BINARY_DIR}/assetgen.stamp
   DEPENDS assetgen ${ASSET_ART} ${GAME_FONT_SOURCE} ${GAME_SOUNDFONT}
   COMMENT "Generating images and sounds"
@@ -76,13 +75,19 @@ foreach(f IN LISTS DATA_TEXT_FILES)
   list(APPEND DATA_COPIES ${DATA_OUT}/${f})
 endforeach()
 
+# The font link, made once assetgen has made base/. The licence texts of the
+# font and the soundfont belong in the packages' copyright file
+# (dist/copyright), not in the tree; earlier build trees hold copies of them,
+# and of the font, which go.
 add_custom_command(
-  OUTPUT ${DATA_OUT}/base/LithosPro-Regular.otf ${DATA_OUT}/base/FONT-LICENSE.txt
-  COMMAND ${CMAKE_COMMAND} -E copy ${GAME_FONT_SOURCE} ${DATA_OUT}/base/LithosPro-Regular.otf
-  COMMAND ${CMAKE_COMMAND} -E copy ${GAME_FONT_LICENSE} ${DATA_OUT}/base/FONT-LICENSE.txt
-  DEPENDS ${GAME_FONT_SOURCE}
+  OUTPUT ${CMAKE_BINARY_DIR}/font-link.stamp
+  COMMAND ${CMAKE_COMMAND} -E rm -f ${DATA_OUT}/${GAME_FONT_NAME}
+          ${DATA_OUT}/base/FONT-LICENSE.txt ${DATA_OUT}/sounds/SOUNDFONT-LICENSE.txt
+  COMMAND ${CMAKE_COMMAND} -E create_symlink ${GAME_FONT_SOURCE} ${DATA_OUT}/${GAME_FONT_NAME}
+  COMMAND ${CMAKE_COMMAND} -E touch ${CMAKE_BINARY_DIR}/font-link.stamp
+  DEPENDS ${CMAKE_BINARY_DIR}/assetgen.stamp
   VERBATIM)
 
 add_custom_target(data_tree ALL
   DEPENDS ${CMAKE_BINARY_DIR}/assetgen.stamp ${LEVELART_STAMPS} ${DATA_COPIES}
-          ${DATA_OUT}/base/LithosPro-Regular.otf ${DATA_OUT}/base/FONT-LICENSE.txt)
+          ${CMAKE_BINARY_DIR}/font-link.stamp)

@@ -3,15 +3,17 @@
 # Sourced by play.sh and test.sh. Usage: setup_build BUILD_DIR [cmake options...]
 set -euo pipefail
 
-GAME_PACKAGES=(cmake g++ make pkg-config
+# dpkg-dev: dpkg-buildflags gives the hardening flags of the optimised build,
+# and dpkg-shlibdeps the .deb's library dependencies.
+GAME_PACKAGES=(cmake g++ make pkg-config dpkg-dev
   libsdl1.2-dev libsdl-image1.2-dev libsdl-mixer1.2-dev libsdl-ttf2.0-dev
   libgl-dev libglu1-mesa-dev libgl1-mesa-dri
   libcairo2-dev libsndfile1-dev fonts-linuxlibertine
   librsvg2-dev libpango1.0-dev libfontconfig-dev libfluidsynth-dev fluid-soundfont-gm)
-# The package tests validate the desktop files and the manual page, and build
-# the .deb with dpkg-shlibdeps.
+# The package tests validate the desktop files and the manual page, and check
+# the .debs with lintian.
 TEST_PACKAGES=(libgtest-dev xvfb xauth xdotool imagemagick
-  desktop-file-utils appstream groff-base dpkg-dev)
+  desktop-file-utils appstream groff-base lintian)
 
 # Installs whatever of the given packages is missing; a second run costs one dpkg query.
 ensure_packages() {
@@ -22,7 +24,8 @@ ensure_packages() {
   [ ${#missing[@]} -eq 0 ] && return 0
   local sudo=""
   [ "$(id -u)" -ne 0 ] && sudo="sudo"
-  echo "Installing: ${missing[*]}"
+  echo "Installing ${#missing[@]} Debian packages and what they need (on a fresh machine a few" \
+    "hundred MB to download: minutes): ${missing[*]}"
   $sudo apt-get update -qq
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
@@ -30,6 +33,9 @@ ensure_packages() {
 setup_build() {
   local dir=$1
   shift
+  echo "Configuring the build in $dir/"
   cmake -S . -B "$dir" "$@" >/dev/null
+  echo "Building the game and its tools, then drawing its art and rendering its music, in $dir/" \
+    "(the first time 1 to 2 minutes on two cores)"
   cmake --build "$dir" -j"$(nproc)"
 }

@@ -13,13 +13,13 @@ rm -rf "$s"
 DESTDIR=$s/stage cmake --install "$build" --prefix /opt/crypt >/dev/null || fail "cmake --install failed"
 [ "$(ls -A "$s/stage")" = opt ] || fail "DESTDIR holds $(ls -A "$s/stage"), want only opt"
 prefix=$s/stage/opt/crypt
-data=$(realpath "$prefix/share/cryptsliders/data")
-for f in bin/cryptsliders libexec/cryptsliders/cryptsliders share/cryptsliders/data/levels.dat \
-    share/applications/$id.desktop share/man/man6/cryptsliders.6.gz; do
+data=$(realpath "$prefix/share/games/cryptsliders")
+for f in games/cryptsliders libexec/cryptsliders/cryptsliders share/games/cryptsliders/levels.dat \
+    share/games/cryptsliders/base/LithosPro-Regular.otf share/applications/$id.desktop share/man/man6/cryptsliders.6.gz; do
     [ -e "$prefix/$f" ] || fail "$f is not under the prefix"
 done
-[ "$(ls "$prefix/bin")" = cryptsliders ] || fail "bin/ holds more than the launcher: $(ls "$prefix/bin")"
-ln -s "$prefix/bin/cryptsliders" "$s/start"
+[ "$(ls "$prefix/games")" = cryptsliders ] || fail "games/ holds more than the launcher: $(ls "$prefix/games")"
+ln -s "$prefix/games/cryptsliders" "$s/start"
 
 # run NAME=VALUE...  -> status, out (stdout and stderr together)
 run() {

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The desktop entry, the AppStream metainfo and the manual page pass their
-# validators, and the newest release named in the metainfo is this version.
+# validators, and the newest release named in the metainfo, the manual page
+# and the Debian changelog is this version.
 #   metadata.sh DIST_DIR APP_ID VERSION
 set -euo pipefail
 dist=$1
@@ -20,4 +21,6 @@ newest=$(sed -n 's/.*<release version="\([^"]*\)".*/\1/p' "$dist/$id.metainfo.xm
 [ "$newest" = "$version" ] || fail "the metainfo's newest release is '$newest', the project's version $version"
 grep -q "^\.TH CRYPTSLIDERS 6 .*\"CryptSLIDERS $version\"" "$dist/cryptsliders.6" ||
     fail "the manual page does not name version $version"
+newest=$(dpkg-parsechangelog -l "$dist/changelog" -S Version)
+[ "$newest" = "$version" ] || fail "the changelog's newest entry is '$newest', the project's version $version"
 echo "metadata valid for version $version"
