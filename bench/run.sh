@@ -59,7 +59,7 @@ awk -v soak="$soak" '
     printf "| idle CPU, logo (fading and holding) | %.1f%% | | reported |\n", 100 * m["idle_logo"]
     printf "| idle CPU, play with the clock running | %.1f%% | | at most 5%% |\n", 100 * m["idle_play"]
     split("start password menu help options win lose", s, " ")
-    split("start screen's menu,password panel,game menu (a paused game),help page,options panel,win screen,lose screen", t, ",")
+    split("start screen menu,password panel,game menu (a paused game),help page,options panel,win screen,lose screen", t, ",")
     for (i = 1; i <= 7; i++) printf "| idle CPU, %s | %.1f%% | | at most 3%% |\n", t[i], 100 * m["idle_" s[i]]
     printf "| key to its presented frame | median %.1f ms, worst %.1f ms | a frame every turn: %.1f ms a turn | within one such turn |\n", m["input_latency_median"], m["input_latency_worst"], m["drawing_turn_ms"]
     printf "| peak RSS, all levels loaded | %.1f MB | | |\n", m["peak_rss"] / 1024
