@@ -11,11 +11,12 @@ bool key_focus_move(key_focus& f, SDLKey key, int count)
 {
     if ((key != SDLK_UP && key != SDLK_DOWN) || count <= 0)
         return false;
-    if (f.shown) {
+    bool move = f.shown != 0;  // the first key shows where the highlight is; the next ones move it
+    if (move) {
         int step = key == SDLK_DOWN ? 1 : count - 1;
         f.index = static_cast<Uint8>((f.index + step) % count);
     }
-    f.shown = 1;  // the first key shows where the highlight is; the next ones move it
+    f.shown = 1;
     return true;
 }
 
