@@ -59,8 +59,8 @@ bool game_keys_play(SDLKey key)
         }
     } else if (key == SDLK_r || key == SDLK_DELETE) {
         click_cursor(SDL_BUTTON_RIGHT, SDL_MOUSEBUTTONUP);
-    } else if (key == SDLK_ESCAPE && DragDropGridID != -1) {
-        DragDropGridID = -1;  // put back: no move
+    } else if (key == SDLK_ESCAPE && holding_by_keys()) {
+        DragDropGridID = -1;  // put back: no move (Escape during a drag opens the menu, as ever)
         KeyHeld = 0;
     } else if (key == SDLK_c) {
         click_button(PLAY_CLUES);

@@ -69,7 +69,9 @@ TEST_F(GameTest, IntroductionScreensThenCluesThenHelpThenPlay)
 // Moves and turns follow one set of rules, by mouse or by keys alike: a move
 // swaps two cells' tiles with their orientations, with a sound, and one onto
 // its own cell does nothing; a tile turns only where the level allows; the
-// zoom takes no input; locked cells neither move, take a tile nor turn.
+// zoom takes no input; locked cells neither move, take a tile nor turn. The
+// mouse's dragged tile follows the pointer, leaving a gap; a release off the
+// board, or after the menu was opened, moves nothing.
 TEST_F(GameTest, MovesAndTurnsFollowOneRuleByMouseAndByKeys)
 {
     for (bool keys : {false, true}) {
@@ -84,6 +86,23 @@ TEST_F(GameTest, MovesAndTurnsFollowOneRuleByMouseAndByKeys)
             cursor_to(x, y);
             key(SDLK_r);
         };
+        if (!keys) {
+            push_button(cell_x(2), cell_y(1), SDL_MOUSEBUTTONDOWN);
+            push_motion(300, 430);
+            step();
+            EXPECT_TRUE(near(pixel(300, 430), owl_colour(2, 1))) << "the tile at the pointer";
+            EXPECT_FALSE(near(pixel(cell_x(2), cell_y(1)), owl_colour(2, 1), 20)) << "a gap in its cell";
+            screenshot("game_drag");
+            push_button(361, 200, SDL_MOUSEBUTTONUP);  // off the board: the drag ends
+            push_button(cell_x(5), cell_y(5), SDL_MOUSEBUTTONUP);
+            push_button(cell_x(1), cell_y(2), SDL_MOUSEBUTTONDOWN);
+            key(SDLK_ESCAPE);
+            EXPECT_EQ(GameMode, GM_MENU) << "Escape during a drag opens the menu";
+            key(SDLK_ESCAPE);
+            push_button(cell_x(5), cell_y(5), SDL_MOUSEBUTTONUP);
+            step();
+            EXPECT_EQ(cell(5, 5).id, 0);
+        }
         sound_spy_clear();
         move(2, 0, 2, 0);
         EXPECT_EQ(cell(2, 0).id, 103);
@@ -126,33 +145,10 @@ TEST_F(GameTest, MovesAndTurnsFollowOneRuleByMouseAndByKeys)
         << "locked cells show darker";
 }
 
-// The mouse's drag: the tile follows the pointer, leaving a gap; a release
-// off the board, or after the menu was opened, moves nothing.
-TEST_F(GameTest, DraggedTileFollowsThePointer)
-{
-    enter_level(1);
-    ASSERT_TRUE(reach_play());
-    push_button(cell_x(2), cell_y(1), SDL_MOUSEBUTTONDOWN);
-    push_motion(300, 430);
-    step();
-    EXPECT_TRUE(near(pixel(300, 430), owl_colour(2, 1))) << "the tile at the pointer";
-    EXPECT_FALSE(near(pixel(cell_x(2), cell_y(1)), owl_colour(2, 1), 20)) << "a gap in its cell";
-    screenshot("game_drag");
-    push_button(361, 200, SDL_MOUSEBUTTONUP);  // off the board: the drag ends
-    push_button(cell_x(5), cell_y(5), SDL_MOUSEBUTTONUP);
-    step();
-    push_button(cell_x(1), cell_y(2), SDL_MOUSEBUTTONDOWN);
-    key(SDLK_ESCAPE);
-    key(SDLK_ESCAPE);
-    push_button(cell_x(5), cell_y(5), SDL_MOUSEBUTTONUP);
-    step();
-    EXPECT_EQ(cell(5, 5).id, 0);
-}
-
 // The keys' cursor: a brass frame that the first arrow shows and the arrows
 // move, stopping at the board's edges; a lifted tile stands over it, lifted,
-// until Escape puts it back (a second Escape opens the menu); the pointer
-// moving over the board hides the cursor. C and H open the clues and help.
+// until Escape puts it back; the pointer moving over the board hides the
+// cursor. C and H open the clues and help.
 TEST_F(GameTest, BoardCursorLiftsAndPutsBack)
 {
     enter_level(1);
@@ -188,9 +184,6 @@ TEST_F(GameTest, BoardCursorLiftsAndPutsBack)
     EXPECT_TRUE(played(SFX_CLICK));
     key(SDLK_h);
     EXPECT_EQ(GameMode, GM_HELP);
-    key(SDLK_RETURN);
-    key(SDLK_ESCAPE);
-    EXPECT_EQ(GameMode, GM_MENU);
 }
 
 // A turn that completes the picture of a tile being dragged ends the drag:
@@ -505,13 +498,6 @@ TEST_F(GameTest, KeysPressEveryPanelButton)
             EXPECT_EQ(game_time_left(), 90u);
         }
     }
-    // The options over the game: Down to Back, and Return goes back to the menu.
-    ASSERT_TRUE(reach_play());
-    key(SDLK_ESCAPE);
-    key(SDLK_DOWN), key(SDLK_DOWN), key(SDLK_DOWN), key(SDLK_RETURN);
-    ASSERT_EQ(GameMode, GM_OPTIONS);
-    key(SDLK_DOWN), key(SDLK_DOWN), key(SDLK_DOWN), key(SDLK_RETURN);
-    EXPECT_EQ(GameMode, GM_MENU);
 }
 
 // The help button on level 12 (reached by password, so the help never opened
@@ -594,17 +580,6 @@ TEST_F(GameTest, ImagesAroundAWholeGame)
     write_image("data/closing/closingsq1.png", {200, 180, 120, 255});
     write_level(20);
     write_level(2);
-    auto win = [this](int level) {
-        if (level)
-            enter_level(level);
-        ASSERT_TRUE(reach_play());
-        drag(0, 0, 1, 0);
-        run_while(GM_PLAY, 60);
-        run_while(GM_BANNER);
-        run_while(GM_WIN_NEXT, 2);
-        step();
-        ASSERT_EQ(GameMode, GM_WIN);
-    };
     auto closing = [this] {  // after level 20's panel: the closing images, then the start screen
         key(SDLK_RETURN);
         run_while(GM_SEQ_FADE_IN, 40, 50);
@@ -615,7 +590,7 @@ TEST_F(GameTest, ImagesAroundAWholeGame)
         EXPECT_EQ(engineMode, MODE_START);
         EXPECT_EQ(sound_spy.music, MUSIC[MUSIC_START]);
     };
-    win(20);
+    win_level(20);
     screenshot("game_won_panel");
     const std::vector<rgba8> won_panel = last_frame;
     closing();
@@ -629,25 +604,25 @@ TEST_F(GameTest, ImagesAroundAWholeGame)
     EXPECT_TRUE(near(pixel(320, 240), {120, 60, 160, 255}));
     key(SDLK_SPACE);
     run_while(GM_SEQ_FADE_OUT, 40, 50);
-    win(0);
+    win_level(0);
     key(SDLK_RETURN);
     EXPECT_EQ(GameLevel, 2) << "a new game after a won one goes on after level 1";
 
-    win(20);
+    win_level(20);
     closing();
     ASSERT_EQ(levels_start(pws[0].data()), 1);
-    win(0);
+    win_level(0);
     EXPECT_NE(GameWonPassword.texture, 0);
     EXPECT_GT(differing(won_panel, 20, 64, 48, 576, 270), 5000) << "the win screen, not the game-won panel";
     key(SDLK_RETURN);
     EXPECT_EQ(GameLevel, 3);
 
     pws[1][0] = 0;  // level 2 without a password
-    win(2);
+    win_level(2);
     key(SDLK_RETURN);
     EXPECT_EQ(engineMode, MODE_START);
     write_level(60);
-    win(60);
+    win_level(60);
     key(SDLK_ESCAPE);
     EXPECT_EQ(engineMode, MODE_START);
 }
@@ -660,17 +635,7 @@ TEST_F(GameTest, WonLevelsAndBestTimesOutlastTheGame)
     write_level(3);
     write_level(4);
     auto win_level_3 = [this](Uint32 play_ms) {
-        enter_level(3);
-        EXPECT_TRUE(reach_play());
-        step(play_ms);
-        drag(0, 0, 1, 0);
-        for (int i = 0; i < 400 && GameMode != GM_WIN; i++) {
-            if (GameMode == GM_WIN_IMAGE)
-                push_key(SDLK_SPACE);
-            step();
-        }
-        step();
-        EXPECT_EQ(GameMode, GM_WIN);
+        win_level(3, play_ms);
         return std::string(GameWonTime.text);
     };
     auto best_line = [] {

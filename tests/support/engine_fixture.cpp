@@ -264,6 +264,22 @@ void GameTest::key_move(int from_x, int from_y, int to_x, int to_y)
         key(SDLK_ESCAPE);
 }
 
+void GameTest::win_level(int level, Uint32 play_ms)
+{
+    if (level)
+        enter_level(level);
+    ASSERT_TRUE(reach_play());
+    step(play_ms);
+    drag(0, 0, 1, 0);
+    for (int i = 0; i < 400 && GameMode != GM_WIN; i++) {
+        if (GameMode == GM_WIN_IMAGE)
+            push_key(SDLK_SPACE);
+        step();
+    }
+    step();
+    ASSERT_EQ(GameMode, GM_WIN);
+}
+
 void GameTest::run_while(Uint8 mode, int n, Uint32 ms)
 {
     for (int i = 0; i < n && GameMode == mode; i++)

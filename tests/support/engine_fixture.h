@@ -101,6 +101,10 @@ protected:
     // Space to drop, Escape for a tile still held after a refused lift) in one step.
     void cursor_to(int x, int y);
     void key_move(int from_x, int from_y, int to_x, int to_y);
+    // Enters the level (unless 0: the one loaded), plays for play_ms, completes
+    // the goal picture and steps on through the banner and any win images to
+    // the win screen.
+    void win_level(int level, Uint32 play_ms = 20);
     // Steps while the game stays in the state (at most n steps, ms apart).
     void run_while(Uint8 mode, int n = 500, Uint32 ms = 20);
     // Works the solution out on the board as it lies, then plays it with the

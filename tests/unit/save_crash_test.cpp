@@ -39,9 +39,9 @@ KILL_POINT(int, fsync, (int fd), (fd))
 KILL_POINT(int, fclose, (FILE* f), (f))
 KILL_POINT(int, rename, (const char* from, const char* to), (from, to))
 
-// The writer killed after each number of file calls in turn, until it finishes.
-void kill_at_every_step(const char* name, const std::function<bool(const char*, bool)>& write,
-                        const std::string& old_text, const std::string& new_text)
+// The writer of the new values killed after each number of file calls in
+// turn, until it finishes; the old and new texts are what whole writes leave.
+void kill_at_every_step(const char* name, const std::function<bool(const char*, bool)>& write)
 {
     auto dir = std::filesystem::temp_directory_path() / ("cryptsliders-kill-" + std::to_string(getpid()));
     std::filesystem::create_directories(dir);
@@ -51,6 +51,11 @@ void kill_at_every_step(const char* name, const std::function<bool(const char*, 
         s << std::ifstream(path).rdbuf();
         return s.str();
     };
+    ASSERT_TRUE(write(path.c_str(), true));
+    const std::string new_text = read_all();
+    ASSERT_TRUE(write(path.c_str(), false));
+    const std::string old_text = read_all();
+    ASSERT_NE(old_text, new_text);
     int kills = 0;
     bool finished = false;
     for (int step = 0; step < 20 && !finished; step++) {
@@ -83,18 +88,14 @@ void kill_at_every_step(const char* name, const std::function<bool(const char*, 
 TEST(SavedFilesUnderFaults, KilledAtEveryStepLeaveTheOldFileOrTheNewOne)
 {
     const settings_values old_settings = {0.25f, 0.75f, 0, 0}, new_settings = {0.5f, 0.1f, 0, -1};
-    kill_at_every_step(
-        "CryptSLIDERS.cfg", [&](const char* path, bool second) { return settings_write(path, second ? new_settings : old_settings); },
-        "0.25\n0.75\n", "0.50\n0.10\n0\n-1\n");
-
+    kill_at_every_step("CryptSLIDERS.cfg", [&](const char* path, bool second) {
+        return settings_write(path, second ? new_settings : old_settings);
+    });
     progress_values old_progress, new_progress;
     progress_win(old_progress, 1, 100, "2026-12-01");
     new_progress = old_progress;
     progress_win(new_progress, 2, 80, "2026-12-02");
-    char old_text[PROGRESS_TEXT_SIZE], new_text[PROGRESS_TEXT_SIZE];
-    progress_format(old_progress, old_text, sizeof old_text);
-    progress_format(new_progress, new_text, sizeof new_text);
-    kill_at_every_step(
-        "CryptSLIDERS.sav", [&](const char* path, bool second) { return progress_write(path, second ? new_progress : old_progress); },
-        old_text, new_text);
+    kill_at_every_step("CryptSLIDERS.sav", [&](const char* path, bool second) {
+        return progress_write(path, second ? new_progress : old_progress);
+    });
 }
