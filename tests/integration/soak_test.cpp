@@ -12,23 +12,18 @@ protected:
     std::vector<std::string> left_out() const override { return {}; }
     void SetUp() override { EngineTest::SetUp(); }
 
-    void press(SDLKey k) { key(k); }
     // One round through the screens: a level loaded and played a little, its
     // help, menu and options opened and closed; then every fifth level won
     // through its win images, the others lost on time and left.
     void round(int level)
     {
         enter_level(level);
-        for (int i = 0; i < 200 && GameMode != GM_PLAY; i++) {
-            if (GameMode == GM_SCREEN || GameMode == GM_CLUE || GameMode == GM_HELP)
-                push_key(SDLK_RETURN);
-            step(50);
-        }
+        reach_play();
         drag(0, 0, 4, 4);
         click(620, 10);  // help, a page on, closed
-        press(SDLK_RIGHT), press(SDLK_RETURN), press(SDLK_ESCAPE);
+        key(SDLK_RIGHT), key(SDLK_RETURN), key(SDLK_ESCAPE);
         click(300, 200);  // menu, options, back
-        press(SDLK_ESCAPE), press(SDLK_ESCAPE);
+        key(SDLK_ESCAPE), key(SDLK_ESCAPE);
         if (level % 5 == 0) {
             play_solution();
             for (int i = 0; i < 400 && GameMode != GM_WIN && engineMode == MODE_GAME; i++) {
@@ -36,7 +31,7 @@ protected:
                     push_key(SDLK_SPACE);
                 step(50);
             }
-            press(SDLK_RETURN);
+            key(SDLK_RETURN);
             step();
             engineMode = MODE_START;
             step();
@@ -44,9 +39,9 @@ protected:
         }
         for (int i = 0; i < 400 && GameMode != GM_LOSE && engineMode == MODE_GAME; i++)
             step(GameMode == GM_PLAY ? 5000 : 50);
-        press(SDLK_ESCAPE);
+        key(SDLK_ESCAPE);
         click(300, 250);  // the start screen's password panel
-        press(SDLK_ESCAPE);
+        key(SDLK_ESCAPE);
     }
 };
 
