@@ -9,6 +9,11 @@ struct key_button {
     int x0, x1, y0, y1;
 };
 
+inline bool on_button(const key_button& b, int x, int y)
+{
+    return x >= b.x0 && x <= b.x1 && y >= b.y0 && y <= b.y1;
+}
+
 // The highlight over one panel's buttons: the one Return presses. It is
 // hidden until a key moves it, so that the panel looks as ever to the mouse,
 // and hidden again when the pointer moves.

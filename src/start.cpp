@@ -59,11 +59,6 @@ static key_focus& start_focus()
     return StartFocus;
 }
 
-static bool on_button(const key_button& b, Uint16 x, Uint16 y)
-{
-    return x >= b.x0 && x <= b.x1 && y >= b.y0 && y <= b.y1;
-}
-
 // The line's text again, after every change (an empty line renders as nothing).
 static void PWInputRender()
 {

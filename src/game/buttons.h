@@ -16,8 +16,3 @@ constexpr key_button MENU_RESTART = {204, 432, 113, 161};
 constexpr key_button MENU_OPTIONS = {204, 432, 180, 229};
 constexpr key_button MENU_QUIT = {204, 432, 246, 295};
 constexpr key_button MENU_RESUME = {204, 432, 313, 361};
-
-inline bool on_button(const key_button& b, int x, int y)
-{
-    return x >= b.x0 && x <= b.x1 && y >= b.y0 && y <= b.y1;
-}

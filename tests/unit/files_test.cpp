@@ -35,6 +35,16 @@ Table parse_lines(const std::string& text, Parse parse)
     return t;
 }
 
+// What a reader makes of text as a file ("" as a file of no lines).
+template <class Read>
+auto read_text(const std::string& text, Read read)
+{
+    std::FILE* f = text.empty() ? std::fopen("/dev/null", "r") : fmemopen(const_cast<char*>(text.data()), text.size(), "r");
+    auto v = read(f);
+    std::fclose(f);
+    return v;
+}
+
 std::string slurp(const fs::path& p)
 {
     std::ifstream in(p, std::ios::binary);
@@ -152,13 +162,7 @@ TEST(HelpFile, PagesOpeningsAndPaging)
 
 TEST(SettingsFile, ReadAndFormat)
 {
-    auto read = [](const std::string& text) {
-        std::FILE* f = text.empty() ? std::fopen("/dev/null", "r")
-                                    : fmemopen(const_cast<char*>(text.data()), text.size(), "r");
-        settings_values v = settings_read(f);
-        std::fclose(f);
-        return v;
-    };
+    auto read = [](const std::string& text) { return read_text(text, settings_read); };
     const struct {
         const char* text;
         float sfx, music;
@@ -289,10 +293,7 @@ TEST(SettingsFile, FullDiskLeavesTheOldFile)
 TEST(ProgressFile, ReadsWhatItCanAndWritesItBack)
 {
     auto reread = [](const std::string& text) {
-        std::FILE* f = text.empty() ? std::fopen("/dev/null", "r")
-                                    : fmemopen(const_cast<char*>(text.data()), text.size(), "r");
-        progress_values v = progress_read(f);
-        std::fclose(f);
+        progress_values v = read_text(text, progress_read);
         char buf[PROGRESS_TEXT_SIZE];
         progress_format(v, buf, sizeof buf);
         std::string out = buf;
