@@ -21,14 +21,15 @@
 #include <vector>
 
 #include "bench_common.h"
-#include "common.h"
+#include "engine/engine.h"
+#include "engine/scaler.h"
 #include "game/game.h"
 #include "game/level.h"
-#include "game/level_file.h"
 #include "game/state.h"
-#include "help.h"
 #include "main.h"
-#include "scaler.h"
+#include "rules/level_file.h"
+#include "screens/help.h"
+#include "screens/start.h"
 
 static double median(std::vector<double> v)
 {

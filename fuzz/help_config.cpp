@@ -1,6 +1,6 @@
 // help_config.cpp -- fuzz target: any bytes as the help file, then the opening rule and paging for every level
 #include "fuzz_file.h"
-#include "help_config.h"
+#include "rules/help_config.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size)
 {

@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "fuzz_file.h"
-#include "game/goals.h"
-#include "game/level_file.h"
+#include "rules/goals.h"
+#include "rules/level_file.h"
 
 // The engine keeps this setting; the shuffle only reads it.
 std::int8_t randomize_board = 0;

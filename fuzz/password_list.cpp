@@ -2,7 +2,7 @@
 #include <string>
 
 #include "fuzz_file.h"
-#include "game/passwords.h"
+#include "rules/passwords.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size)
 {

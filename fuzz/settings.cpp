@@ -2,7 +2,7 @@
 #include <cstring>
 
 #include "fuzz_file.h"
-#include "settings_file.h"
+#include "rules/settings_file.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size)
 {

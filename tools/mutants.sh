@@ -18,6 +18,8 @@ tree=$work/tree
 build=$work/build
 # What links the game's code and is run by a test. The level art stays as drawn
 # by the unmutated levelart: relinking it would redraw the whole data tree.
+# The game's code: its rooms' libraries, each rebuilt from what changed in it.
+LIBS=(cryptsliders_rules cryptsliders_engine cryptsliders_screens cryptsliders_game cryptsliders_core)
 RELINK=(cryptsliders unit_tests integration_tests save_crash_tests soak_tests checkdata leveldump level_art_tests)
 NOT_THE_SUITE='^(Asset.*|package_metadata)$'
 
@@ -95,7 +97,7 @@ for i in "${!names[@]}"; do
   content=${content%x}
   printf '%s' "${content/"${froms[i]}"/"${tos[i]}"}" >"$tree/$file"
   log=$work/logs/$name.log
-  if ! { make -C "$build" cryptsliders_core/fast && make -C "$build" -j"$(nproc)" "${RELINK[@]/%//fast}"; } >"$log" 2>&1; then
+  if ! { make -C "$build" "${LIBS[@]/%//fast}" && make -C "$build" -j"$(nproc)" "${RELINK[@]/%//fast}"; } >"$log" 2>&1; then
     result="NOT BUILT"
   elif run_suite "$log"; then
     result="survived"; total=$((total + 1))
@@ -111,7 +113,7 @@ done
 # Back to the unmutated build, levelart included, whose art was drawn by this
 # very code: the stamps say so, and the next run need not draw it again.
 restore
-if make -C "$build" cryptsliders_core/fast >/dev/null && make -C "$build" -j"$(nproc)" "${RELINK[@]/%//fast}" levelart/fast >/dev/null; then
+if make -C "$build" "${LIBS[@]/%//fast}" >/dev/null && make -C "$build" -j"$(nproc)" "${RELINK[@]/%//fast}" levelart/fast >/dev/null; then
   touch "$build"/levelart*.stamp
 fi
 echo

@@ -1,7 +1,7 @@
 // buttons.h -- the buttons of the game screen and of its panels, in window pixels, edges included
 #pragma once
 
-#include "keyboard.h"
+#include "engine/engine.h"
 
 constexpr key_button PLAY_HELP = {608, 640, 0, 31};
 constexpr key_button PLAY_CLUES = {11, 182, 436, 480};

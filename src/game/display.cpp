@@ -2,11 +2,11 @@
 // the pulsing prompt under full-screen images
 #include <cstdio>
 
-#include "common.h"
+#include "engine/engine.h"
 #include "game/game.h"
 #include "game/level.h"
-#include "game/level_file.h"
 #include "game/state.h"
+#include "rules/level_file.h"
 
 font_s GameTime{};
 Uint32 GameTimeCounter = 0;

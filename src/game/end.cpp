@@ -1,8 +1,9 @@
 // end.cpp -- the end of a level (banners, lose and win screens, win images, the
 // next level) and the opening and closing images around a whole game
-#include "common.h"
+#include "engine/engine.h"
 #include "game/game.h"
 #include "game/state.h"
+#include "rules/level_file.h"
 
 Uint8 GameNextMode = 0, GameWin = 0, GameHasBeenWon = 0, WinLoseID = 0, WinLoseMode = 0;
 float WinLoseCounter = 0.0f, WinLoseX = 0.0f, WinLoseY = 0.0f;
@@ -60,6 +61,7 @@ void GameLost(int id)
 void GameEnd()
 {
     leave_play();
+    GameHasBeenWon = 0;  // the next game, new or by a password, has its levels and passwords again
     GameTimeDeInit();
     play_music(MUSIC_START);
     engineMode = MODE_START;

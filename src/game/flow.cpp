@@ -4,15 +4,14 @@
 #include <cstdio>
 #include <ctime>
 
-#include "common.h"
+#include "engine/engine.h"
 #include "game/game.h"
-#include "game/goals.h"
 #include "game/level.h"
-#include "game/level_file.h"
 #include "game/state.h"
-#include "help.h"
-#include "main.h"
-#include "options.h"
+#include "rules/goals.h"
+#include "rules/level_file.h"
+#include "screens/help.h"
+#include "screens/options.h"
 
 Uint8 GameScene = 0, GameClue = 0;
 Uint32 GameSceneTime = 0;

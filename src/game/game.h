@@ -1,18 +1,10 @@
-// game.h -- screen mode 3: the puzzle game and its level password list
+// game.h -- screen mode 3: the puzzle game
 #pragma once
 
 #include <SDL/SDL.h>
 
-#include "game/board.h"
-#include "game/passwords.h"
-
-// Starts a new game from level 1 with its opening images (the start screen's "new game").
-void game_new();
-// Starts the game at the level after the one whose password buf is; 1 when it did.
-Uint8 levels_start(const char* buf);
-// The password that goes on from the furthest level won (or, when that level
-// has none, from the furthest won level that has one); "" before any win.
-const char* game_continue_password();
+#include "rules/board.h"
+#include "rules/passwords.h"
 
 void mode3_handle_keys(SDL_keysym* keysym);
 void mode3_mouse_click(int x, int y, int button, int type);

@@ -1,12 +1,12 @@
 // input.cpp -- keys, clicks and motion on the game screen: moving and turning
 // tiles, the buttons of the game screen and its panels, leaving full-screen images
-#include "common.h"
+#include "engine/engine.h"
 #include "game/buttons.h"
 #include "game/game.h"
-#include "game/level_file.h"
+#include "rules/level_file.h"
 #include "game/state.h"
-#include "help.h"
-#include "options.h"
+#include "screens/help.h"
+#include "screens/options.h"
 
 Sint16 DragDropGridID = -1;
 

@@ -2,7 +2,7 @@
 // lifts, the keys of the play buttons, and the highlight over the panels' buttons.
 // Every action goes through the mouse handler at the cell or button it names,
 // so keys follow exactly the rules of the mouse.
-#include "common.h"
+#include "engine/engine.h"
 #include "game/buttons.h"
 #include "game/game.h"
 #include "game/state.h"

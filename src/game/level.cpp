@@ -6,10 +6,9 @@
 #include <ctime>
 #include <vector>
 
-#include "common.h"
+#include "engine/engine.h"
 #include "game/game.h"
-#include "game/level_file.h"
-#include "main.h"
+#include "rules/level_file.h"
 
 font_s GameNameFont{};
 

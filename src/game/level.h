@@ -3,7 +3,7 @@
 
 #include <SDL/SDL.h>
 
-#include "font.h"
+#include "engine/engine.h"
 
 extern font_s GameNameFont;  // the level's title, in black
 

@@ -2,11 +2,11 @@
 // screen, and the level's best time on its clue images
 #include <cstdio>
 
-#include "common.h"
+#include "engine/engine.h"
 #include "game/game.h"
-#include "game/level_file.h"
 #include "game/state.h"
-#include "progress.h"
+#include "rules/level_file.h"
+#include "rules/progress.h"
 
 font_s GameWonTime{};          // "Time 2:14 - best 1:58" under the password
 static font_s GameClueBest{};  // "Best time 1:58" above the prompt

@@ -3,12 +3,12 @@
 
 #include <SDL/SDL.h>
 
-#include "font.h"
-#include "misc.h"
+#include "engine/engine.h"
 
-// GameMode values: the states of the game screen.
+// GameMode values: the states of the game screen. The start screen enters at
+// GM_LOAD (1: read the level file and lay out the board) or GM_NEW_GAME (20:
+// start the game music at level 1), which engine/engine.h names.
 enum : Uint8 {
-    GM_LOAD = 1,           // read the level file and lay out the board
     GM_SCREEN_NEXT = 2,    // load the next introduction image
     GM_SCREEN = 3,         // an introduction image, for 3 to 4 seconds
     GM_PLAY = 4,           // the board, the timer running
@@ -24,7 +24,6 @@ enum : Uint8 {
     GM_WIN_FADE_IN = 17,
     GM_WIN_IMAGE = 18,     // a win image with the prompt
     GM_WIN_FADE_OUT = 19,
-    GM_NEW_GAME = 20,      // start the game music at level 1
     GM_SEQ_NEXT = 21,      // load the next opening or closing image
     GM_SEQ_FADE_IN = 22,
     GM_SEQ_IMAGE = 23,     // an opening or closing image, no prompt
@@ -43,8 +42,6 @@ constexpr Uint32 TILE_SUCCESS = 32;
 constexpr Uint32 TILE_FAIL = 33;
 constexpr Uint32 TILE_GAME_WON = 34;
 constexpr Uint32 TILE_TIMES_UP = 35;
-
-constexpr Uint8 LAST_LEVEL = 20;
 
 // Introduction and clue images of the level.
 extern Uint8 GameScene, GameClue;

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "clue_words.h"
-#include "game/level_file.h"
+#include "rules/level_file.h"
 
 // Each case words a match rule and a fail rule, read with the game's parser as
 // a fresh load reads them; a goal's note gives its orientation and, in an

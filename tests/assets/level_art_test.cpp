@@ -7,7 +7,7 @@
 #include <regex>
 #include <string>
 
-#include "game/level_file.h"
+#include "rules/level_file.h"
 #include "png_check.h"
 
 namespace fs = std::filesystem;

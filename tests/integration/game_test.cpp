@@ -2,7 +2,7 @@
 // turning tiles, the zoom of a completed picture, winning and losing, the
 // clock and its pauses, the panels over the game, the images around a game
 #include "engine_fixture.h"
-#include "help.h"
+#include "screens/help.h"
 
 // Whether the frame shows the banner image, at full size in the middle.
 static bool shows_banner(const std::vector<rgba8>& frame, const char* file)

@@ -169,3 +169,11 @@ TEST_F(RenderWithoutImages, MissingImageDrawsNothing)
     EXPECT_TRUE(near(pixel(320, 240), {0, 0, 0, 255}));
     EXPECT_TRUE(near(pixel(10, 10), {0, 0, 0, 255}));
 }
+
+TEST(NextPowerOfTwo, GivesTheSmallestPowerNotBelow)
+{
+    const int cases[][2] = {{0, 0},     {1, 1},     {3, 4},     {64, 64},     {68, 128},    {217, 256},
+                            {384, 512}, {512, 512}, {513, 1024}, {1024, 1024}, {-5, 0}};
+    for (const auto& c : cases)
+        EXPECT_EQ(next_power_of_two(c[0]), c[1]) << c[0];
+}

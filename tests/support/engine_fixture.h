@@ -16,10 +16,11 @@
 #include "png_file.h"
 #include "sound_spy.h"
 
-#include "common.h"
+#include "engine/engine.h"
 #include "game/game.h"
-#include "game/level_file.h"
 #include "game/state.h"
+#include "rules/level_file.h"
+#include "screens/start.h"
 #include "main.h"
 
 // Window centre of board cell (column x, row y).

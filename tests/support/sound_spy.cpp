@@ -1,7 +1,7 @@
 // sound_spy.cpp -- the mixer's play calls from the game, recorded and passed on
 #include "sound_spy.h"
 
-#include "sound.h"
+#include "engine/sound.h"
 
 sound_spy_state sound_spy;
 

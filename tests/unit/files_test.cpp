@@ -14,12 +14,12 @@
 #include <fstream>
 #include <sstream>
 
-#include "game/level_file.h"
-#include "game/passwords.h"
-#include "help_config.h"
-#include "password_line.h"
-#include "progress_file.h"
-#include "settings_file.h"
+#include "rules/help_config.h"
+#include "rules/level_file.h"
+#include "rules/password_line.h"
+#include "rules/passwords.h"
+#include "rules/progress_file.h"
+#include "rules/settings_file.h"
 
 namespace fs = std::filesystem;
 

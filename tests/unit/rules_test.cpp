@@ -8,9 +8,9 @@
 #include <sstream>
 #include <vector>
 
-#include "game/board.h"
-#include "game/goals.h"
-#include "game/level_file.h"
+#include "rules/board.h"
+#include "rules/goals.h"
+#include "rules/level_file.h"
 
 namespace {
 

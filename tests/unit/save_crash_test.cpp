@@ -17,8 +17,8 @@
 #include <fstream>
 #include <sstream>
 
-#include "progress_file.h"
-#include "settings_file.h"
+#include "rules/progress_file.h"
+#include "rules/settings_file.h"
 
 namespace {
 int kill_after = -1;  // calls to let through before the kill; -1 disarmed

@@ -18,12 +18,11 @@
 #include <string>
 #include <vector>
 
-#include "game/board.h"
-#include "game/level_file.h"
-#include "game/passwords.h"
-#include "font.h"
-#include "help_config.h"
-#include "password_line.h"
+#include "rules/board.h"
+#include "rules/help_config.h"
+#include "rules/level_file.h"
+#include "rules/password_line.h"
+#include "rules/passwords.h"
 #include "level_run.h"
 #include "solver.h"
 
@@ -129,7 +128,7 @@ level_facts check_level(const std::string& data, int level)
     if (GameName[0] == 0)
         problem("level %d: has no name", level);
     int title_w = 0, title_h = 0;
-    TTF_Font* small = game_font(data, FONT1_SIZE);
+    TTF_Font* small = game_font(data, TITLE_FONT_SIZE);
     if (small && TTF_SizeText(small, GameName, &title_w, &title_h) == 0 && title_w > TITLE_PLATE_WIDTH)
         problem("level %d: its title is %d pixels wide; the name plate takes %d", level, title_w, TITLE_PLATE_WIDTH);
 
@@ -222,7 +221,7 @@ void check_passwords(const std::string& data)
         levels_parse_line(table, line);
     std::fclose(f);
     // Each must fit the start screen's password line with its cursor, or it cannot be typed.
-    TTF_Font* font = game_font(data, FONT3_SIZE);
+    TTF_Font* font = game_font(data, PW_FONT_SIZE);
     std::set<std::string> seen;
     for (int level = 1; level < LEVELS; level++) {
         std::string pw = table[static_cast<size_t>(level - 1)].data();

@@ -1,8 +1,8 @@
 // clue_words.cpp -- a level's rules in words, as its clue image states them; free of SDL
 #include "clue_words.h"
 
-#include "game/board.h"
-#include "game/level_file.h"
+#include "rules/board.h"
+#include "rules/level_file.h"
 
 namespace {
 

@@ -18,9 +18,8 @@
 #include <sstream>
 
 #include "clue_words.h"
-#include "game/board.h"
-#include "game/state.h"
 #include "levelart.h"
+#include "rules/board.h"
 
 namespace fs = std::filesystem;
 using namespace paint;

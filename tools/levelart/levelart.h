@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "game/level_file.h"
+#include "rules/level_file.h"
 #include "paint.h"
 
 // ---- subjects (relics.cpp, creatures.cpp)

@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "game/board.h"
-#include "game/level_file.h"
+#include "rules/board.h"
+#include "rules/level_file.h"
 
 // The level number in the file's folder name ("level12/level.dat" gives 12),
 // which bounds the picture paths as the game forms them; 1 when there is none.

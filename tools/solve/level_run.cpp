@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "game/board.h"
+#include "rules/board.h"
 
 bool load_level_file(const std::string& data_dir, int level, unsigned seed, std::vector<level_picture>* pics)
 {

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "game/level_file.h"
+#include "rules/level_file.h"
 
 // Resets the level state, seeds the generator, reads DATA_DIR/levelN/level.dat
 // and lays out the board as the game would; false when the file cannot be read.

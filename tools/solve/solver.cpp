@@ -11,9 +11,9 @@
 #include <algorithm>
 #include <array>
 
-#include "game/board.h"
-#include "game/goals.h"
-#include "game/level_file.h"
+#include "rules/board.h"
+#include "rules/goals.h"
+#include "rules/level_file.h"
 
 namespace {
 

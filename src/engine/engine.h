@@ -1,0 +1,12 @@
+// engine.h -- the engine as the screens and the game see it: the state every
+// screen shares, and the renderer, images, text, sound, settings and key highlight
+#pragma once
+
+#include "engine/font.h"
+#include "engine/images.h"
+#include "engine/keyboard.h"
+#include "engine/misc.h"
+#include "engine/opengl_tile.h"
+#include "engine/settings.h"
+#include "engine/sound.h"
+#include "engine/state.h"

@@ -1,0 +1,131 @@
+// file_replace.cpp -- replacing a small file of the player's whole, so that it is never seen half written
+#include "rules/file_replace.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+// The directory part of path ("." for a bare file name), and the name after it.
+static std::string file_dir(const std::string& path)
+{
+    std::size_t slash = path.rfind('/');
+    if (slash == std::string::npos)
+        return ".";
+    if (slash == 0)
+        return "/";
+    return path.substr(0, slash);
+}
+
+static std::string file_base(const std::string& path)
+{
+    std::size_t slash = path.rfind('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+// The file a path names, through any symbolic links, so that a link the player
+// made keeps pointing at the settings (a dangling link names the file to make).
+static std::string file_target(const char* path)
+{
+    std::string p = path;
+    for (int hops = 0; hops < 16; hops++) {
+        struct stat st;
+        if (lstat(p.c_str(), &st) != 0 || !S_ISLNK(st.st_mode))
+            break;
+        char link[4096];
+        ssize_t n = readlink(p.c_str(), link, sizeof link - 1);
+        if (n <= 0)
+            break;
+        link[n] = '\0';
+        p = link[0] == '/' ? std::string(link) : file_dir(p) + "/" + link;
+    }
+    return p;
+}
+
+// A file the player made read-only (or may not write) is theirs to keep.
+static bool file_read_only(const std::string& path)
+{
+    struct stat st;
+    if (stat(path.c_str(), &st) != 0)
+        return false;
+    return (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 || access(path.c_str(), W_OK) != 0;
+}
+
+// Removes temporary files of earlier writes that never reached their rename
+// (a crash, a power cut): mkstemp's names, the file's own name, a dot and six
+// letters or digits.
+static void file_remove_leftovers(const std::string& path)
+{
+    std::string dir = file_dir(path), base = file_base(path) + ".";
+    DIR* d = opendir(dir.c_str());
+    if (!d)
+        return;
+    while (const dirent* e = readdir(d)) {
+        const char* name = e->d_name;
+        if (std::strlen(name) != base.size() + 6 || std::strncmp(name, base.c_str(), base.size()) != 0)
+            continue;
+        const char* suffix = name + base.size();
+        if (std::all_of(suffix, suffix + 6, [](char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0; }))
+            unlink((dir + "/" + name).c_str());
+    }
+    closedir(d);
+}
+
+// Permissions for the new file: those of the file it replaces, or what a plain
+// fopen would have given (0666 less the umask).
+static mode_t file_mode(const std::string& path)
+{
+    struct stat st;
+    if (stat(path.c_str(), &st) == 0)
+        return st.st_mode & 07777;
+    mode_t mask = umask(0);
+    umask(mask);
+    return 0666 & ~mask;
+}
+
+bool file_replace(const char* path, const char* text, std::size_t len)
+{
+    std::string target = file_target(path);
+    if (file_read_only(target)) {
+        std::fprintf(stderr, "%s is read-only: it was not saved\n", target.c_str());
+        return false;
+    }
+    file_remove_leftovers(path);  // earlier versions wrote beside a link, not its target
+    if (target != path)
+        file_remove_leftovers(target);
+    std::string temp = target + ".XXXXXX";
+    int fd = mkstemp(&temp[0]);
+    if (fd < 0)
+        return false;
+    bool ok = fchmod(fd, file_mode(target)) == 0;
+    std::FILE* file = fdopen(fd, "w");
+    if (!file) {
+        close(fd);
+        unlink(temp.c_str());
+        return false;
+    }
+    // Every step is checked: a full disk shows up at the write, the flush or the sync.
+    ok = ok && std::fwrite(text, 1, len, file) == len;
+    ok = ok && std::fflush(file) == 0;
+    ok = ok && fsync(fileno(file)) == 0;
+    ok = std::fclose(file) == 0 && ok;
+    ok = ok && std::rename(temp.c_str(), target.c_str()) == 0;
+    if (!ok) {
+        unlink(temp.c_str());
+        return false;
+    }
+    // The rename itself reaches the disk with the directory; a failure here
+    // leaves a complete file either way, so it is not an error.
+    int dir = open(file_dir(target).c_str(), O_RDONLY | O_DIRECTORY);
+    if (dir >= 0) {
+        fsync(dir);
+        close(dir);
+    }
+    return true;
+}

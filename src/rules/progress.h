@@ -1,0 +1,29 @@
+// progress.h -- the player's progress: the highest level won and best times, kept in the progress file
+#pragma once
+
+#include <cstdint>
+
+#include "rules/progress_file.h"
+
+// Beside the settings file, in the game's working directory.
+constexpr const char* PROGRESS_FILE = "CryptSLIDERS.sav";
+
+// Reads the progress file at start-up; a missing or unreadable file is no progress.
+void progress_load();
+
+// What a win did to the level's record.
+struct progress_result {
+    bool had_best;             // the level had a best time before this win
+    std::uint32_t best_before; // that time, in seconds
+    bool new_best;             // this win's time is the new best
+};
+
+// A level won in seconds: recorded with today's date and the file rewritten
+// at once, so that a crash or power cut later loses nothing.
+progress_result progress_record(int level, std::uint32_t seconds);
+
+// The highest level won, 0 for none.
+int progress_reached();
+
+// The level's best time in seconds; false when it has none.
+bool progress_best_time(int level, std::uint32_t* seconds);

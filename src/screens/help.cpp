@@ -1,0 +1,97 @@
+// help.cpp -- the help pages shown in a framed panel over the game
+#include "screens/help.h"
+
+#include <cstdio>
+
+#include "engine/engine.h"
+
+constexpr int HELP_FRAME_TILE = 20;  // pages follow as tiles 21 to 25
+constexpr float HELP_X = 64, HELP_Y = 48;              // the panel, centred in the window
+constexpr int HELP_CAPTION_X = 320, HELP_CAPTION_Y = 372;  // the caption's centre
+
+Uint8 current_help_screen = 1;
+static font_s help_font{};
+static char help_caption_text[64] = "";
+
+// The caption "Help screen (page/pages)" for a level, in the middle font.
+static void help_font_build(Uint8 level)
+{
+    if (level < 1 || level > HELP_LEVELS)
+        return;
+    std::snprintf(help_caption_text, sizeof help_caption_text, "Help screen (%i/%i)", current_help_screen,
+                  HELP[level - 1].screens);
+    font_free(&help_font);
+    // Red and blue trade places on the way to the screen: this shows yellow.
+    font_make(&help_font, FONT2, help_caption_text, SDL_Color{0, 255, 255, 0});
+}
+
+Uint8 help_init()
+{
+    current_help_screen = 1;
+    for (help_info& info : HELP)
+        info = help_info{0, 0};
+    static const char* const FILES[] = {"data/help/helpbase.png", "data/help/help1.png", "data/help/help2.png",
+                                        "data/help/help3.png",    "data/help/help4.png", "data/help/help5.png"};
+    for (int i = 0; i <= HELP_PAGES; i++)
+        sdl_loadimg(static_cast<Uint32>(HELP_FRAME_TILE + i), 512, 512, "%s", FILES[i]);
+    for (int i = 0; i <= HELP_PAGES; i++)
+        ot_build_tile(HELP_FRAME_TILE + i, HELP_FRAME_TILE + i, 0, 0, 512, 384);
+
+    std::FILE* file = std::fopen(HELP_FILE, "r");
+    if (!file)
+        return 0;
+    // A line longer than the buffer is read in pieces, each taken as a line.
+    char line[1024];
+    while (std::fgets(line, sizeof line, file))
+        help_parse_line(HELP, line);
+    std::fclose(file);
+    help_font_build(1);
+    return 1;
+}
+
+// Levels arrive as int but are read as 8 bits, like every level number.
+Uint8 help_should_display(int level)
+{
+    Uint8 l = static_cast<Uint8>(level);
+    Uint8 page = help_first_page(HELP, l);
+    if (page == 0)
+        return 0;
+    current_help_screen = page;
+    help_font_build(l);
+    return 1;
+}
+
+void help_open(int level)
+{
+    Uint8 l = static_cast<Uint8>(level);
+    if (l >= 1 && l <= HELP_LEVELS && current_help_screen > HELP[l - 1].screens && HELP[l - 1].screens > 0)
+        current_help_screen = HELP[l - 1].screens;  // the page last shown was another level's
+    help_font_build(l);
+}
+
+void help_prev(int level)
+{
+    current_help_screen = help_page_prev(current_help_screen);
+    help_font_build(static_cast<Uint8>(level));
+}
+
+void help_next(int level)
+{
+    Uint8 l = static_cast<Uint8>(level);
+    current_help_screen = help_page_next(HELP, l, current_help_screen);
+    help_font_build(l);
+}
+
+const char* help_caption()
+{
+    return help_caption_text;
+}
+
+// Frame, page and caption; the page is drawn only when its image exists.
+void help_display()
+{
+    ot_blit(HELP_FRAME_TILE, HELP_X, HELP_Y, nullptr);
+    if (current_help_screen >= 1 && current_help_screen <= HELP_PAGES)
+        ot_blit_trans(HELP_FRAME_TILE + current_help_screen, HELP_X, HELP_Y, nullptr);
+    font_display(&help_font, HELP_CAPTION_X - help_font.tw / 2, HELP_CAPTION_Y - help_font.th / 2);
+}
