@@ -297,7 +297,7 @@ TEST_F(Screens, OptionsSetTheVolumesAndBackSavesThem)
 
 class ScreensWithoutSoundFiles : public EngineTest {
 protected:
-    std::vector<std::string> left_out() const override { return {"sounds/Effect2.wav", "sounds/Music1.wav"}; }
+    std::vector<std::string> left_out() const override { return {"sounds/Effect2.wav", "sounds/Music1.ogg"}; }
 };
 
 // Effects and music fill their slots only; a missing file leaves its slot
