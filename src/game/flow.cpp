@@ -162,11 +162,13 @@ static void showing_step(Uint32 now)
                 ShowingNumber++;
         } else if (ShowingNumber == 0) {
             ShowingMatch = 0;
+            // A move that both wins and loses loses: the screen and the record
+            // say the same.
             goal_outcome outcome = goal_rules(ShowingID + 1, MatchedDirection);
-            if (outcome.won)
-                GameWon();
             if (outcome.lost)
                 GameLost(TILE_FAIL);
+            else if (outcome.won)
+                GameWon();
         } else {
             ShowingNumber--;
         }

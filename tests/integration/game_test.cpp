@@ -1,6 +1,8 @@
 // game_test.cpp -- a level as the player meets it: its introduction, moving and
 // turning tiles, the zoom of a completed picture, winning and losing, the
 // clock and its pauses, the panels over the game, the images around a game
+#include <sys/stat.h>
+
 #include "engine_fixture.h"
 #include "screens/help.h"
 
@@ -379,6 +381,17 @@ TEST_F(GameTest, LosingAndTryingAgain)
     click(400, 405);  // Quit
     EXPECT_EQ(engineMode, MODE_START);
     EXPECT_EQ(sound_spy.music, MUSIC[MUSIC_START]);
+
+    // A picture that is both a goal and forbidden loses, and no win is kept.
+    write_level(3, "fail=1\n");
+    enter_level(3);
+    ASSERT_TRUE(reach_play());
+    drag(0, 0, 1, 0);
+    run_while(GM_PLAY, 60);
+    run_while(GM_BANNER);
+    EXPECT_EQ(GameMode, GM_LOSE);
+    EXPECT_FALSE(played(SFX_WON));
+    EXPECT_EQ(slurp("CryptSLIDERS.sav"), "") << "the record holds what the screen shows";
 }
 
 // The clock counts play in milliseconds on the tick clock: the menu, the help
@@ -676,5 +689,11 @@ TEST_F(GameTest, WonLevelsAndBestTimesOutlastTheGame)
     EXPECT_GT(best[2] - best[0], 80) << "the clue image names the best time";
     win_level(3, 10000);
     EXPECT_STREQ(GameWonTime.text, "Time 0:10 - New best time!");
+    EXPECT_EQ(best_line(), "reached=3\nbest=3,10," + today + "\n");
+
+    // A record that cannot be written says so, not that it is the best.
+    chmod("CryptSLIDERS.sav", 0444);
+    win_level(3, 5000);
+    EXPECT_STREQ(GameWonTime.text, "Time 0:05 - could not be saved");
     EXPECT_EQ(best_line(), "reached=3\nbest=3,10," + today + "\n");
 }
