@@ -197,6 +197,7 @@ static void play_frame(Uint32 now)
         showing_step(now);
     if (GameMode == GM_PLAY && GamePaused != 1 && ms_left() == 0)
         GameLost(TILE_TIMES_UP);
+    game_focus_pause();
 }
 
 bool mode3_frame_due(Uint32 now)
