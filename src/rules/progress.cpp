@@ -2,21 +2,37 @@
 #include "rules/progress.h"
 
 #include <cstdio>
+#include <cstring>
 #include <ctime>
+
+#include "rules/file_replace.h"
 
 static progress_values progress{};
 
-void progress_load()
+// The progress file as it stands now; a missing or unreadable file is no progress.
+static progress_values read_file()
 {
-    progress = progress_values{};
+    progress_values v{};
     if (std::FILE* file = std::fopen(PROGRESS_FILE, "r")) {
-        progress = progress_read(file);
+        v = progress_read(file);
         std::fclose(file);
     }
+    return v;
+}
+
+void progress_load()
+{
+    progress = read_file();
 }
 
 progress_result progress_record(int level, std::uint32_t seconds)
 {
+    // Another game may have won levels since this one read the file: under
+    // the lock, the file is read again and what is written holds both.
+    file_lock lock(PROGRESS_FILE);
+    progress_values on_disk = read_file();
+    progress_merge(progress, on_disk);
+
     progress_result r{};
     std::uint32_t best = 0;
     r.had_best = progress_best_time(level, &best);
@@ -27,10 +43,13 @@ progress_result progress_record(int level, std::uint32_t seconds)
     std::tm local{};
     if (!localtime_r(&now, &local) || std::strftime(date, sizeof date, "%Y-%m-%d", &local) == 0)
         date[0] = '\0';
-    int reached = progress.reached;
     r.new_best = progress_win(progress, level, seconds, date);
-    if (r.new_best || progress.reached != reached)
-        progress_write(PROGRESS_FILE, progress);  // a file that cannot be written keeps the old record
+
+    char text[PROGRESS_TEXT_SIZE], old_text[PROGRESS_TEXT_SIZE];
+    int len = progress_format(progress, text, sizeof text);
+    progress_format(on_disk, old_text, sizeof old_text);
+    r.saved = std::strcmp(text, old_text) == 0 ||
+              (len > 0 && file_replace_locked(lock, PROGRESS_FILE, text, static_cast<std::size_t>(len)));
     return r;
 }
 

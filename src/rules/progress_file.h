@@ -41,5 +41,9 @@ int progress_format(const progress_values& v, char* buf, std::size_t size);
 // whether it was kept; a level out of range changes nothing.
 bool progress_win(progress_values& v, int level, std::uint32_t seconds, const char* date);
 
+// Adds what another record holds: the higher level reached, and of each
+// level's two best times the shorter (with its date).
+void progress_merge(progress_values& v, const progress_values& other);
+
 // Replaces the file whole, as the settings file is replaced (file_replace).
 bool progress_write(const char* path, const progress_values& v);
