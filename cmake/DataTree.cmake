@@ -53,7 +53,9 @@ add_custom_command(
 # opening and closing images, drawn by levelart from the level files read with
 # the game's own parser; it runs again when a level file, its code or the owl
 # drawing changes. Two runs share the levels so both cores draw, for each of the
-# two sets (the second at twice the size). Contact sheets for judging the art
+# two sets (the second at twice the size, its clue images, mostly words,
+# recompressed by optipng: 9 % smaller for some 10 s of the build, where the
+# stone of the other images gains 3 % for as much again). Contact sheets for judging the art
 # by eye go to build/contact-sheets/ (the clue images with the game's frame
 # over them, hence the wait for assetgen).
 file(GLOB LEVEL_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/data/level*/level.dat)
@@ -76,7 +78,7 @@ foreach(part RANGE 1 ${LEVELART_PARTS})
   add_custom_command(
     OUTPUT ${CMAKE_BINARY_DIR}/levelart2x-${part}.stamp
     COMMAND ${CMAKE_COMMAND} -E env ASAN_OPTIONS=detect_leaks=0
-            $<TARGET_FILE:levelart> --scale 2 --font ${GAME_FONT_SOURCE} --art ${CMAKE_SOURCE_DIR}/tools/assetgen/art
+            $<TARGET_FILE:levelart> --scale 2 --optimise --font ${GAME_FONT_SOURCE} --art ${CMAKE_SOURCE_DIR}/tools/assetgen/art
             --part ${part}/${LEVELART_PARTS} ${CMAKE_SOURCE_DIR}/data ${DATA_OUT}
     COMMAND ${CMAKE_COMMAND} -E touch ${CMAKE_BINARY_DIR}/levelart2x-${part}.stamp
     DEPENDS levelart ${LEVEL_SOURCES} ${ASSET_ART} ${GAME_FONT_SOURCE}

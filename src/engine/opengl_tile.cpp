@@ -22,7 +22,7 @@ static Uint8 ot_initialized = 0;
 // A texture whose image is read at its first blit: the file and the pixels it
 // has to the frame's unit.
 struct pending_image {
-    char path[128];
+    char path[144];  // a 127-character path with "@2x.webp" in place of ".png"
     int art;
 };
 static std::vector<pending_image> pending;

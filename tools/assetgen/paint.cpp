@@ -89,11 +89,7 @@ void write_webp(cairo_surface_t* s, const std::filesystem::path& p)
 }
 
 // optipng rewrites the PNG in place with the smaller of two filter choices at
-// deflate's highest level. The stone's grain is noise that no deflate setting
-// packs, so it gains 3 % on the 2x set (10 to 15 % on images without stone),
-// and as much again at its next levels would cost twice the time: level 1,
-// on the 2x set only, keeps the first build within half a minute of the
-// build with one set.
+// deflate's highest level.
 void optimise_png(const std::filesystem::path& p)
 {
     const std::string file = p.string();
@@ -143,7 +139,7 @@ void save(Image& img, const std::filesystem::path& out)
         cairo_status_t st = cairo_surface_write_to_png(file_surface, p.string().c_str());
         if (st != CAIRO_STATUS_SUCCESS)
             fail("cannot write " + p.string());
-        if (art_scale > 1)
+        if (img.optimise)
             optimise_png(p);
     }
     if (file_surface != img.surface)

@@ -1,7 +1,7 @@
 // levelart.cpp -- draws every level's pictures, screen, clue and win images, and the opening and closing images
 //
 //   levelart --font FILE --art DIR [--sheets DIR [--frame FILE]] [--levels N,N...] [--part K/N]
-//            [--scale 2] LEVEL_DATA OUTDIR
+//            [--scale 2] [--optimise] LEVEL_DATA OUTDIR
 //
 // Each level file LEVEL_DATA/level<N>/level.dat (N from 1 until one is missing)
 // is read with the game's own parser; every picture it declares is drawn at
@@ -13,7 +13,8 @@
 // share the work (the first writes the opening and closing); --sheets writes a contact sheet per level and one of the story,
 // with the game's frame image (--frame) over the clue images. --scale 2 draws
 // the set at twice the size from the same code, each file beside its 1x one
-// as NAME@2x.png, the paintings as NAME@2x.webp.
+// as NAME@2x.png, the paintings as NAME@2x.webp. --optimise recompresses the
+// clue images, mostly words, losslessly with optipng.
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -104,6 +105,7 @@ int main(int argc, char** argv)
     fs::path font, data, out, sheets;
     std::vector<int> only;
     int part = 1, parts = 1;
+    bool optimise = false;
     for (int i = 1; i < argc; i++) {
         const std::string a = argv[i];
         auto value = [&]() -> std::string {
@@ -121,6 +123,8 @@ int main(int argc, char** argv)
             sheet_frame = value();
         else if (a == "--scale")
             art_scale = std::atoi(value().c_str());
+        else if (a == "--optimise")
+            optimise = true;
         else if (a == "--levels")
             only = parse_list(value());
         else if (a == "--part") {
@@ -138,7 +142,7 @@ int main(int argc, char** argv)
     if (font.empty() || art_dir.empty() || data.empty() || out.empty() || art_scale < 1 || art_scale > 4 ||
         (art_scale != 1 && !sheets.empty())) {
         std::fprintf(stderr, "usage: levelart --font FILE --art DIR [--sheets DIR [--frame FILE]] [--levels N,...] [--part K/N] "
-                             "[--scale 2 (no --sheets)] LEVEL_DATA OUTDIR\n");
+                             "[--scale 2 (no --sheets)] [--optimise] LEVEL_DATA OUTDIR\n");
         return 2;
     }
     text_init(font);
@@ -167,8 +171,10 @@ int main(int argc, char** argv)
         std::vector<ImagePtr> screens;
         screens.push_back(screen_image(level));
         screens.back()->painted = true;
-        for (ImagePtr& img : clue_images(level))
+        for (ImagePtr& img : clue_images(level)) {
+            img->optimise = optimise;
             screens.push_back(std::move(img));
+        }
         screens.push_back(win_image(level, last));
         screens.back()->painted = true;
         for (ImagePtr& img : screens)
