@@ -23,7 +23,7 @@ int artset_scale()
 void artset_choose(const frame_geometry& frame)
 {
     shown = frame;
-    chosen = 1;
+    chosen = 1;  // unless the frame is large enough and OpenGL holds the 2x textures
     if (frame_scale(frame) < 1.5)
         return;
     GLint side = 0;
