@@ -61,7 +61,7 @@ awk -v soak="$soak" -v package="$package" '
     printf "| data read at start-up: help, sounds, fonts, passwords (the images as each is first drawn) | %.0f ms | at 2 x: %.0f ms | counted apart |\n", m["other_data_ms"], m["other_data_ms_2x"]
     printf "| every fixed image read, as each is first drawn | %.0f ms | at 2 x: %.0f ms | counted apart |\n", m["catalogue_decode_ms"], m["catalogue_decode_ms_2x"]
     printf "| level load, slowest shipped level | %.2f ms | at 2 x: %.2f ms, %.2fx | under 20 ms; at 2 x at most 1.5x |\n", m["level_load_max"], m["level_load_max_2x"], m["level_load_max_2x"] / m["level_load_max"]
-    printf "| level 20's pictures read, at the board's first frame | %.2f ms | at 2 x: %.2f ms | |\n", m["level_pictures_read"], m["level_pictures_read_2x"]
+    printf "| level 20 pictures read, at the first frame of its board | %.2f ms | at 2 x: %.2f ms | |\n", m["level_pictures_read"], m["level_pictures_read_2x"]
     for (i = 1; i <= 20; i++) line = line sprintf("%s%d: %.1f", i > 1 ? ", " : "", i, m["level_load_" i])
     printf "| level load per level (ms) | %s | | |\n", line
     line = ""
