@@ -14,6 +14,7 @@
 #include "rules/picture_set.h"
 #include "screens/help.h"
 #include "screens/options.h"
+#include "screens/start.h"
 
 Uint8 GameScene = 0, GameClue = 0;
 Uint32 GameSceneTime = 0;
@@ -86,10 +87,14 @@ static bool load_level()
     GameWin = 0;
     DragDropGridID = -1;
     ShowingMatch = 0;
-    if (!(picture_set_active() ? picture_level_load() : level_load())) {
+    bool pictures = picture_set_active();
+    if (!(pictures ? picture_level_load() : level_load())) {
         picture_set_end();
         GameTimeDeInit();
-        engineMode = MODE_START;
+        if (pictures)
+            start_show_pictures();  // the panel says which could not be read
+        else
+            engineMode = MODE_START;
         return false;
     }
     GameMode = GM_SCREEN_NEXT;

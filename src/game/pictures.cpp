@@ -14,6 +14,7 @@
 #include "game/state.h"
 #include "rules/picture_level.h"
 #include "rules/picture_set.h"
+#include "screens/pictures.h"
 
 namespace {
 
@@ -46,6 +47,7 @@ Uint8 picture_level_load()
         intake_image img;
         if (const char* why = picture_image_read(f.path, &img)) {
             picture_report(f.path, why);
+            pictures_panel_passed_over(f.path, why);
             continue;
         }
         sizes.emplace_back(img.w, img.h);

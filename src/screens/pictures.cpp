@@ -2,6 +2,8 @@
 // some were passed over, where to put them, and the three difficulties
 #include "screens/pictures.h"
 
+#include <sys/stat.h>
+
 #include <array>
 #include <cstdio>
 #include <cstdlib>
@@ -22,7 +24,8 @@ const key_button BUTTONS[] = {{96, 228, 284, 320}, {254, 386, 284, 320}, {412, 5
 constexpr int BUTTON_COUNT = 5;
 constexpr int PLAY = 3, BACK = 4;
 const SDL_Color WORDS = {150, 194, 214, 0};  // the panel's lettering (the font takes B, G, R)
-const ot_rgba CHOSEN = {0, 255, 255, 255};
+const ot_rgba CHOSEN = {255, 214, 96, 255};
+constexpr int LINE_WIDTH = 470;  // the message slot's inside
 
 picture_scan found;
 int difficulty = PICTURE_MEDIUM;
@@ -45,12 +48,17 @@ std::string short_name(const std::string& path)
     return name.size() > 28 ? name.substr(0, 25) + "..." : name;
 }
 
-void set_lines(const std::string& a, const std::string& b, const std::string& c)
+// The three lines; the last in its short form when the long one is too wide.
+void set_lines(const std::string& a, const std::string& b, const std::string& c, const std::string& c_short)
 {
     const std::string* texts[] = {&a, &b, &c};
     for (size_t i = 0; i < lines.size(); i++) {
         font_free(&lines[i]);
         font_make(&lines[i], FONT1, texts[i]->c_str(), WORDS);
+    }
+    if (lines[2].tw > LINE_WIDTH) {
+        font_free(&lines[2]);
+        font_make(&lines[2], FONT1, c_short.c_str(), WORDS);
     }
 }
 
@@ -59,7 +67,7 @@ void set_lines(const std::string& a, const std::string& b, const std::string& c)
 void describe(const std::vector<std::string>& paths)
 {
     std::string where = paths.empty() ? shown_path(picture_folder()) : paths.size() == 1 ? shown_path(paths[0]) : "";
-    std::string first, second, skipped;
+    std::string first, second, skipped, skipped_short;
     if (found.files.empty()) {
         first = paths.empty() ? "Put your photos in the folder " + where : "None of these pictures can be played.";
         second = paths.empty() ? "(make it if it is not there), then come back here." : "";
@@ -75,15 +83,15 @@ void describe(const std::vector<std::string>& paths)
     }
     if (!found.skipped.empty()) {
         const picture_skip& s = found.skipped.front();
-        char text[200];
-        if (found.skipped.size() == 1)
-            std::snprintf(text, sizeof text, "Passed over: %s (%s)", short_name(s.path).c_str(), s.why.c_str());
-        else
-            std::snprintf(text, sizeof text, "%zu files passed over, as %s (%s)", found.skipped.size(),
-                          short_name(s.path).c_str(), s.why.c_str());
+        char more[32] = "", text[200];
+        if (found.skipped.size() > 1)
+            std::snprintf(more, sizeof more, " and %zu more", found.skipped.size() - 1);
+        std::snprintf(text, sizeof text, "Passed over: %s (%s)%s", short_name(s.path).c_str(), s.why.c_str(), more);
         skipped = text;
+        std::snprintf(text, sizeof text, "Passed over: %s%s", short_name(s.path).c_str(), more);
+        skipped_short = text;
     }
-    set_lines(first, second, skipped);
+    set_lines(first, second, skipped, skipped_short);
 }
 
 std::vector<std::string> scanned_paths;
@@ -91,7 +99,13 @@ std::vector<std::string> scanned_paths;
 void scan(const std::vector<std::string>& paths)
 {
     scanned_paths = paths;
-    found = picture_scan_paths(paths.empty() ? std::vector<std::string>{picture_folder()} : paths);
+    // A missing picture folder is no fault: the panel says where to make it.
+    struct stat st;
+    std::string folder = picture_folder();
+    if (paths.empty() && stat(folder.c_str(), &st) != 0)
+        found = picture_scan{};
+    else
+        found = picture_scan_paths(paths.empty() ? std::vector<std::string>{folder} : paths);
     for (const picture_skip& s : found.skipped)
         picture_report(s.path, s.why.c_str());
 }
@@ -126,6 +140,17 @@ bool pictures_play_paths(const std::vector<std::string>& paths)
     }
     play();
     return true;
+}
+
+void pictures_panel_passed_over(const std::string& path, const char* why)
+{
+    for (size_t i = 0; i < found.files.size(); i++)
+        if (found.files[i].path == path) {
+            found.files.erase(found.files.begin() + static_cast<long>(i));
+            found.skipped.push_back({path, why});
+            break;
+        }
+    describe(scanned_paths);
 }
 
 Uint8 pictures_panel_click(int x, int y, int button, int type)

@@ -15,6 +15,10 @@ void pictures_panel_open(const std::vector<std::string>& paths = {});
 // difficulty; false when none can be played (the panel then says why).
 bool pictures_play_paths(const std::vector<std::string>& paths);
 
+// A picture of the panel's that could not be read after all (cut short, say):
+// it is passed over, and the panel says so when it opens next.
+void pictures_panel_passed_over(const std::string& path, const char* why);
+
 // The panel's handlers answer 0 to close it, 1 to keep it open: Escape and
 // Back close it, Play starts the level (and closes it) when there are pictures.
 Uint8 pictures_panel_keys(SDL_keysym* keysym);
