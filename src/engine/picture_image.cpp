@@ -5,6 +5,7 @@
 
 #include <SDL/SDL_image.h>
 
+#include <mutex>
 #include <vector>
 
 #include "engine/images.h"
@@ -44,6 +45,9 @@ const char* picture_image_read(const std::string& path, intake_image* out)
     // The PNG reader does not notice a file that ends early.
     if (header.format == FMT_PNG && !png_complete(file.data(), file.size()))
         return "cut short";
+    // SDL_image's decoders are not known to be safe on several threads at once.
+    static std::mutex sdl_image;
+    std::lock_guard<std::mutex> hold(sdl_image);
     SDL_Surface* s = IMG_Load_RW(SDL_RWFromConstMem(file.data(), static_cast<int>(file.size())), 1);
     if (!s)
         return "a damaged picture";
