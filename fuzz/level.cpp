@@ -8,9 +8,6 @@
 #include "rules/goals.h"
 #include "rules/level_file.h"
 
-// The engine keeps this setting; the shuffle only reads it.
-std::int8_t randomize_board = 0;
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size)
 {
     // A fresh engine's state (the loader resets only part of it), the bytes read as level 20's file.

@@ -21,22 +21,24 @@ static SDL_Surface* window_icon = nullptr;
 
 // ---------------------------------------------------------------- mode dispatch
 
-// What each screen mode offers the loop; mode 1 has no motion handler. Every
-// mode says whether its picture would change now without input (frame_due),
-// so that an unchanging screen is not drawn again.
+// What each screen mode offers the loop; mode 1 has no motion handler, and
+// only the game minds losing the focus. Every mode says whether its picture
+// would change now without input (frame_due), so that an unchanging screen is
+// not drawn again.
 struct mode_handlers {
     void (*keys)(SDL_keysym*);
     void (*click)(int x, int y, int button, int type);
     void (*motion)(int x, int y);
+    void (*focus_lost)();
     void (*idle)();
     bool (*frame_due)(Uint32 now);
 };
 
 static const mode_handlers MODES[] = {
-    {nullptr, nullptr, nullptr, nullptr, nullptr},
-    {mode1_handle_keys, mode1_mouse_click, nullptr, mode1_idle, mode1_frame_due},
-    {mode2_handle_keys, mode2_mouse_click, mode2_mouse_movement, mode2_idle, mode2_frame_due},
-    {mode3_handle_keys, mode3_mouse_click, mode3_mouse_movement, mode3_idle, mode3_frame_due},
+    {nullptr, nullptr, nullptr, nullptr, nullptr, nullptr},
+    {mode1_handle_keys, mode1_mouse_click, nullptr, nullptr, mode1_idle, mode1_frame_due},
+    {mode2_handle_keys, mode2_mouse_click, mode2_mouse_movement, nullptr, mode2_idle, mode2_frame_due},
+    {mode3_handle_keys, mode3_mouse_click, mode3_mouse_movement, mode3_focus_lost, mode3_idle, mode3_frame_due},
 };
 
 static const mode_handlers* current_mode()
@@ -146,6 +148,34 @@ int main_start()
     return 0;
 }
 
+// A key pressed: the keypad's Enter is Return; a modifier alone reaches no
+// screen; Alt+Return and F11 switch the screen in every mode, unseen by it.
+static void key_pressed(SDL_keysym keysym)
+{
+    if (keysym.sym == SDLK_KP_ENTER)
+        keysym.sym = SDLK_RETURN;
+    if (key_is_modifier(keysym.sym))
+        return;
+    if (scaler_is_switch(keysym)) {
+        key_repeat_stop();
+        scaler_switch();
+        OptionsSaveFullScreen();
+        return;
+    }
+    key_repeat_down(keysym.sym, SDL_GetTicks());
+    handle_keys(&keysym);
+}
+
+// The window lost the input focus or was iconified: no key is held any more,
+// and the current mode may pause.
+static void focus_lost()
+{
+    key_repeat_stop();
+    const mode_handlers* m = current_mode();
+    if (m && m->focus_lost)
+        m->focus_lost();
+}
+
 bool main_events()
 {
     bool any = false;
@@ -155,11 +185,14 @@ bool main_events()
         scaler_map_event(&event);
         switch (event.type) {
         case SDL_KEYDOWN:
-            if (scaler_is_switch(event.key.keysym)) {
-                scaler_switch();  // in every screen, never seen by one
-                OptionsSaveFullScreen();
-            } else
-                handle_keys(&event.key.keysym);
+            key_pressed(event.key.keysym);
+            break;
+        case SDL_KEYUP:
+            key_repeat_up(event.key.keysym.sym);
+            break;
+        case SDL_ACTIVEEVENT:
+            if (!event.active.gain && (event.active.state & (SDL_APPINPUTFOCUS | SDL_APPACTIVE)))
+                focus_lost();
             break;
         case SDL_MOUSEMOTION:
             handle_mouse_movement(event.motion.x, event.motion.y);
@@ -172,8 +205,16 @@ bool main_events()
             engineDone = 1;
             break;
         default:
-            break;  // focus, key releases, resizes and the rest change nothing
+            break;  // the pointer leaving, resizes and the rest change nothing
         }
+    }
+    // A held arrow key's repeat, as one more press of it.
+    SDL_keysym held{};
+    if (key_repeat_due(SDL_GetTicks(), &held.sym)) {
+        key_repeating = 1;
+        handle_keys(&held);
+        key_repeating = 0;
+        any = true;
     }
     return any;
 }

@@ -12,9 +12,9 @@ GAME_PACKAGES=(cmake g++ make pkg-config dpkg-dev
   libcairo2-dev libsndfile1-dev fonts-linuxlibertine
   librsvg2-dev libpango1.0-dev libfontconfig-dev libfluidsynth-dev fluid-soundfont-gm)
 # The package tests validate the desktop files and the manual page, and check
-# the .debs with lintian.
+# the .debs with lintian; the help pages are read by OCR.
 TEST_PACKAGES=(libgtest-dev xvfb xauth xdotool imagemagick
-  desktop-file-utils appstream groff-base lintian)
+  desktop-file-utils appstream groff-base lintian tesseract-ocr tesseract-ocr-eng)
 
 # Installs whatever of the given packages is missing; a second run costs one dpkg query.
 ensure_packages() {

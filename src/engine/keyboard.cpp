@@ -7,6 +7,41 @@
 static const ot_rgba FRAME_BRASS = {255, 214, 92, 255};
 static const ot_rgba FRAME_DARK = {28, 20, 10, 255};
 
+Uint8 key_repeating = 0;
+static SDLKey held_key = SDLK_UNKNOWN;
+static Uint32 next_repeat = 0;
+
+static bool is_arrow(SDLKey key)
+{
+    return key == SDLK_UP || key == SDLK_DOWN || key == SDLK_LEFT || key == SDLK_RIGHT;
+}
+
+void key_repeat_down(SDLKey key, Uint32 now)
+{
+    held_key = is_arrow(key) ? key : SDLK_UNKNOWN;  // another key ends an arrow's repeat
+    next_repeat = now + SDL_DEFAULT_REPEAT_DELAY;
+}
+
+void key_repeat_up(SDLKey key)
+{
+    if (key == held_key)
+        held_key = SDLK_UNKNOWN;
+}
+
+void key_repeat_stop()
+{
+    held_key = SDLK_UNKNOWN;
+}
+
+bool key_repeat_due(Uint32 now, SDLKey* key)
+{
+    if (held_key == SDLK_UNKNOWN || static_cast<Sint32>(now - next_repeat) < 0)
+        return false;
+    next_repeat = now + SDL_DEFAULT_REPEAT_INTERVAL;
+    *key = held_key;
+    return true;
+}
+
 bool key_focus_move(key_focus& f, SDLKey key, int count)
 {
     if ((key != SDLK_UP && key != SDLK_DOWN) || count <= 0)

@@ -4,6 +4,32 @@
 
 #include <SDL/SDL.h>
 
+// A modifier pressed alone (Shift, Ctrl, Alt, AltGr, Super, Meta, Caps Lock,
+// Num Lock, Scroll Lock, Compose): the loop hands it to no screen.
+inline bool key_is_modifier(SDLKey key)
+{
+    return key >= SDLK_NUMLOCK && key <= SDLK_COMPOSE;
+}
+
+// The keys that press the highlighted button, close a panel or go on: Return
+// (the keypad's Enter arrives as Return) and Space.
+inline bool key_is_press(SDLKey key)
+{
+    return key == SDLK_RETURN || key == SDLK_SPACE;
+}
+
+// A held arrow key repeats, after half a second, about thirty times a second,
+// as on the desktop; other keys act once per press. The loop hands each
+// repeat to the screen with key_repeating set: only the board cursor and the
+// volume sliders take them.
+extern Uint8 key_repeating;
+// A key went down or up; a lost focus or a screen switch lets go of it.
+void key_repeat_down(SDLKey key, Uint32 now);
+void key_repeat_up(SDLKey key);
+void key_repeat_stop();
+// The held arrow's next repeat, when it is due now.
+bool key_repeat_due(Uint32 now, SDLKey* key);
+
 // A button's rectangle in window pixels, edges included.
 struct key_button {
     int x0, x1, y0, y1;

@@ -174,11 +174,13 @@ static void showing_step(Uint32 now)
                 ShowingNumber++;
         } else if (ShowingNumber == 0) {
             ShowingMatch = 0;
+            // A move that both wins and loses loses: the screen and the record
+            // say the same.
             goal_outcome outcome = goal_rules(ShowingID + 1, MatchedDirection);
-            if (outcome.won)
-                GameWon();
             if (outcome.lost)
                 GameLost(TILE_FAIL);
+            else if (outcome.won)
+                GameWon();
         } else {
             ShowingNumber--;
         }
@@ -207,6 +209,7 @@ static void play_frame(Uint32 now)
         showing_step(now);
     if (GameMode == GM_PLAY && GamePaused != 1 && ms_left() == 0)
         GameLost(TILE_TIMES_UP);
+    game_focus_pause();
 }
 
 bool mode3_frame_due(Uint32 now)

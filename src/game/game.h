@@ -9,6 +9,9 @@
 void mode3_handle_keys(SDL_keysym* keysym);
 void mode3_mouse_click(int x, int y, int button, int type);
 void mode3_mouse_movement(int x, int y);
+// The window lost the focus or was iconified: play pauses in the game menu,
+// as Escape pauses it (after the zoom of a completed picture, when one runs).
+void mode3_focus_lost();
 void mode3_idle();
 // Whether the game screen's picture changes now without input: a step of an
 // animation, the clock's next second, the end of a hold, or a state that acts

@@ -9,6 +9,7 @@
 #include "screens/options.h"
 
 Sint16 DragDropGridID = -1;
+static Uint8 FocusLost = 0;  // the focus went while a picture zoomed
 
 namespace {
 
@@ -51,7 +52,8 @@ void board_action(int c, Uint8 button, Uint8 type)
 {
     gridtile& cell = Grid[static_cast<size_t>(c)];
     if (type == SDL_MOUSEBUTTONDOWN) {
-        if (button == SDL_BUTTON_LEFT && cell.locked == 0)
+        // A tile lifted by keys waits for the release, which drops it here.
+        if (button == SDL_BUTTON_LEFT && cell.locked == 0 && !game_keys_lifted())
             DragDropGridID = static_cast<Sint16>(c);
         return;
     }
@@ -85,7 +87,8 @@ void play_click(int x, int y, Uint8 button, Uint8 type)
     }
     if (type != SDL_MOUSEBUTTONUP)
         return;
-    DragDropGridID = -1;  // a drag released off the board moves nothing
+    if (!game_keys_lifted())
+        DragDropGridID = -1;  // a drag released off the board moves nothing
     if (pressed(PLAY_HELP, x, y))
         open_help();
     if (pressed(PLAY_CLUES, x, y))
@@ -134,10 +137,28 @@ void panel_click(int x, int y)
 
 }  // namespace
 
+bool game_focus_pause()
+{
+    bool pause = FocusLost && GameMode == GM_PLAY && ShowingMatch == 0;
+    if (pause)
+        pause_play(GM_MENU);
+    if (GameMode != GM_PLAY || pause)
+        FocusLost = 0;
+    return pause;
+}
+
+void mode3_focus_lost()
+{
+    FocusLost = GameMode == GM_PLAY;
+    game_focus_pause();
+}
+
 void mode3_handle_keys(SDL_keysym* keysym)
 {
     if (ShowingMatch == 1)
         return;  // nothing interrupts the zoom of a completed picture
+    if (key_repeating && GameMode != GM_PLAY && GameMode != GM_OPTIONS)
+        return;  // a held key acts once on images and panels
     SDLKey key = keysym->sym;
     switch (GameMode) {
     case GM_SCREEN:
@@ -150,7 +171,7 @@ void mode3_handle_keys(SDL_keysym* keysym)
     case GM_HELP:
         if (game_keys_panel(key))
             break;
-        if (key == SDLK_ESCAPE || key == SDLK_RETURN)
+        if (key == SDLK_ESCAPE || key_is_press(key))
             close_help();
         else if (key == SDLK_RIGHT)
             help_next(GameLevel);
@@ -160,7 +181,7 @@ void mode3_handle_keys(SDL_keysym* keysym)
     case GM_LOSE:
         if (game_keys_panel(key))
             break;
-        if (key == SDLK_RETURN)
+        if (key_is_press(key))
             GameMode = GM_LOAD;
         else if (key == SDLK_ESCAPE)
             GameEnd();
@@ -168,7 +189,7 @@ void mode3_handle_keys(SDL_keysym* keysym)
     case GM_WIN:
         if (game_keys_panel(key))
             break;
-        if (key == SDLK_RETURN || key == SDLK_ESCAPE)
+        if (key_is_press(key) || key == SDLK_ESCAPE)
             NextLevel();
         break;
     case GM_CLUE:

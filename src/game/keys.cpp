@@ -111,17 +111,17 @@ bool game_keys_panel(SDLKey key)
         return false;
     if (key_focus_move(PanelFocus, key, p->count))
         return true;
-    if (key == SDLK_RETURN && PanelFocus.shown) {
+    if (key_is_press(key) && PanelFocus.shown) {
         click_button(p->buttons[PanelFocus.index]);
         return true;
     }
-    return false;  // Return without the highlight keeps its own meaning
+    return false;  // Return or Space without the highlight keeps its own meaning
 }
 
 void game_keys_motion(int x, int y)
 {
-    if (board_cell_at(x, y) >= 0)
-        CursorShown = 0;
+    if (board_cell_at(x, y) >= 0 && !holding_by_keys())
+        CursorShown = 0;  // a tile lifted by keys stays at the cursor
     PanelFocus.shown = 0;
 }
 

@@ -15,7 +15,8 @@ static const SDL_Color RECORD_COLOUR = {0, 255, 255, 255};  // the clock's and t
 constexpr int CLUE_RECORD_Y = 404;  // above the prompt, in the clue images' dark band
 
 // The timer has stopped on a win: the seconds used (as the clock counted them
-// down) are recorded, and the line under the password says how they compare.
+// down) are recorded, and the line under the password says how they compare,
+// or that the record could not be written (stderr says why).
 void game_record_win()
 {
     Uint32 total_ms = GameTimeTotal * 1000u;
@@ -27,7 +28,9 @@ void game_record_win()
     char now[16], best[16], line[64];
     game_clock_text(used, now, sizeof now);
     game_clock_text(r.best_before, best, sizeof best);
-    if (r.had_best && r.new_best)
+    if (!r.saved)
+        std::snprintf(line, sizeof line, "Time %s - could not be saved", now);
+    else if (r.had_best && r.new_best)
         std::snprintf(line, sizeof line, "Time %s - New best time!", now);
     else if (r.had_best)
         std::snprintf(line, sizeof line, "Time %s - best %s", now, best);

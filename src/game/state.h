@@ -74,6 +74,10 @@ bool game_prompt_due(Uint32 now);
 // A text centred on (x, y); one wider than the screen starts at its left edge.
 void game_display_centred(const font_s* f, int x, int y);
 
+// A focus lost during the zoom of a completed picture pauses play once the
+// zoom is over; true when it paused now.
+bool game_focus_pause();
+
 // Keyboard play: the keys of play (the board cursor, lifting and dropping a
 // tile, turning, the clue and help buttons) and of the panels' buttons, each
 // true when it took the key; the pointer's motion hides the cursor over the

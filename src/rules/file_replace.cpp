@@ -3,11 +3,13 @@
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -57,20 +59,29 @@ static bool file_read_only(const std::string& path)
     return (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 || access(path.c_str(), W_OK) != 0;
 }
 
-// Removes temporary files of earlier writes that never reached their rename
-// (a crash, a power cut): mkstemp's names, the file's own name, a dot and six
-// letters or digits.
+// The temporary file of a write: hidden, the file's name with a word no
+// player puts in a name of their own, and mkstemp's six letters or digits.
+static const char TEMP_MARK[] = ".unfinished-";
+
+static std::string temp_prefix(const std::string& path)
+{
+    return "." + file_base(path) + TEMP_MARK;
+}
+
+// Removes the temporary files of earlier writes that never reached their
+// rename (a crash, a power cut). Only under the lock: no other game is then
+// in the middle of a write, so every such file is a leftover.
 static void file_remove_leftovers(const std::string& path)
 {
-    std::string dir = file_dir(path), base = file_base(path) + ".";
+    std::string dir = file_dir(path), prefix = temp_prefix(path);
     DIR* d = opendir(dir.c_str());
     if (!d)
         return;
     while (const dirent* e = readdir(d)) {
         const char* name = e->d_name;
-        if (std::strlen(name) != base.size() + 6 || std::strncmp(name, base.c_str(), base.size()) != 0)
+        if (std::strlen(name) != prefix.size() + 6 || std::strncmp(name, prefix.c_str(), prefix.size()) != 0)
             continue;
-        const char* suffix = name + base.size();
+        const char* suffix = name + prefix.size();
         if (std::all_of(suffix, suffix + 6, [](char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0; }))
             unlink((dir + "/" + name).c_str());
     }
@@ -89,36 +100,63 @@ static mode_t file_mode(const std::string& path)
     return 0666 & ~mask;
 }
 
-bool file_replace(const char* path, const char* text, std::size_t len)
+file_lock::file_lock(const char* path)
+{
+    fd = open(file_dir(file_target(path)).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0 && flock(fd, LOCK_EX) != 0) {
+        close(fd);
+        fd = -1;
+    }
+}
+
+file_lock::~file_lock()
+{
+    if (fd >= 0)
+        close(fd);  // closing releases the lock
+}
+
+// One step of a write failed: why, on stderr, for the player to act on.
+static bool write_failed(const std::string& path, const char* step)
+{
+    std::fprintf(stderr, "%s was not saved: %s: %s\n", path.c_str(), step, std::strerror(errno));
+    return false;
+}
+
+bool file_replace_locked(const file_lock& lock, const char* path, const char* text, std::size_t len)
 {
     std::string target = file_target(path);
     if (file_read_only(target)) {
         std::fprintf(stderr, "%s is read-only: it was not saved\n", target.c_str());
         return false;
     }
-    file_remove_leftovers(path);  // earlier versions wrote beside a link, not its target
-    if (target != path)
+    if (lock.fd >= 0)
         file_remove_leftovers(target);
-    std::string temp = target + ".XXXXXX";
+    std::string temp = file_dir(target) + "/" + temp_prefix(target) + "XXXXXX";
     int fd = mkstemp(&temp[0]);
     if (fd < 0)
-        return false;
+        return write_failed(target, "a temporary file beside it");
     bool ok = fchmod(fd, file_mode(target)) == 0;
     std::FILE* file = fdopen(fd, "w");
     if (!file) {
         close(fd);
         unlink(temp.c_str());
-        return false;
+        return write_failed(target, "a temporary file beside it");
     }
     // Every step is checked: a full disk shows up at the write, the flush or the sync.
-    ok = ok && std::fwrite(text, 1, len, file) == len;
-    ok = ok && std::fflush(file) == 0;
-    ok = ok && fsync(fileno(file)) == 0;
-    ok = std::fclose(file) == 0 && ok;
-    ok = ok && std::rename(temp.c_str(), target.c_str()) == 0;
-    if (!ok) {
+    const char* failed = ok ? nullptr : "its permissions";
+    if (!failed && std::fwrite(text, 1, len, file) != len)
+        failed = "writing";
+    if (!failed && (std::fflush(file) != 0 || fsync(fileno(file)) != 0))
+        failed = "writing";
+    if (std::fclose(file) != 0 && !failed)
+        failed = "writing";
+    if (!failed && std::rename(temp.c_str(), target.c_str()) != 0)
+        failed = "putting the new file in place";
+    if (failed) {
+        int error = errno;
         unlink(temp.c_str());
-        return false;
+        errno = error;
+        return write_failed(target, failed);
     }
     // The rename itself reaches the disk with the directory; a failure here
     // leaves a complete file either way, so it is not an error.
@@ -128,4 +166,10 @@ bool file_replace(const char* path, const char* text, std::size_t len)
         close(dir);
     }
     return true;
+}
+
+bool file_replace(const char* path, const char* text, std::size_t len)
+{
+    file_lock lock(path);
+    return file_replace_locked(lock, path, text, len);
 }

@@ -16,10 +16,13 @@ struct progress_result {
     bool had_best;             // the level had a best time before this win
     std::uint32_t best_before; // that time, in seconds
     bool new_best;             // this win's time is the new best
+    bool saved;                // the file holds the win (false: it could not be written)
 };
 
 // A level won in seconds: recorded with today's date and the file rewritten
-// at once, so that a crash or power cut later loses nothing.
+// at once, so that a crash or power cut later loses nothing. Another game may
+// have written the file since it was read: the file written holds the wins of
+// both, the highest level reached and the shorter of two best times.
 progress_result progress_record(int level, std::uint32_t seconds);
 
 // The highest level won, 0 for none.

@@ -195,6 +195,21 @@ bool progress_win(progress_values& v, int level, std::uint32_t seconds, const ch
     return true;
 }
 
+void progress_merge(progress_values& v, const progress_values& other)
+{
+    if (other.reached > v.reached)
+        v.reached = other.reached;
+    for (int level = 1; level <= PROGRESS_LEVELS; level++) {
+        const progress_best& b = other.best[static_cast<std::size_t>(level - 1)];
+        if (b.set)
+            progress_win(v, level, b.seconds, b.date);
+    }
+    for (int i = 0; i < other.set_count; i++) {
+        const progress_set& s = other.sets[static_cast<std::size_t>(i)];
+        progress_set_win(v, s.key, s.difficulty, s.best.seconds, s.best.date);
+    }
+}
+
 bool progress_write(const char* path, const progress_values& v)
 {
     char text[PROGRESS_TEXT_SIZE];

@@ -60,6 +60,9 @@ bool progress_win(progress_values& v, int level, std::uint32_t seconds, const ch
 bool progress_set_win(progress_values& v, const char* key, int difficulty, std::uint32_t seconds, const char* date);
 // The set's best time at the difficulty, or null.
 const progress_best* progress_set_best(const progress_values& v, const char* key, int difficulty);
+// Adds what another record holds: the higher level reached, and of each
+// level's (and picture set's) two best times the shorter (with its date).
+void progress_merge(progress_values& v, const progress_values& other);
 
 // Replaces the file whole, as the settings file is replaced (file_replace).
 bool progress_write(const char* path, const progress_values& v);

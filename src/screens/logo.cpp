@@ -29,8 +29,9 @@ static void logo_skip()
 
 void mode1_handle_keys(SDL_keysym* keysym)
 {
-    (void)keysym;  // any key skips
-    logo_skip();
+    (void)keysym;  // any key skips, once
+    if (!key_repeating)
+        logo_skip();
 }
 
 // The release of any button skips; a press alone does nothing.

@@ -80,6 +80,8 @@ static void apply_music(float value)
 Uint8 OptionsKeyEvent(SDL_keysym* keysym)
 {
     SDLKey key = keysym->sym;
+    if (key_repeating && key != SDLK_LEFT && key != SDLK_RIGHT)
+        return 1;  // held, only the sliders' keys repeat
     if (key == SDLK_ESCAPE) {
         mouseDown = HOLD_NONE;
         OptionsFocus = key_focus{};
@@ -98,7 +100,7 @@ Uint8 OptionsKeyEvent(SDL_keysym* keysym)
         play_sound(SFX_CLICK);
         return 1;
     }
-    if (key == SDLK_RETURN && OptionsFocus.index == FOCUS_BACK) {
+    if (key_is_press(key) && OptionsFocus.index == FOCUS_BACK) {
         const key_button& b = OPTIONS_BUTTONS[FOCUS_BACK];
         play_sound(SFX_CLICK);
         return OptionsMouseEvent((b.x0 + b.x1) / 2, (b.y0 + b.y1) / 2, SDL_BUTTON_LEFT, SDL_MOUSEBUTTONUP);

@@ -4,7 +4,7 @@
 #include <SDL/SDL.h>
 
 // The options panel's handlers answer 0 to close the panel, 1 to keep it open:
-// Escape closes it unsaved, a release on the back button (or Return on it,
+// Escape closes it unsaved, a release on the back button (or Return or Space on it,
 // reached with Up and Down) saves and closes it; Left and Right move the
 // slider that Up and Down highlighted.
 Uint8 OptionsKeyEvent(SDL_keysym* keysym);

@@ -191,9 +191,9 @@ Uint8 pictures_panel_keys(SDL_keysym* keysym)
         describe(scanned_paths);
         return 1;
     }
-    if (sym != SDLK_RETURN && sym != SDLK_KP_ENTER)
+    if (!key_is_press(sym))
         return 1;
-    // Return presses the highlighted button, or Play while none is shown.
+    // Return or Space presses the highlighted button, or Play while none is shown.
     const key_button& b = BUTTONS[focus.shown ? focus.index : PLAY];
     return pictures_panel_click((b.x0 + b.x1) / 2, (b.y0 + b.y1) / 2, SDL_BUTTON_LEFT, SDL_MOUSEBUTTONUP);
 }

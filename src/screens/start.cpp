@@ -145,7 +145,9 @@ static void PWInputTry()
 
 void mode2_handle_keys(SDL_keysym* keysym)
 {
-    int sym = keysym->sym;
+    SDLKey sym = keysym->sym;
+    if (key_repeating && StartMode != START_OPTIONS)
+        return;  // a held key acts once on the menu and the password panel
     key_focus& focus = start_focus();
     switch (StartMode) {
     case START_MENU:
@@ -153,15 +155,17 @@ void mode2_handle_keys(SDL_keysym* keysym)
             engineDone = 1;
         else if (key_focus_move(focus, keysym->sym, MENU_COUNT))
             break;
-        else if (sym == SDLK_RETURN && focus.shown)
+        else if (key_is_press(sym) && focus.shown)
             key_focus_press(focus, MENU_BUTTONS, mode2_mouse_click);
-        else if (sym == SDLK_RETURN)
+        else if (key_is_press(sym))
             focus.shown = 1;  // the first Return shows where the next one acts
         break;
     case START_PASSWORD:
+        // Space presses the highlighted button; without the highlight it
+        // types a space, as a letter key types its letter.
         if (key_focus_move(focus, keysym->sym, 3)) {
             break;
-        } else if (sym == SDLK_RETURN && focus.shown) {
+        } else if (key_is_press(sym) && focus.shown) {
             key_focus_press(focus, PANEL_BUTTONS, mode2_mouse_click);
         } else if (sym == SDLK_RETURN) {
             PWInputTry();

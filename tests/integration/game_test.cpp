@@ -1,6 +1,8 @@
 // game_test.cpp -- a level as the player meets it: its introduction, moving and
 // turning tiles, the zoom of a completed picture, winning and losing, the
 // clock and its pauses, the panels over the game, the images around a game
+#include <sys/stat.h>
+
 #include "engine_fixture.h"
 #include "screens/help.h"
 
@@ -52,8 +54,16 @@ TEST_F(GameTest, IntroductionScreensThenCluesThenHelpThenPlay)
         step(60);
     EXPECT_TRUE(near(pixel(320, 240), {90, 90, 140, 255})) << pixel(320, 240);
     screenshot("game_clue_image");
-    key(SDLK_SPACE);
+    for (SDLKey mod : LONE_MODIFIERS)
+        key(mod);
+    EXPECT_EQ(GameClue, 1) << "a modifier alone leaves no image";
+    EXPECT_TRUE(sound_spy.effects.empty());
+    push_key(SDLK_LEFT);  // held, a key leaves one image only
+    for (int i = 0; i < 20; i++)
+        step(50);
+    push_key(SDLK_LEFT, SDL_KEYUP);
     EXPECT_EQ(GameClue, 2);
+    EXPECT_EQ(GameMode, GM_CLUE);
     EXPECT_TRUE(played(SFX_CLICK));
     key(SDLK_SPACE);
     step();
@@ -146,9 +156,10 @@ TEST_F(GameTest, MovesAndTurnsFollowOneRuleByMouseAndByKeys)
 }
 
 // The keys' cursor: a brass frame that the first arrow shows and the arrows
-// move, stopping at the board's edges; a lifted tile stands over it, lifted,
-// until Escape puts it back; the pointer moving over the board hides the
-// cursor. C and H open the clues and help.
+// move (repeating when held), stopping at the board's edges; a lifted tile
+// stands over it, lifted, whatever the pointer does, until Escape puts it back
+// or Space or a click drops it; otherwise the pointer moving over the board
+// hides the cursor. C and H open the clues and help.
 TEST_F(GameTest, BoardCursorLiftsAndPutsBack)
 {
     enter_level(1);
@@ -168,16 +179,30 @@ TEST_F(GameTest, BoardCursorLiftsAndPutsBack)
     EXPECT_TRUE(box(brass)[0] == cell_x(1) - 18 && box(brass)[1] == cell_y(0) - 18) << "it stops at the edge";
     key(SDLK_SPACE);
     key(SDLK_DOWN);
+    push_motion(cell_x(6), cell_y(6));
+    step();
     screenshot("game_key_lifted");
     EXPECT_TRUE(near(pixel(cell_x(1) - 4, cell_y(1) - 4), owl_colour(0, 0))) << "the lifted tile, up and left";
     EXPECT_FALSE(near(pixel(cell_x(1), cell_y(0)), owl_colour(0, 0), 20)) << "a gap in its cell";
+    EXPECT_FALSE(near(pixel(cell_x(6), cell_y(6)), owl_colour(0, 0), 20)) << "the pointer does not take it";
     key(SDLK_ESCAPE);
     EXPECT_EQ(GameMode, GM_PLAY);
     EXPECT_EQ(cell(1, 0).id, 101) << "put back";
     EXPECT_EQ(cell(1, 1).id, 105);
-    push_motion(cell_x(6), cell_y(6));
+    push_motion(cell_x(6), cell_y(5));
     step();
     EXPECT_LT(box(brass)[2], 0) << "the pointer over the board hides the cursor";
+    key(SDLK_SPACE), key(SDLK_SPACE);  // shown again, then lifts
+    click(cell_x(6), cell_y(6));
+    EXPECT_EQ(cell(6, 6).id, 105) << "a click drops the lifted tile where it is, as Space would";
+    EXPECT_EQ(cell(1, 1).id, 0);
+    EXPECT_EQ(DragDropGridID, -1);
+    push_key(SDLK_RIGHT);  // held: the cursor crosses the board, and stops
+    for (int i = 0; i < 20; i++)
+        step(50);
+    push_key(SDLK_RIGHT, SDL_KEYUP);
+    step(1000);
+    EXPECT_EQ(box(brass)[0], cell_x(8) - 18);
     key(SDLK_c);
     EXPECT_EQ(GameMode, GM_PLAY) << "no clue images: play goes on";
     EXPECT_TRUE(played(SFX_CLICK));
@@ -379,14 +404,25 @@ TEST_F(GameTest, LosingAndTryingAgain)
     click(400, 405);  // Quit
     EXPECT_EQ(engineMode, MODE_START);
     EXPECT_EQ(sound_spy.music, MUSIC[MUSIC_START]);
+
+    // A picture that is both a goal and forbidden loses, and no win is kept.
+    write_level(3, "fail=1\n");
+    enter_level(3);
+    ASSERT_TRUE(reach_play());
+    drag(0, 0, 1, 0);
+    run_while(GM_PLAY, 60);
+    run_while(GM_BANNER);
+    EXPECT_EQ(GameMode, GM_LOSE);
+    EXPECT_FALSE(played(SFX_WON));
+    EXPECT_EQ(slurp("CryptSLIDERS.sav"), "") << "the record holds what the screen shows";
 }
 
-// The clock counts play in milliseconds on the tick clock: the menu, the help
-// and the clues stop it, quick trips to the menu do not stop it, and the
-// calendar set back or forward does nothing to it.
+// The clock counts play in milliseconds on the tick clock: the menu, the help,
+// the clues and a lost focus stop it, quick trips to the menu do not stop it,
+// and the calendar set back or forward does nothing to it.
 TEST_F(GameTest, TheClockCountsOnlyPlay)
 {
-    write_level(2);  // no help opens by itself on level 2
+    write_level(2, "match=3\n");  // no help opens by itself on level 2; the owl alone does not win
     enter_level(2);
     step();
     step();
@@ -416,6 +452,27 @@ TEST_F(GameTest, TheClockCountsOnlyPlay)
         key(SDLK_ESCAPE);
     }
     EXPECT_EQ(game_time_left(), 24u);
+    // Another window takes the focus, or the game is iconified: the menu
+    // opens with the clock stopped; the pointer leaving the window does nothing.
+    for (Uint8 state : {SDL_APPINPUTFOCUS, SDL_APPACTIVE}) {
+        push_focus_lost(SDL_APPMOUSEFOCUS);
+        step(500);
+        EXPECT_EQ(GameMode, GM_PLAY);
+        push_focus_lost(state);
+        step();
+        const Uint32 left = game_time_left();
+        step(10000);
+        EXPECT_EQ(GameMode, GM_MENU);
+        EXPECT_EQ(game_time_left(), left);
+        key(SDLK_ESCAPE);
+    }
+    drag(0, 0, 1, 0);  // the owl stands whole and zooms
+    push_focus_lost(SDL_APPINPUTFOCUS);
+    step();
+    EXPECT_EQ(GameMode, GM_PLAY) << "the zoom runs to its end";
+    run_while(GM_PLAY, 40);
+    EXPECT_EQ(GameMode, GM_MENU) << "then the menu opens";
+    EXPECT_EQ(ShowingMatch, 0);
     char text[16];
     for (auto [r, expected] : {std::pair<long, const char*>{3600, "60:00"}, {125, "2:05"}, {0, "0:00"}, {-3, "0:00"}}) {
         game_clock_text(r, text, sizeof text);
@@ -454,21 +511,26 @@ TEST_F(GameTest, TheLoopPresentsAFrameOnlyWhenThePictureChanges)
 
 // Every panel over the game by keys: the first Up or Down shows the highlight
 // on the button Return pressed before there were keys for them (Resume on the
-// menu), Down goes round, and Return presses the highlighted button. Restart,
-// retry and the next level give a fresh board and the full time.
+// menu), Down goes round, and Return, Space or the keypad's Enter presses the
+// highlighted button; without the highlight they close the help and go on
+// from the win and lose screens. Restart, retry and the next level give a
+// fresh board and the full time.
 TEST_F(GameTest, KeysPressEveryPanelButton)
 {
     write_level(2);
     const struct {
         Uint8 panel;
-        int downs;
+        int downs;  // -1: the highlight never shown
         Uint8 engine_after, mode_after;
     } cases[] = {
         {GM_MENU, 0, MODE_GAME, GM_PLAY},   {GM_MENU, 1, MODE_GAME, GM_LOAD},  {GM_MENU, 2, MODE_GAME, GM_OPTIONS},
         {GM_MENU, 3, MODE_START, GM_MENU},  {GM_HELP, 0, MODE_GAME, GM_PLAY},  {GM_HELP, 2, MODE_GAME, GM_HELP},
         {GM_LOSE, 0, MODE_GAME, GM_LOAD},   {GM_LOSE, 1, MODE_START, GM_LOSE}, {GM_WIN, 1, MODE_GAME, GM_LOAD},
+        {GM_HELP, -1, MODE_GAME, GM_PLAY},  {GM_LOSE, -1, MODE_GAME, GM_LOAD}, {GM_WIN, -1, MODE_GAME, GM_LOAD},
     };
+    const SDLKey presses[] = {SDLK_RETURN, SDLK_SPACE, SDLK_KP_ENTER};  // each presses alike
     for (const auto& c : cases) {
+        const SDLKey press = presses[(&c - cases) % 3];
         SCOPED_TRACE(testing::Message() << "panel " << int(c.panel) << ", " << c.downs << " down");
         enter_level(1);
         ASSERT_TRUE(reach_play());
@@ -484,11 +546,11 @@ TEST_F(GameTest, KeysPressEveryPanelButton)
         for (int i = 0; i <= c.downs; i++)  // the first shows the highlight
             key(SDLK_DOWN);
         sound_spy_clear();
-        push_key(SDLK_RETURN);
+        push_key(press);
         main_events();
         EXPECT_EQ(engineMode, c.engine_after);
         EXPECT_EQ(GameMode, c.mode_after);
-        EXPECT_TRUE(played(SFX_CLICK)) << "as the button sounds";
+        EXPECT_TRUE(played(SFX_CLICK) || c.downs < 0) << "as the button sounds";
         engineMode = MODE_GAME;
         if (c.mode_after == GM_LOAD) {
             ASSERT_TRUE(reach_play());
@@ -676,5 +738,11 @@ TEST_F(GameTest, WonLevelsAndBestTimesOutlastTheGame)
     EXPECT_GT(best[2] - best[0], 80) << "the clue image names the best time";
     win_level(3, 10000);
     EXPECT_STREQ(GameWonTime.text, "Time 0:10 - New best time!");
+    EXPECT_EQ(best_line(), "reached=3\nbest=3,10," + today + "\n");
+
+    // A record that cannot be written says so, not that it is the best.
+    chmod("CryptSLIDERS.sav", 0444);
+    win_level(3, 5000);
+    EXPECT_STREQ(GameWonTime.text, "Time 0:05 - could not be saved");
     EXPECT_EQ(best_line(), "reached=3\nbest=3,10," + today + "\n");
 }

@@ -102,15 +102,18 @@ TEST_F(Screens, LogoFadesInHoldsAndGivesWayToTheStartScreen)
 }
 
 // A key, or a button's release (not its press), skips the logo from wherever
-// its fade stands; the window closed ends the game; key releases reach nothing.
+// its fade stands; the window closed ends the game; key releases and
+// modifiers alone reach nothing.
 TEST_F(Screens, LogoSkipsOnAKeyOrARelease)
 {
     for (int i = 0; i < 11; i++)
         step(50);
     push_button(100, 100, SDL_MOUSEBUTTONDOWN, SDL_BUTTON_RIGHT);
     push_key(SDLK_ESCAPE, SDL_KEYUP);
+    for (SDLKey mod : LONE_MODIFIERS)
+        push_key(mod);
     step(50);
-    EXPECT_EQ(Mix_PlayingMusic(), 0) << "a press or a key release alone does nothing";
+    EXPECT_EQ(Mix_PlayingMusic(), 0) << "a press, a key release or a modifier alone does nothing";
     push_button(100, 100, SDL_MOUSEBUTTONUP, SDL_BUTTON_RIGHT);
     EXPECT_EQ(steps_of_logo(), 12) << "fading out from the 12th step";
     push_key(SDLK_LSHIFT);
@@ -265,14 +268,23 @@ TEST_F(Screens, OptionsSetTheVolumesAndBackSavesThem)
     EXPECT_EQ(slurp(SETTINGS_FILE), "0.53\n0.50\n");
     EXPECT_LT(differs(menu_ref), 0.001);
     // By keys: Left and Right move the highlighted slider a twentieth (the
-    // effects slider first), Down goes on to the music and to Back.
+    // effects slider first) and repeat when held, Down goes on to the music
+    // and to Back, and Space presses it.
     click(300, 320);
     key(SDLK_LEFT);
     key(SDLK_DOWN), key(SDLK_RIGHT), key(SDLK_RIGHT);
     EXPECT_NEAR(soundSFX, 0.4827f, 1e-4);
     EXPECT_FLOAT_EQ(soundMusic, 0.6f);
-    key(SDLK_DOWN), key(SDLK_RETURN);
-    EXPECT_EQ(slurp(SETTINGS_FILE), "0.48\n0.60\n");
+    push_key(SDLK_RIGHT);  // held: after half a second it repeats up to the end
+    for (int i = 0; i < 20; i++)
+        step(50);
+    push_key(SDLK_RIGHT, SDL_KEYUP);
+    EXPECT_FLOAT_EQ(soundMusic, 1.0f);
+    push_key(SDLK_DOWN);  // held, the highlight goes on once only, to Back
+    for (int i = 0; i < 20; i++)
+        step(50);
+    key(SDLK_SPACE);
+    EXPECT_EQ(slurp(SETTINGS_FILE), "0.48\n1.00\n");
     EXPECT_LT(differs(menu_ref), 0.001);
 
     // A second start reads it, and a hand-edited file is applied, drawn and

@@ -2,8 +2,8 @@
 # `cmake --install` at a prefix under DESTDIR, and the launcher staged there,
 # outside the game: it finds the game and the data relative to itself (started
 # through a link, as a menu would), makes the player's directory, keeps "data"
-# pointed at the installed tree, refuses a home it cannot use, and passes the
-# game's exit status on. The game runs with SDL's dummy video driver, where it
+# pointed at the installed tree, plays without saving where the home cannot be
+# used, and passes the game's exit status on. The game runs with SDL's dummy video driver, where it
 # cannot open its window and ends at once with status 255.
 #   launcher.sh BUILD_DIR SCRATCH_DIR APP_ID
 set -uo pipefail
@@ -60,20 +60,32 @@ expect_refusal "a directory in place of the link"
 [ -f "$s/xdg/cryptsliders/data/mine" ] || fail "the player's directory was touched"
 
 # No usable home: unset, missing (never created), a file, below a file, in
-# /proc, which takes no new directories whoever asks.
+# /proc, which takes no new directories whoever asks. The game plays all the
+# same, in a scratch directory that is gone when it ends, and one line says so.
+expect_no_saving() {
+    [ "$status" = 255 ] && [ "$(grep -c '^cryptsliders:' <<<"$out")" = 1 ] &&
+        grep -q '^cryptsliders: .*: playing without saving settings or progress$' <<<"$out" ||
+        fail "$1: want the game's status and one line on playing without saving, got $status: $out"
+    [ -z "$(ls -A "$s/tmp")" ] || fail "$1: the scratch directory stayed: $(ls -A "$s/tmp")"
+    echo "$1: $(grep '^cryptsliders:' <<<"$out")"
+}
 touch "$s/file"
+mkdir "$s/tmp"
 for env in HOME= HOME="$s/gone" HOME="$s/file" XDG_DATA_HOME="$s/file/below" XDG_DATA_HOME=/proc/cryptsliders-test; do
-    run "$env"
-    expect_refusal "$env"
+    run TMPDIR="$s/tmp" "$env"
+    expect_no_saving "$env"
 done
 [ ! -e "$s/gone" ] || fail "the launcher made a home directory"
+
 # Pictures on the command line reach the game, a relative one made absolute
 # against where the launcher started (the game itself runs elsewhere): the game
 # here a stand-in that prints its arguments.
-printf '#!/bin/sh\nprintf "%%s\\n" "$@"\n' >"$prefix/libexec/cryptsliders/cryptsliders"
+game=$prefix/libexec/cryptsliders/cryptsliders
+mv "$game" "$game.real" && printf '#!/bin/sh\nprintf "%%s\\n" "$@"\n' >"$game" && chmod +x "$game"
 mkdir -p "$s/photos"
 args=$(cd "$s/photos" && env HOME="$s/home" "$s/start" "a b.jpg" /abs/c.png ../d 2>&1)
 [ "$args" = "$(printf '%s\n' "$s/photos/a b.jpg" /abs/c.png "$s/photos/../d")" ] || fail "the game got: $args"
+mv "$game.real" "$game"
 
 # A read-only home, where the player's directory exists already so that only
 # the launcher's write test can tell: root writes through file modes, so a
@@ -81,14 +93,14 @@ args=$(cd "$s/photos" && env HOME="$s/home" "$s/start" "a b.jpg" /abs/c.png ../d
 mkdir -p "$s/ro/.local/share/cryptsliders"
 if unshare -m true 2>/dev/null; then
     out=$(unshare -m sh -c 'mount --bind -o ro "$1" "$1" && mount -o remount,bind,ro "$1" &&
-        exec env -u XDG_DATA_HOME HOME="$1" SDL_VIDEODRIVER=dummy "$2"' sh "$s/ro" "$s/start" 2>&1)
+        exec env -u XDG_DATA_HOME HOME="$1" TMPDIR="$3" SDL_VIDEODRIVER=dummy "$2"' sh "$s/ro" "$s/start" "$s/tmp" 2>&1)
     status=$?
 elif [ "$(id -u)" != 0 ]; then
     chmod a-w "$s/ro/.local/share/cryptsliders"
-    run HOME="$s/ro"
+    run HOME="$s/ro" TMPDIR="$s/tmp"
 else
     echo "read-only home: SKIPPED (no mount namespace for a read-only bind mount)" && exit 0
 fi
-expect_refusal "read-only home"
-
+expect_no_saving "read-only home"
+[ -z "$(ls -A "$s/ro/.local/share/cryptsliders")" ] || fail "the read-only home was written"
 chmod -R u+w "$s" && rm -rf "$s"

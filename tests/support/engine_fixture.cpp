@@ -71,6 +71,15 @@ void EngineTest::push_motion(int x, int y)
     ASSERT_EQ(SDL_PushEvent(&e), 0);
 }
 
+void EngineTest::push_focus_lost(Uint8 state)
+{
+    SDL_Event e{};
+    e.type = e.active.type = SDL_ACTIVEEVENT;
+    e.active.gain = 0;
+    e.active.state = state;
+    ASSERT_EQ(SDL_PushEvent(&e), 0);
+}
+
 void EngineTest::step(Uint32 ms)
 {
     steps++;

@@ -23,6 +23,10 @@
 #include "screens/start.h"
 #include "main.h"
 
+// Modifier keys, each of which pressed alone does nothing.
+inline const SDLKey LONE_MODIFIERS[] = {SDLK_LSHIFT, SDLK_RCTRL,    SDLK_LALT,    SDLK_MODE,
+                                        SDLK_LSUPER, SDLK_CAPSLOCK, SDLK_NUMLOCK, SDLK_RMETA};
+
 // Window centre of board cell (column x, row y).
 inline int cell_x(int x) { return 79 + 33 * x; }
 inline int cell_y(int y) { return 104 + 33 * y; }
@@ -51,6 +55,7 @@ protected:
     void push_key(SDLKey key, Uint8 type = SDL_KEYDOWN);
     void push_button(int x, int y, Uint8 type, Uint8 button = SDL_BUTTON_LEFT);
     void push_motion(int x, int y);
+    void push_focus_lost(Uint8 state);  // SDL_APPINPUTFOCUS, SDL_APPACTIVE (iconified) or SDL_APPMOUSEFOCUS
 
     // One turn of the main loop: the clocks move on, queued events are handled,
     // a frame is drawn and kept for pixel().

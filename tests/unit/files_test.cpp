@@ -5,6 +5,7 @@
 
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cmath>
@@ -18,6 +19,7 @@
 #include "rules/level_file.h"
 #include "rules/password_line.h"
 #include "rules/passwords.h"
+#include "rules/progress.h"
 #include "rules/progress_file.h"
 #include "rules/settings_file.h"
 
@@ -247,7 +249,8 @@ TEST(SettingsFile, WrittenWholeWithItsPermissionsAndNothingLeftBehind)
 // The player's choices about the file stand (the settings file's, and the
 // progress file's, written alike): a file made read-only is left as
 // it is, a link keeps pointing at the settings, and the temporary files of a
-// write that never finished are cleared away (other names are not touched).
+// write that never finished are cleared away, while the player's own copies
+// beside it, whatever their names, are kept.
 TEST(SettingsFile, ReadOnlyFileLinkAndLeftoversAreHandledAsThePlayerExpects)
 {
     settings_dir d;
@@ -260,13 +263,51 @@ TEST(SettingsFile, ReadOnlyFileLinkAndLeftoversAreHandledAsThePlayerExpects)
     fs::path real = d.dir / "real.cfg", link = d.dir / "link.cfg";
     std::ofstream(real) << "old";
     fs::create_symlink("real.cfg", link);
-    for (const char* leftover : {"link.cfg.a1B2c3", "real.cfg.Zz9Yy8", "real.cfg.keep", "real.cfg.a1b2c3d"})
-        std::ofstream(d.dir / leftover) << "partial";
+    const std::vector<std::string> players = {"real.cfg.Zz9Yy8", "real.cfg.backup", "real.cfg.before", "real.cfg.old123"};
+    for (const std::string& name : players)
+        std::ofstream(d.dir / name) << "the player's";
+    std::ofstream(d.dir / ".real.cfg.unfinished-a1B2c3") << "partial";
     ASSERT_TRUE(settings_write(link.c_str(), SOME));
     EXPECT_TRUE(fs::is_symlink(link));
     EXPECT_EQ(slurp(real), "0.53\n0.00\n");
-    EXPECT_EQ(d.names(),
-              (std::vector<std::string>{"CryptSLIDERS.cfg", "link.cfg", "real.cfg", "real.cfg.a1b2c3d", "real.cfg.keep"}));
+    std::vector<std::string> expected = {"CryptSLIDERS.cfg", "link.cfg", "real.cfg"};
+    expected.insert(expected.end(), players.begin(), players.end());
+    EXPECT_EQ(d.names(), expected);
+}
+
+// Two games write one progress file at once, each having read it before the
+// other's wins: every win of both is kept, whichever writes last, and neither
+// disturbs the other's write.
+TEST(ProgressFile, TwoGamesWinningAtOnceKeepEveryWin)
+{
+    settings_dir d;
+    const fs::path previous = fs::current_path();
+    fs::current_path(d.dir);
+    std::vector<pid_t> games;
+    for (int first : {1, 2}) {
+        pid_t pid = fork();
+        ASSERT_GE(pid, 0);
+        if (pid == 0) {
+            progress_load();
+            bool all = true;
+            for (int level = first; level <= PROGRESS_LEVELS; level += 2)
+                all = progress_record(level, static_cast<std::uint32_t>(level)).saved && all;
+            _exit(all ? 0 : 1);
+        }
+        games.push_back(pid);
+    }
+    for (pid_t pid : games) {
+        int status = 0;
+        ASSERT_EQ(waitpid(pid, &status, 0), pid);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "every write succeeded";
+    }
+    progress_load();
+    fs::current_path(previous);
+    EXPECT_EQ(progress_reached(), PROGRESS_LEVELS);
+    for (int level = 1; level <= PROGRESS_LEVELS; level++) {
+        std::uint32_t seconds = 0;
+        EXPECT_TRUE(progress_best_time(level, &seconds) && seconds == static_cast<std::uint32_t>(level)) << level;
+    }
 }
 
 // A full disk (a file-size limit the new file runs into) leaves the old file

@@ -228,8 +228,8 @@ ImagePtr help1()
     picture(cr, 0, 300, 70, 46);
     tick(cr, 410, 118, 30);
     caption(cr, "a whole picture", 346, 176);
-    double y = body(cr, "Drag a tile onto another with the left mouse button, or with the keys: the arrows "
-                        "move a cursor, Space lifts a tile and drops it on another. The two change places.",
+    double y = body(cr, "Drag a tile onto another with the left mouse button: the two change places. Keys: "
+                        "the arrows move a cursor, Space lifts a tile and drops it, Escape puts it back.",
                     L + 6, 194, R - L - 12);
     body(cr, "A picture is whole when its tiles stand in order, anywhere.", L + 6, y + 8, R - L - 12);
     return img;
@@ -258,11 +258,12 @@ ImagePtr help2()
     mini_button(cr, 404, 70, 66, 26, "Menu");
     caption(cr, "see the goals", 359, 112);
     caption(cr, "pause", 437, 112);
-    double y = body(cr, "Each level begins with clue images: they show the pictures you must make whole "
-                        "(the goal list). Press Clues (or C) to see them again; H or F1 opens this help.",
+    double y = body(cr, "Clue images show the pictures to make whole (the goals). Clues (or C) shows them "
+                        "again; H or F1 opens this help.",
                     L + 6, 172, R - L - 12);
-    body(cr, "The clock counts down; at 0:00 the level is lost. Menu (or Escape) stops the clock "
-             "and offers restart, options and quit.", L + 6, y + 8, R - L - 12);
+    y = body(cr, "The clock counts down; at 0:00 the level is lost. Menu (or Escape) stops it and offers "
+                 "restart, options and quit.", L + 6, y + 6, R - L - 12);
+    body(cr, "Alt+Return or F11: window or full screen.", L + 6, y + 6, R - L - 12);
     return img;
 }
 

@@ -43,6 +43,18 @@ void problem(const char* fmt, ...)
     problems++;
 }
 
+// What a level author should know, though the level plays.
+void warning(const char* fmt, ...) __attribute__((format(printf, 1, 2)));
+void warning(const char* fmt, ...)
+{
+    va_list args;
+    va_start(args, fmt);
+    std::printf("warning: ");
+    std::vprintf(fmt, args);
+    va_end(args);
+    std::printf("\n");
+}
+
 bool image_size(const std::string& path, int* w, int* h)
 {
     SDL_Surface* s = IMG_Load(path.c_str());
@@ -170,6 +182,13 @@ level_facts check_level(const std::string& data, int level)
     };
     check_goals(Match, "goal");
     check_goals(Fail, "forbidden");
+    for (const matchfail& m : Match)
+        for (const matchfail& f : Fail)
+            if (m.id != 0 && m.id == f.id && m.direction == f.direction) {
+                warning("level %d: picture %d is both a goal and forbidden as it stands: completing it loses the level",
+                        level, m.id);
+                break;
+            }
     facts.rotate = GameRotate != 0;
     facts.rules = MatchType == 2 || MatchType == 3;
     for (const matchfail& e : Fail)
