@@ -41,8 +41,10 @@ void GameWon()
     if (GamePaused == 0)
         GameTimePause();
     font_free(&GameWonPassword);
-    // A level of the player's pictures has no password: the box says it is done.
-    const char* password = picture_set_active() ? "Well done" : level_password(GameLevel);
+    // A level of the player's pictures needs no password for the next one.
+    const char* password = !picture_set_active() ? level_password(GameLevel)
+                           : picture_set_level() + 1 < picture_set_levels() ? "None needed"
+                                                                             : "That was the last";
     font_make(&GameWonPassword, FONT3, password, SDL_Color{0, 255, 255, 255});
     game_record_win();
     play_sound(SFX_WON);
@@ -116,12 +118,7 @@ void game_lose_frame()
 void game_win_frame()
 {
     DisplayGameScreen(&DIM_COLOUR);
-    if (picture_set_active()) {
-        if (picture_set_next())
-            GameMode = GM_LOAD;  // the set's next pictures, with no password between
-        else
-            GameEnd();
-    } else if (GameHasBeenWon) {
+    if (GameHasBeenWon) {
         ot_blit(TILE_GAME_WON, 64, 48, nullptr);
         game_record_win_draw(WON_GAME_RECORD_Y);
         return;

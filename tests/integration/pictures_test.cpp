@@ -75,6 +75,8 @@ TEST_F(PicturesTest, ThreeShapesUprightWonAndTheirBestTimeKept)
     for (int i = 0; i < 400 && GameMode != GM_WIN; i++)
         step();
     ASSERT_EQ(GameMode, GM_WIN);
+    frame();
+    screenshot("pictures_win");
     std::smatch m;
     std::string sav = slurp("CryptSLIDERS.sav");
     const std::regex line("\npictures=([0-9a-f]{16}),0,([0-9]+),");
@@ -93,22 +95,36 @@ TEST_F(PicturesTest, ThreeShapesUprightWonAndTheirBestTimeKept)
     EXPECT_EQ(GameRotate, 1);
 }
 
-// A picture that passes its header but cannot be decoded sends the player
-// back to the panel, which names it; the panel still offers the rest.
-TEST_F(PicturesTest, APictureCutShortIsNamedOnThePanel)
+// A folder of more than a level holds makes levels played one after the
+// other, the won one's Next leading on; a picture that passes its header but
+// cannot be decoded sends the player back to the panel, which names it and
+// plays the others without it.
+TEST_F(PicturesTest, MorePicturesMakeMoreLevelsAndACutOneIsNamedOnThePanel)
 {
-    write_photo_jpeg(folder + "/cut.jpg", 0, 400, 300, 1);
-    fs::resize_file(folder + "/cut.jpg", fs::file_size(folder + "/cut.jpg") / 2);
+    for (int k = 0; k < 4; k++) {
+        std::string name = folder + "/photo" + std::to_string(k) + ".png";
+        write_png(name, 200, 150, false, [k](int x, int y) { return photo_pixel(k, x, y, 200, 150); });
+    }
+    write_photo_jpeg(folder + "/photo9_cut.jpg", 0, 400, 300, 1);
+    fs::resize_file(folder + "/photo9_cut.jpg", fs::file_size(folder + "/photo9_cut.jpg") / 2);
+    open_level(162);  // few, large: four pictures a level
+    EXPECT_STREQ(GameName, "Your pictures 1 of 2");
+    ASSERT_TRUE(reach_play());
+    play_solution();
+    for (int i = 0; i < 400 && GameMode != GM_WIN; i++)
+        step();
+    ASSERT_EQ(GameMode, GM_WIN);
     testing::internal::CaptureStderr();
-    open_level(320);
+    key(SDLK_RETURN);  // Next
+    step();
     std::string err = testing::internal::GetCapturedStderr();
-    EXPECT_NE(err.find("cut.jpg: cut short"), std::string::npos) << err;
+    EXPECT_NE(err.find("photo9_cut.jpg: cut short"), std::string::npos) << err;
     EXPECT_EQ(engineMode, MODE_START);
     step();
     screenshot("pictures_cut");
-    click(266, 400);  // Play: nothing left to play
-    EXPECT_EQ(engineMode, MODE_START);
-    key(SDLK_ESCAPE);
-    click(300, 250);  // the shipped game's panel still opens
-    EXPECT_EQ(engineMode, MODE_START);
+    click(266, 400);  // Play: the four pictures again, now one level
+    for (int i = 0; i < 20 && GameMode != GM_CLUE; i++)
+        step();
+    EXPECT_EQ(engineMode, MODE_GAME);
+    EXPECT_STREQ(GameName, "Your pictures");
 }
