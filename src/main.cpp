@@ -236,15 +236,21 @@ bool main_turn()
     if (engineDone)
         return false;
     // Draw: one whole frame of the current mode, presented, but only when it
-    // would differ from the last: after input, when the mode has a change due,
-    // or when the last frame moved the game to another mode or state (which
-    // that frame may not have shown yet). A still screen costs no drawing.
+    // would differ from the last: after input, or when the mode has a change
+    // due. A still screen costs no drawing. A frame that takes the game to
+    // another mode or scene is drawn again for the one it arrived at before it
+    // is shown, so the screen never shows a scene already left (a passing
+    // scene may draw nothing at all); one still moving after a few passes is
+    // drawn on in the next turn.
     const mode_handlers* m = current_mode();
     if (input || state_moved || (m && m->frame_due(SDL_GetTicks()))) {
-        Uint8 mode = engineMode, game_mode = GameMode;
-        main_draw();
+        state_moved = true;
+        for (int pass = 0; pass < 4 && state_moved; pass++) {
+            Uint8 mode = engineMode, game_mode = GameMode;
+            main_draw();
+            state_moved = engineMode != mode || GameMode != game_mode;
+        }
         ot_end();
-        state_moved = engineMode != mode || GameMode != game_mode;
     }
     // Pace: a fixed sleep; animations measure time themselves, and input
     // waits at most this long for its frame.

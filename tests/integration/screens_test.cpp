@@ -326,12 +326,3 @@ TEST_F(ScreensWithoutSoundFiles, MissingSoundsAreSilent)
     play_sound(SFX_SWAP);
     EXPECT_EQ(Mix_Playing(-1), 1);
 }
-
-// Cut toward zero; a hand-edited volume never reaches the mixer out of range.
-TEST(SoundVolume, MixerLevels)
-{
-    const float cases[][2] = {{0.75f, 96}, {0.53f, 67}, {1.0f, 128}, {0.0f, 0}, {-0.5f, 0}, {3.0f, 128},
-                              {NAN, 0},    {INFINITY, 128}};
-    for (const auto& c : cases)
-        EXPECT_EQ(sound_mixer_level(c[0]), c[1]) << c[0];
-}
