@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
+#include <string>
+#include <vector>
 
 #include "engine/engine.h"
 #include "engine/scaler.h"
@@ -12,6 +14,7 @@
 #include "rules/progress.h"
 #include "screens/help.h"
 #include "screens/logo.h"
+#include "screens/pictures.h"
 #include "screens/start.h"
 
 static SDL_Surface* window_icon = nullptr;
@@ -233,15 +236,21 @@ bool main_turn()
     if (engineDone)
         return false;
     // Draw: one whole frame of the current mode, presented, but only when it
-    // would differ from the last: after input, when the mode has a change due,
-    // or when the last frame moved the game to another mode or state (which
-    // that frame may not have shown yet). A still screen costs no drawing.
+    // would differ from the last: after input, or when the mode has a change
+    // due. A still screen costs no drawing. A frame that takes the game to
+    // another mode or scene is drawn again for the one it arrived at before it
+    // is shown, so the screen never shows a scene already left (a passing
+    // scene may draw nothing at all); one still moving after a few passes is
+    // drawn on in the next turn.
     const mode_handlers* m = current_mode();
     if (input || state_moved || (m && m->frame_due(SDL_GetTicks()))) {
-        Uint8 mode = engineMode, game_mode = GameMode;
-        main_draw();
+        state_moved = true;
+        for (int pass = 0; pass < 4 && state_moved; pass++) {
+            Uint8 mode = engineMode, game_mode = GameMode;
+            main_draw();
+            state_moved = engineMode != mode || GameMode != game_mode;
+        }
         ot_end();
-        state_moved = engineMode != mode || GameMode != game_mode;
     }
     // Pace: a fixed sleep; animations measure time themselves, and input
     // waits at most this long for its frame.
@@ -264,13 +273,18 @@ void main_exit()
 
 int SDL_main(int argc, char* argv[])
 {
-    (void)argc;  // the game takes no command-line options
-    (void)argv;
     // Each message reaches a log at once, even when stdout is a pipe or a file.
     std::setvbuf(stdout, nullptr, _IOLBF, 0);
     int status = main_start();
     if (status != 0)
         return status;
+    // Pictures or a folder on the command line: straight into their level, or
+    // to the panel that says why none can be played.
+    if (argc > 1) {
+        std::vector<std::string> paths(argv + 1, argv + argc);
+        if (!pictures_play_paths(paths))
+            start_show_pictures();
+    }
     while (main_turn()) {
     }
     return 0;

@@ -1,20 +1,23 @@
 #!/usr/bin/env bash
-# docshots.sh -- makes the README's two pictures, docs/play.png and
-# docs/clue.png, from frames of the real game in a window at twice the size,
-# drawn from the 2x art.
+# docshots.sh -- makes the README's pictures: docs/play.png and docs/clue.png
+# from frames of the real game in a window at twice the size, drawn from the
+# 2x art, and docs/photos.png from the frames the pictures test saves.
 #
-#   tools/docshots.sh [LEVEL] [BUILD_DIR]     (after a build; LEVEL 2 to 20, default 6)
+#   tools/docshots.sh [LEVEL] [BUILD_DIR]     (after ./test.sh; LEVEL 2 to 20, default 6)
 #
 # The game runs on an X screen of its own, 1920 x 1080, in a scratch working
 # directory; the password of the level before opens LEVEL; its first clue
 # image and its shuffled board are taken and halved to 640 x 480 (so they stay
-# sharp on a screen of twice the density), reduced to 256 colours.
+# sharp on a screen of twice the density), reduced to 256 colours. The level
+# of photos is the pictures test's, its clue image beside its board half-way,
+# halved to 640 x 240.
 set -euo pipefail
 [ -n "${DOCSHOTS_SCREEN:-}" ] ||
     exec env DOCSHOTS_SCREEN=1 SDL_AUDIODRIVER=dummy xvfb-run -a -s "-screen 0 1920x1080x24 -noreset" bash "$0" "$@"
 cd "$(dirname "$0")/.."
 level=${1:-6}
 build=$(realpath "${2:-build}")
+shots=$build/screenshots
 password=$(sed -n "s/^level=$((level - 1)),\([a-z]*\).*/\1/p" data/levels.dat)
 [ -n "$password" ] || { echo "docshots: no password opens level $level" >&2; exit 1; }
 work=$(mktemp -d "${TMPDIR:-/tmp}/cryptsliders-docshots.XXXXXX")
@@ -51,3 +54,10 @@ for shot in play clue; do
     convert "$work/$shot.png" -resize 640x480 -strip -colors 256 -define png:compression-level=9 "docs/$shot.png"
     echo "docshots: docs/$shot.png, level $level at 2x ($(du -h "docs/$shot.png" | cut -f1))"
 done
+
+for frame in pictures_clue pictures_half; do
+    [ -f "$shots/$frame.png" ] || { echo "docshots: no $frame.png in $shots: run ./test.sh first" >&2; exit 1; }
+done
+convert "$shots/pictures_clue.png" "$shots/pictures_half.png" +append -resize 640x240 -strip -colors 256 \
+    -define png:compression-level=9 docs/photos.png
+echo "docshots: docs/photos.png from the pictures test's frames ($(du -h docs/photos.png | cut -f1))"

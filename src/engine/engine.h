@@ -7,6 +7,7 @@
 #include "engine/keyboard.h"
 #include "engine/misc.h"
 #include "engine/opengl_tile.h"
+#include "engine/picture_image.h"
 #include "engine/settings.h"
 #include "engine/sound.h"
 #include "engine/state.h"

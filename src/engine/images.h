@@ -16,6 +16,10 @@ Uint8 sdl_loadimg(Uint32 id, int tw, int th, const char* filename, ...) __attrib
 // is first drawn; nothing happens when the file is missing.
 void image_defer(Uint32 id, int tw, int th, const char* path);
 
+// An image made in memory (w x h, RGBA bytes row by row) into texture id,
+// padded to tw x th; kept to load again into a new OpenGL context.
+Uint8 sdl_loadpixels(Uint32 id, int tw, int th, const Uint8* rgba, int w, int h);
+
 // Every texture takes its image again, from the file it was last loaded from
 // in the set the frame now asks for, read at its first blit: for a new OpenGL
 // context, which holds none of the old ones, on a frame of another scale.

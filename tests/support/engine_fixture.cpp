@@ -8,7 +8,7 @@
 #include <algorithm>
 #include <fstream>
 
-#include "solver.h"
+#include "rules/solver.h"
 
 namespace fs = std::filesystem;
 
@@ -112,12 +112,30 @@ static std::vector<rgba8> read_back()
 bool keep_presented = false;
 std::vector<rgba8> presented_frame;
 
+screen_state drawn_for{}, presented_for{};
+int levels_loaded = 0;
+
 extern "C" void __real_SDL_GL_SwapBuffers(void);
 extern "C" void __wrap_SDL_GL_SwapBuffers(void)
 {
     if (keep_presented)
         presented_frame = read_back();
+    presented_for = drawn_for;
     __real_SDL_GL_SwapBuffers();
+}
+
+// Linked with --wrap for the game's level_load and ot_begin (their C++ names).
+extern "C" Uint8 __real__Z10level_loadv();
+extern "C" Uint8 __wrap__Z10level_loadv()
+{
+    levels_loaded++;
+    return __real__Z10level_loadv();
+}
+extern "C" void __real__Z8ot_beginv();
+extern "C" void __wrap__Z8ot_beginv()
+{
+    drawn_for = {engineMode, GameMode};
+    __real__Z8ot_beginv();
 }
 
 void EngineTest::draw(const std::function<void()>& blits)

@@ -37,6 +37,11 @@ std::ostream& operator<<(std::ostream& os, const rgba8& c);
 // While keep_presented, each frame the game presents is kept, top row first.
 extern bool keep_presented;
 extern std::vector<rgba8> presented_frame;
+// The screen (engineMode, GameMode) each frame was begun for, the last
+// presented frame's, and how many levels have loaded.
+using screen_state = std::pair<Uint8, Uint8>;
+extern screen_state drawn_for, presented_for;
+extern int levels_loaded;
 
 // A whole file, "" when it cannot be read.
 std::string slurp(const char* path);
