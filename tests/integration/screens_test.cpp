@@ -256,10 +256,8 @@ TEST_F(Screens, PasswordPanelTypesAndStartsTheLevel)
     pad(PAD_START);
     for (char c : std::string("lanterq"))
         pad_letter(c);
-    pad(1);
-    pad_letter('n', false);
-    push_axis(1, -12000);
-    step();
+    pad(1), pad_letter('n', false);
+    push_axis(1, -12000), step();
     screenshot("start_password_pad");
     pad(PAD_START);
     EXPECT_EQ(engineMode, MODE_GAME);
