@@ -20,6 +20,7 @@ one_run() {
     $1 == "floor_startup" { printf "floor_startup %.3f ms\n", $3 - s; next } { print }'
   s=$(date +%s%3N); ./bench/bench_game "${IDLE_SECONDS:-10}" | awk -v s="$s" '
     $1 == "game_first_frame_epoch" { printf "game_startup %.3f ms\n", $2 - s; next } { print }'
+  ./bench/bench_pictures
 }
 # A frame at twice the size, on a desktop that takes it.
 scaled_run() {
@@ -63,5 +64,8 @@ awk -v soak="$soak" '
     for (i = 1; i <= 7; i++) printf "| idle CPU, %s | %.1f%% | | at most 3%% |\n", t[i], 100 * m["idle_" s[i]]
     printf "| key to its presented frame | median %.1f ms, worst %.1f ms | a frame every turn: %.1f ms a turn | within one such turn |\n", m["input_latency_median"], m["input_latency_worst"], m["drawing_turn_ms"]
     printf "| peak RSS, all levels loaded | %.1f MB | | |\n", m["peak_rss"] / 1024
+    printf "| level of ten 24-megapixel JPEG photos, start to the clue image on screen | %.0f ms | | within 2000 ms |\n", m["photos_level_on_screen_ms"]
+    printf "| one such photo (%.1f MB): decode at 1/8 size, then reduction | %.0f ms, %.1f ms | | apart |\n", m["photo_file_mb"], m["photo_decode_ms"], m["photo_reduce_ms"]
+    printf "| peak RSS, the ten-photo level loaded | %.1f MB | | under 300 MB |\n", m["photos_peak_rss"] / 1024
     printf "| soak, 10,000 frames | %s | | heap growth at most 1 MB |\n", soak == "" ? "not run" : substr(soak, 7)
   }' "$out"

@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
+#include <string>
+#include <vector>
 
 #include "engine/engine.h"
 #include "engine/scaler.h"
@@ -12,6 +14,7 @@
 #include "rules/progress.h"
 #include "screens/help.h"
 #include "screens/logo.h"
+#include "screens/pictures.h"
 #include "screens/start.h"
 
 static SDL_Surface* window_icon = nullptr;
@@ -322,13 +325,18 @@ void main_exit()
 
 int SDL_main(int argc, char* argv[])
 {
-    (void)argc;  // the game takes no command-line options
-    (void)argv;
     // Each message reaches a log at once, even when stdout is a pipe or a file.
     std::setvbuf(stdout, nullptr, _IOLBF, 0);
     int status = main_start();
     if (status != 0)
         return status;
+    // Pictures or a folder on the command line: straight into their level, or
+    // to the panel that says why none can be played.
+    if (argc > 1) {
+        std::vector<std::string> paths(argv + 1, argv + argc);
+        if (!pictures_play_paths(paths))
+            start_show_pictures();
+    }
     while (main_turn()) {
     }
     return 0;

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# docshots.sh -- makes the README's two pictures, docs/play.png and
-# docs/clue.png, from the frames the integration tests save of the real game.
+# docshots.sh -- makes the README's pictures, docs/play.png, docs/clue.png and
+# docs/photos.png, from the frames the integration tests save of the real game.
 #
 #   tools/docshots.sh [LEVEL] [BUILD_DIR]     (after ./test.sh; LEVEL defaults to 6)
 #
@@ -9,7 +9,8 @@
 # (playthrough_clue_levelN.png). Those are used when the data tree has the
 # level's pictures; before it has, the game-flow test's frames with its own
 # test pictures stand in (game_play.png, game_clue_image.png), and the script
-# says so. The pictures are halved to 320 x 240 and reduced to 256 colours.
+# says so. The level of photos is the pictures test's, its clue image beside
+# its board half-way. The pictures are halved to 320 x 240 and reduced to 256 colours.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 level=${1:-6}
@@ -42,3 +43,8 @@ for pair in "$play:docs/play.png" "$clue:docs/clue.png"; do
     convert "${pair%%:*}" -resize 320x240 -strip -colors 256 -define png:compression-level=9 "${pair#*:}"
     echo "docshots: ${pair#*:} from ${pair%%:*} ($(du -h "${pair#*:}" | cut -f1))"
 done
+
+photos=$(pick "level of photos" pictures_clue.png "")
+convert "$photos" "$shots/pictures_half.png" +append -resize 640x240 -strip -colors 256 \
+    -define png:compression-level=9 docs/photos.png
+echo "docshots: docs/photos.png from $photos and pictures_half.png ($(du -h docs/photos.png | cut -f1))"

@@ -8,6 +8,7 @@
 #include "engine/misc.h"
 #include "engine/opengl_tile.h"
 #include "engine/pad.h"
+#include "engine/picture_image.h"
 #include "engine/settings.h"
 #include "engine/sound.h"
 #include "engine/state.h"

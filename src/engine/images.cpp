@@ -7,6 +7,7 @@
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
+#include <string>
 #include <vector>
 
 #include "engine/misc.h"
@@ -17,6 +18,8 @@
 struct image_source {
     char path[128];
     int tw, th;
+    std::vector<Uint8> rgba;  // an image made in memory, w x h, when path is empty
+    int w, h;
 };
 static std::array<image_source, OT_GAME_TEXTURES> image_sources{};
 
@@ -125,6 +128,35 @@ Uint8 sdl_loadimg(Uint32 id, int tw, int th, const char* filename, ...)
         std::snprintf(src.path, sizeof src.path, "%s", path);
         src.tw = tw;
         src.th = th;
+        src.rgba.clear();
+    }
+    return 1;
+}
+
+Uint8 sdl_loadpixels(Uint32 id, int tw, int th, const Uint8* rgba, int w, int h)
+{
+    Uint16 w16 = static_cast<Uint16>(tw), h16 = static_cast<Uint16>(th);
+    SDL_Surface* padded = SDL_CreateRGBSurface(SDL_SWSURFACE, w16, h16, 32, IMG_RMASK, IMG_GMASK, IMG_BMASK, IMG_AMASK);
+    if (!padded)
+        return 0;
+    SDL_FillRect(padded, nullptr, 0);
+    Uint32* out = static_cast<Uint32*>(padded->pixels);
+    for (int y = 0; y < h && y < th; y++)
+        for (int x = 0; x < w && x < tw; x++) {
+            const Uint8* p = rgba + (static_cast<size_t>(y) * w + x) * 4;
+            out[static_cast<size_t>(y) * (padded->pitch / 4) + x] = SDL_MapRGBA(padded->format, p[0], p[1], p[2], p[3]);
+        }
+    ot_build_texture(static_cast<int>(id), w16, h16, padded);
+    SDL_FreeSurface(padded);
+    if (id < image_sources.size()) {
+        image_source& src = image_sources[id];
+        src.path[0] = '\0';
+        src.tw = tw;
+        src.th = th;
+        if (src.rgba.data() != rgba)
+            src.rgba.assign(rgba, rgba + static_cast<size_t>(w) * h * 4);
+        src.w = w;
+        src.h = h;
     }
     return 1;
 }
@@ -137,9 +169,11 @@ void images_forget()
 void main_reload_images()
 {
     for (Uint32 id = 0; id < image_sources.size(); id++) {
-        image_source src = image_sources[id];
+        const image_source& src = image_sources[id];
         if (src.path[0])
-            sdl_loadimg(id, src.tw, src.th, "%s", src.path);
+            sdl_loadimg(id, src.tw, src.th, "%s", std::string(src.path).c_str());
+        else if (!src.rgba.empty())
+            sdl_loadpixels(id, src.tw, src.th, src.rgba.data(), src.w, src.h);
     }
 }
 
@@ -169,6 +203,7 @@ static const catalogue_entry CATALOGUE[] = {
     {33, "data/base/Fail.png", 0, 0, 217, 68},
     {34, "data/base/GameWon.png", 0, 0, 512, 384},
     {35, "data/base/TimesUp.png", 0, 0, 416, 68},
+    {36, "data/base/PicturesScreen.png", 512, 512, 512, 384},
 };
 
 // A missing image is not an error: its tile draws nothing.

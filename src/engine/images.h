@@ -9,6 +9,10 @@
 // id, padded to tw x th. Returns 1 when the texture was filled.
 Uint8 sdl_loadimg(Uint32 id, int tw, int th, const char* filename, ...) __attribute__((format(printf, 4, 5)));
 
+// An image made in memory (w x h, RGBA bytes row by row) into texture id,
+// padded to tw x th; kept to load again into a new OpenGL context.
+Uint8 sdl_loadpixels(Uint32 id, int tw, int th, const Uint8* rgba, int w, int h);
+
 // An image file as a surface of its own format, or null with SDL's error set;
 // a cut PNG is refused before the decoder sees it.
 SDL_Surface* image_load_surface(const char* path);

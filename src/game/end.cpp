@@ -4,6 +4,7 @@
 #include "game/game.h"
 #include "game/state.h"
 #include "rules/level_file.h"
+#include "rules/picture_set.h"
 
 Uint8 GameNextMode = 0, GameWin = 0, GameHasBeenWon = 0, WinLoseID = 0, WinLoseMode = 0;
 float WinLoseCounter = 0.0f, WinLoseX = 0.0f, WinLoseY = 0.0f;
@@ -40,7 +41,11 @@ void GameWon()
     if (GamePaused == 0)
         GameTimePause();
     font_free(&GameWonPassword);
-    font_make(&GameWonPassword, FONT3, level_password(GameLevel), SDL_Color{0, 255, 255, 255});
+    // A level of the player's pictures needs no password for the next one.
+    const char* password = !picture_set_active() ? level_password(GameLevel)
+                           : picture_set_level() + 1 < picture_set_levels() ? "None needed"
+                                                                             : "That was the last";
+    font_make(&GameWonPassword, FONT3, password, SDL_Color{0, 255, 255, 255});
     game_record_win();
     play_sound(SFX_WON);
     if (GameLevel == LAST_LEVEL)
@@ -62,6 +67,7 @@ void GameEnd()
 {
     leave_play();
     GameHasBeenWon = 0;  // the next game, new or by a password, has its levels and passwords again
+    picture_set_end();
     GameTimeDeInit();
     play_music(MUSIC_START);
     engineMode = MODE_START;
@@ -69,7 +75,12 @@ void GameEnd()
 
 void NextLevel()
 {
-    if (GameHasBeenWon) {
+    if (picture_set_active()) {
+        if (picture_set_next())
+            GameMode = GM_LOAD;  // the set's next pictures, with no password between
+        else
+            GameEnd();
+    } else if (GameHasBeenWon) {
         GameMode = GM_NEW_GAME;  // the closing images
     } else if (level_password(GameLevel)[0] == 0) {
         GameEnd();  // no password stored: no level follows this one

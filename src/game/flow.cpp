@@ -7,11 +7,14 @@
 #include "engine/engine.h"
 #include "game/game.h"
 #include "game/level.h"
+#include "game/pictures.h"
 #include "game/state.h"
 #include "rules/goals.h"
 #include "rules/level_file.h"
+#include "rules/picture_set.h"
 #include "screens/help.h"
 #include "screens/options.h"
+#include "screens/start.h"
 
 Uint8 GameScene = 0, GameClue = 0;
 Uint32 GameSceneTime = 0;
@@ -74,8 +77,9 @@ void GameTimeDeInit()
     font_free(&GameTime);
 }
 
-// State 1: the level file, its pictures and a fresh board. A missing file
-// ends the game at the start screen.
+// State 1: the level file (or the player's pictures), the pictures and a
+// fresh board. A missing file, or pictures none of which can be read, end the
+// game at the start screen.
 static bool load_level()
 {
     GameScene = 0;
@@ -83,9 +87,14 @@ static bool load_level()
     GameWin = 0;
     DragDropGridID = -1;
     ShowingMatch = 0;
-    if (!level_load()) {
+    bool pictures = picture_set_active();
+    if (!(pictures ? picture_level_load() : level_load())) {
+        picture_set_end();
         GameTimeDeInit();
-        engineMode = MODE_START;
+        if (pictures)
+            start_show_pictures();  // the panel says which could not be read
+        else
+            engineMode = MODE_START;
         return false;
     }
     GameMode = GM_SCREEN_NEXT;
@@ -127,6 +136,8 @@ static void next_screen_image()
 static void clue_frame()
 {
     ot_blit(TILE_FULLSCREEN, 0, 0, nullptr);
+    if (picture_set_active())
+        picture_clue_draw();
     ot_blit_trans(TILE_FRAME, 0, 0, nullptr);
     game_record_clue_draw();
     GameAnyKeyDraw();
@@ -136,7 +147,8 @@ static void clue_frame()
 static void next_clue_image()
 {
     GameClue++;
-    if (game_load_fullscreen("data/level%i/clue%i.png", GameLevel, GameClue)) {
+    if (picture_set_active() ? picture_clue_load(GameClue)
+                             : game_load_fullscreen("data/level%i/clue%i.png", GameLevel, GameClue)) {
         GameMode = GM_CLUE;
         clue_frame();
         return;

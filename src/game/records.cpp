@@ -6,6 +6,7 @@
 #include "game/game.h"
 #include "game/state.h"
 #include "rules/level_file.h"
+#include "rules/picture_set.h"
 #include "rules/progress.h"
 
 font_s GameWonTime{};          // "Time 2:14 - best 1:58" under the password
@@ -20,7 +21,9 @@ void game_record_win()
 {
     Uint32 total_ms = GameTimeTotal * 1000u;
     Uint32 used = (GameTimeRemaining < total_ms ? total_ms - GameTimeRemaining : 0) / 1000;
-    progress_result r = progress_record(GameLevel, used);
+    progress_result r = picture_set_active()
+                            ? progress_record_set(picture_set_key().c_str(), picture_set_difficulty(), used)
+                            : progress_record(GameLevel, used);
 
     char now[16], best[16], line[64];
     game_clock_text(used, now, sizeof now);
@@ -42,7 +45,9 @@ void game_record_level()
 {
     font_free(&GameClueBest);
     Uint32 seconds = 0;
-    if (!progress_best_time(GameLevel, &seconds))
+    bool has = picture_set_active() ? progress_set_time(picture_set_key().c_str(), picture_set_difficulty(), &seconds)
+                                    : progress_best_time(GameLevel, &seconds);
+    if (!has)
         return;
     char best[16], line[48];
     game_clock_text(seconds, best, sizeof best);

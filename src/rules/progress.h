@@ -30,3 +30,10 @@ int progress_reached();
 
 // The level's best time in seconds; false when it has none.
 bool progress_best_time(int level, std::uint32_t* seconds);
+
+// A level of the player's own pictures won in seconds: the set named by key
+// at the difficulty, recorded and written at once like a level.
+progress_result progress_record_set(const char* key, int difficulty, std::uint32_t seconds);
+
+// The set's best time at the difficulty; false when it has none.
+bool progress_set_time(const char* key, int difficulty, std::uint32_t* seconds);

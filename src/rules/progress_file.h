@@ -18,12 +18,25 @@ struct progress_best {
     char date[PROGRESS_DATE_SIZE] = "";
 };
 
+// The best time of a set of the player's own pictures at one difficulty,
+// named by its files' names and sizes (16 hex digits).
+constexpr int PROGRESS_SETS = 64;  // sets kept; a new one beyond replaces the one won longest ago
+constexpr std::size_t PROGRESS_KEY_SIZE = 17;
+struct progress_set {
+    char key[PROGRESS_KEY_SIZE] = "";
+    int difficulty = 0;
+    progress_best best;
+};
+
 struct progress_values {
     int reached = 0;  // the highest level won, 0 for none
     std::array<progress_best, PROGRESS_LEVELS> best{};  // best[n - 1] for level n
+    std::array<progress_set, PROGRESS_SETS> sets{};
+    int set_count = 0;
 };
 
-// Reads "reached=N" and "best=LEVEL,SECONDS,DATE" lines; keys in any letter
+// Reads "reached=N", "best=LEVEL,SECONDS,DATE" and
+// "pictures=KEY,DIFFICULTY,SECONDS,DATE" lines (a kind older versions skip); keys in any letter
 // case, other lines ignored. A line whose numbers are missing, malformed or out
 // of range is skipped; a date that is not YYYY-MM-DD is dropped and its time
 // kept. Of two best lines for one level the shorter time counts; a best time
@@ -31,9 +44,9 @@ struct progress_values {
 progress_values progress_read(std::FILE* file);
 
 // The file's text: a comment line, reached, then a best line per level that
-// has one, in level order. Returns the length written (cut to size - 1
+// has one, in level order, then a pictures line per set. Returns the length written (cut to size - 1
 // characters, like snprintf); PROGRESS_TEXT_SIZE always holds it.
-constexpr std::size_t PROGRESS_TEXT_SIZE = 256 + PROGRESS_LEVELS * 40;
+constexpr std::size_t PROGRESS_TEXT_SIZE = 320 + PROGRESS_LEVELS * 40 + PROGRESS_SETS * 56;
 int progress_format(const progress_values& v, char* buf, std::size_t size);
 
 // A win of level (1 to PROGRESS_LEVELS) in seconds on date: raises reached,
@@ -41,8 +54,14 @@ int progress_format(const progress_values& v, char* buf, std::size_t size);
 // whether it was kept; a level out of range changes nothing.
 bool progress_win(progress_values& v, int level, std::uint32_t seconds, const char* date);
 
+// A win of a picture set (key of 16 hex digits, difficulty 0 to 2) in
+// seconds on date: kept when the set had no time at that difficulty or this
+// one is shorter. Answers whether it was kept; a malformed key changes nothing.
+bool progress_set_win(progress_values& v, const char* key, int difficulty, std::uint32_t seconds, const char* date);
+// The set's best time at the difficulty, or null.
+const progress_best* progress_set_best(const progress_values& v, const char* key, int difficulty);
 // Adds what another record holds: the higher level reached, and of each
-// level's two best times the shorter (with its date).
+// level's (and picture set's) two best times the shorter (with its date).
 void progress_merge(progress_values& v, const progress_values& other);
 
 // Replaces the file whole, as the settings file is replaced (file_replace).

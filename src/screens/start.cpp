@@ -9,14 +9,17 @@
 #include "rules/passwords.h"
 #include "rules/progress.h"
 #include "screens/options.h"
+#include "screens/pictures.h"
 
 // Sub-screens, and what each draws and accepts:
-//   MENU     the start screen image with its three buttons: play, options, quit
+//   MENU     the start screen image with its four buttons: play, your pictures, options, quit
 //   PASSWORD the dimmed start screen, the panel, the typed line with its cursor
 //   OPTIONS  the dimmed start screen, the options panel, which takes every event
+//   PICTURES the dimmed start screen, the "Your pictures" panel, which takes every event
 constexpr Uint8 START_MENU = 1;
 constexpr Uint8 START_PASSWORD = 2;
 constexpr Uint8 START_OPTIONS = 3;
+constexpr Uint8 START_PICTURES = 4;
 
 constexpr int START_TILE = 3;
 constexpr int PANEL_TILE = 6;
@@ -27,10 +30,13 @@ static const ot_rgba DIM = {127, 127, 127, 255};
 
 // The buttons: rectangles of the images, edges included, top to bottom (the
 // order Up and Down go through them).
-static const key_button MENU_BUTTONS[] = {{254, 422, 232, 267}, {254, 422, 279, 312}, {254, 422, 326, 360}};
+static const key_button MENU_BUTTONS[] = {
+    {254, 422, 226, 257}, {254, 422, 266, 297}, {254, 422, 306, 337}, {254, 422, 346, 377}};
+constexpr int MENU_COUNT = 4;
 static const key_button& MENU_PLAY = MENU_BUTTONS[0];
-static const key_button& MENU_OPTIONS = MENU_BUTTONS[1];
-static const key_button& MENU_QUIT = MENU_BUTTONS[2];
+static const key_button& MENU_PICTURES = MENU_BUTTONS[1];
+static const key_button& MENU_OPTIONS = MENU_BUTTONS[2];
+static const key_button& MENU_QUIT = MENU_BUTTONS[3];
 static const key_button PANEL_BUTTONS[] = {{182, 451, 95, 140}, {275, 363, 324, 356}, {292, 350, 394, 416}};
 static const key_button& PANEL_NEW_GAME = PANEL_BUTTONS[0];
 static const key_button& PANEL_OK = PANEL_BUTTONS[1];
@@ -202,7 +208,7 @@ void mode2_handle_keys(SDL_keysym* keysym)
     case START_MENU:
         if (sym == SDLK_ESCAPE && pad_pressed == PAD_NONE)
             engineDone = 1;  // the pad's B never quits
-        else if (key_focus_move(focus, keysym->sym, 3))
+        else if (key_focus_move(focus, keysym->sym, MENU_COUNT))
             break;
         else if (key_presses_focus(focus, sym))
             key_focus_press(focus, MENU_BUTTONS, mode2_mouse_click);
@@ -239,9 +245,20 @@ void mode2_handle_keys(SDL_keysym* keysym)
         if (!OptionsKeyEvent(keysym))
             StartMode = START_MENU;
         break;
+    case START_PICTURES:
+        if (!pictures_panel_keys(keysym))
+            StartMode = START_MENU;
+        break;
     default:
         break;
     }
+}
+
+void start_show_pictures()
+{
+    play_music(MUSIC_START);
+    StartMode = START_PICTURES;
+    engineMode = MODE_START;
 }
 
 // Buttons act on the release of any button; presses matter only to the options.
@@ -261,6 +278,10 @@ void mode2_mouse_click(int x, int y, int button, int type)
             font_free(&PWInputSpace);
             font_make(&PWInputSpace, FONT3, PW_CURSOR, PWInputColor);
             StartMode = START_PASSWORD;
+        } else if (on_button(MENU_PICTURES, px, py)) {
+            play_sound(SFX_CLICK);
+            pictures_panel_open();
+            StartMode = START_PICTURES;
         } else if (on_button(MENU_OPTIONS, px, py)) {
             play_sound(SFX_CLICK);
             StartMode = START_OPTIONS;
@@ -288,6 +309,10 @@ void mode2_mouse_click(int x, int y, int button, int type)
             StartMode = START_MENU;
         }
         break;
+    case START_PICTURES:
+        if (!pictures_panel_click(px, py, button, type))
+            StartMode = START_MENU;
+        break;
     default:
         break;
     }
@@ -298,6 +323,8 @@ void mode2_mouse_movement(int x, int y)
     start_focus().shown = 0;
     if (StartMode == START_OPTIONS)
         OptionsMouseMovement(static_cast<Uint16>(x), static_cast<Uint16>(y));
+    if (StartMode == START_PICTURES)
+        pictures_panel_motion(x, y);
 }
 
 // The typed line with its blinking cursor, centred on x = 320. Its height is
@@ -339,6 +366,10 @@ void mode2_idle()
     case START_OPTIONS:
         ot_blit(START_TILE, 0, 0, &DIM);
         OptionsDisplay();
+        break;
+    case START_PICTURES:
+        ot_blit(START_TILE, 0, 0, &DIM);
+        pictures_panel_draw();
         break;
     default:
         break;  // no screen: nothing drawn

@@ -11,6 +11,10 @@ Uint8 levels_start(const char* buf);
 // has none, from the furthest won level that has one); "" before any win.
 const char* game_continue_password();
 
+// The start screen with the "Your pictures" panel open, as the panel was
+// last filled (the command line's pictures, none of which can be played).
+void start_show_pictures();
+
 void mode2_handle_keys(SDL_keysym* keysym);
 void mode2_mouse_click(int x, int y, int button, int type);
 void mode2_mouse_movement(int x, int y);

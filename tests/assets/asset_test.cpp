@@ -27,6 +27,7 @@ TEST(AssetImages, SizesAndChannelsAsTheGameLoadsThem)
         {"base/CoverScreen.png", 326, 340, true},    {"base/Success.png", 348, 75, true},
         {"base/Fail.png", 217, 68, true},            {"base/GameWon.png", 512, 384, false},
         {"base/TimesUp.png", 416, 68, true},         {"base/CryptSLIDERS.png", 32, 32, false},
+        {"base/PicturesScreen.png", 512, 384, false}, {"base/ClueBackground.png", 640, 480, false},
         {"help/helpbase.png", 512, 384, false},
     };
     for (int n = 1; n <= 5; n++)
@@ -44,6 +45,8 @@ TEST(AssetImages, TextsHaveTheGroundTheirColourNeeds)
         {"base/WinScreen.png", 1, {140, 500, 281, 325}, true},       // the next password, yellow
         {"base/GameBoard.png", 0, {443, 523, 95, 115}, true},        // the clock, yellow
         {"base/GameBoard.png", 0, {190, 450, 12, 28}, false},        // the level's name, black
+        {"base/PicturesScreen.png", 1, {90, 550, 150, 250}, true},   // what was found, light
+        {"base/ClueBackground.png", 0, {60, 580, 50, 400}, true},    // the clue's words, light
         {"help/helpbase.png", 1, {250, 390, 365, 379}, true},        // the help caption, yellow
     };
     for (const auto& [file, panel, box, light] : texts) {  // a panel lies at (64, 48)
@@ -58,7 +61,9 @@ TEST(AssetImages, TextsHaveTheGroundTheirColourNeeds)
 TEST(AssetImages, EveryButtonLabelStaysInsideItsButton)
 {
     const std::tuple<const char*, int, int, std::vector<Box>> images[] = {
-        {"base_StartScreen", 0, 0, {{254, 422, 232, 267}, {254, 422, 279, 312}, {254, 422, 326, 360}}},
+        {"base_StartScreen", 0, 0, {{254, 422, 226, 257}, {254, 422, 266, 297}, {254, 422, 306, 337}, {254, 422, 346, 377}}},
+        {"base_PicturesScreen", 64, 48,
+         {{96, 228, 284, 320}, {254, 386, 284, 320}, {412, 544, 284, 320}, {226, 306, 384, 416}, {334, 414, 384, 416}}},
         {"base_ContinueScreen", 64, 48, {{182, 451, 95, 140}, {275, 363, 324, 356}, {292, 350, 394, 416}}},
         {"base_OptionsScreen", 64, 48, {{296, 357, 394, 416}}},
         {"base_GameBoard", 0, 0, {{608, 640, 0, 31}, {11, 182, 436, 480}, {461, 632, 436, 480}}},

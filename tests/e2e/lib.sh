@@ -5,6 +5,7 @@
 set -u
 E2E_NAME=$(basename "${0%.sh}")
 E2E_WORK="" E2E_PID="" E2E_WID="" E2E_KEEPER="" E2E_WM="" E2E_SHOT=""
+E2E_ARGS=()  # the game's command line
 
 e2e_log() { echo "[$E2E_NAME] $*"; }
 e2e_fail() {
@@ -58,13 +59,13 @@ e2e_workdir() {
 }
 
 # e2e_start [ENV...]: the game in the working directory with the given
-# environment, stdout and stderr to files there; waits up to 10 s for its
+# environment and E2E_ARGS, stdout and stderr to files there; waits up to 10 s for its
 # window, titled "CryptSLIDERS".
 e2e_start() {
     [ -n "$E2E_WORK" ] || e2e_workdir
     # A script's background job starts with SIGINT ignored; the game gets the
     # default handling it has when started from a terminal.
-    (cd "$E2E_WORK" && exec env --default-signal=INT "$@" "$E2E_GAME") >"$E2E_WORK/stdout.txt" 2>"$E2E_WORK/stderr.txt" &
+    (cd "$E2E_WORK" && exec env --default-signal=INT "$@" "$E2E_GAME" "${E2E_ARGS[@]}") >"$E2E_WORK/stdout.txt" 2>"$E2E_WORK/stderr.txt" &
     E2E_PID=$!
     local deadline=$((SECONDS + 10))
     while [ $SECONDS -lt $deadline ]; do

@@ -15,7 +15,7 @@ open_options() {
     e2e_start "$@"
     e2e_key a  # skips the logo; if it has ended already, a letter does nothing on the menu
     e2e_wait_shows "$E2E_DATA/base/StartScreen.png" e2e_options_start 4
-    click_at 300 290
+    click_at 300 320
     e2e_sleep 0.5
     e2e_shot "e2e_options_$name"
     convert "$E2E_SHOT" -crop 270x39+250+251 +repage "$E2E_WORK/$name.png"

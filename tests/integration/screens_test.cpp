@@ -146,17 +146,17 @@ TEST_F(Screens, MenuOpensThePanelsAndQuits)
     step();
     EXPECT_LT(differs(menu_ref), 0.001) << "pressed on Play, released elsewhere";
     sound_spy_clear();
-    click(422, 267, SDL_BUTTON_RIGHT);  // any button, edges included
+    click(422, 257, SDL_BUTTON_RIGHT);  // any button, edges included
     EXPECT_LT(differs(panel_ref), 0.001);
     EXPECT_TRUE(played(SFX_CLICK));
     key(SDLK_ESCAPE);
-    click(254, 279);
+    click(254, 306);
     EXPECT_LT(differs(options_ref), 0.01);
     key(SDLK_ESCAPE);
     EXPECT_LT(differs(menu_ref), 0.001);
-    click(254, 325);
+    click(254, 345);
     EXPECT_EQ(engineDone, 0) << "a pixel above Quit";
-    click(422, 360);
+    click(422, 377);
     EXPECT_EQ(engineDone, 1);
     engineDone = 0;
     key(SDLK_ESCAPE);
@@ -167,7 +167,7 @@ TEST_F(Screens, MenuOpensThePanelsAndQuits)
     engineDone = 0;
     key(SDLK_DOWN);
     EXPECT_GT(differs(menu_ref), 0.002) << "the highlight shows";
-    key(SDLK_DOWN), key(SDLK_DOWN), key(SDLK_DOWN);  // options, quit, round to play
+    key(SDLK_DOWN), key(SDLK_DOWN), key(SDLK_DOWN), key(SDLK_DOWN);  // your pictures, options, quit, round to play
     key(SDLK_RETURN);
     EXPECT_LT(differs(panel_ref), 0.001) << "the panel, its highlight hidden";
     key(SDLK_UP), key(SDLK_UP), key(SDLK_UP);  // OK, new game, round to back
@@ -279,7 +279,7 @@ TEST_F(Screens, PasswordPanelTypesAndStartsTheLevel)
 TEST_F(Screens, OptionsSetTheVolumesAndBackSavesThem)
 {
     to_start_screen();
-    click(300, 290);
+    click(300, 320);
     EXPECT_NEAR(knob(188), 483, 1);
     EXPECT_NEAR(knob(270), 429.5, 1);
     click(376, 188);
@@ -310,7 +310,7 @@ TEST_F(Screens, OptionsSetTheVolumesAndBackSavesThem)
     EXPECT_FLOAT_EQ(soundSFX, 31.0f / 214);
     key(SDLK_ESCAPE);
     EXPECT_FALSE(std::ifstream(SETTINGS_FILE).good()) << "Escape writes nothing";
-    click(300, 290);
+    click(300, 320);
     click(383, 188);  // 0.5327
     click(357, 416);  // Back, at its corner
     EXPECT_EQ(slurp(SETTINGS_FILE), "0.53\n0.50\n");
@@ -318,7 +318,7 @@ TEST_F(Screens, OptionsSetTheVolumesAndBackSavesThem)
     // By keys: Left and Right move the highlighted slider a twentieth (the
     // effects slider first) and repeat when held, Down goes on to the music
     // and to Back, and Space presses it.
-    click(300, 290);
+    click(300, 320);
     key(SDLK_LEFT);
     key(SDLK_DOWN), key(SDLK_RIGHT), key(SDLK_RIGHT);
     EXPECT_NEAR(soundSFX, 0.4827f, 1e-4);
@@ -344,7 +344,7 @@ TEST_F(Screens, OptionsSetTheVolumesAndBackSavesThem)
     EXPECT_EQ(Mix_Volume(0, -1), 128);
     EXPECT_EQ(Mix_VolumeMusic(-1), 0);
     to_start_screen();
-    click(300, 290);
+    click(300, 320);
     screenshot("options_clamped");
     EXPECT_NEAR(knob(188), 483, 1);
     EXPECT_NEAR(knob(270), 269, 1);

@@ -16,7 +16,7 @@ e2e_start -u XDG_DATA_HOME HOME="$E2E_WORK/home"
 e2e_wait_shows "$E2E_DATA/base/BrassOwl.png" package_logo 4
 e2e_key Escape
 e2e_wait_shows "$E2E_DATA/base/StartScreen.png" package_start 4
-click_at 300 295
+click_at 300 320
 e2e_sleep 0.5
 e2e_shot package_options
 e2e_expect "$E2E_SHOT" "$E2E_DATA/base/StartScreen.png" '>' 0.05 "options panel"

@@ -76,6 +76,17 @@ for env in HOME= HOME="$s/gone" HOME="$s/file" XDG_DATA_HOME="$s/file/below" XDG
     expect_no_saving "$env"
 done
 [ ! -e "$s/gone" ] || fail "the launcher made a home directory"
+
+# Pictures on the command line reach the game, a relative one made absolute
+# against where the launcher started (the game itself runs elsewhere): the game
+# here a stand-in that prints its arguments.
+game=$prefix/libexec/cryptsliders/cryptsliders
+mv "$game" "$game.real" && printf '#!/bin/sh\nprintf "%%s\\n" "$@"\n' >"$game" && chmod +x "$game"
+mkdir -p "$s/photos"
+args=$(cd "$s/photos" && env HOME="$s/home" "$s/start" "a b.jpg" /abs/c.png ../d 2>&1)
+[ "$args" = "$(printf '%s\n' "$s/photos/a b.jpg" /abs/c.png "$s/photos/../d")" ] || fail "the game got: $args"
+mv "$game.real" "$game"
+
 # A read-only home, where the player's directory exists already so that only
 # the launcher's write test can tell: root writes through file modes, so a
 # read-only bind mount in a mount namespace of the test's own.

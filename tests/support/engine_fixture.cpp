@@ -8,7 +8,7 @@
 #include <algorithm>
 #include <fstream>
 
-#include "solver.h"
+#include "rules/solver.h"
 
 namespace fs = std::filesystem;
 

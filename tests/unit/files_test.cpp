@@ -354,6 +354,13 @@ TEST(ProgressFile, ReadsWhatItCanAndWritesItBack)
          "reached=0\n"},
         // a line longer than any the file holds is skipped whole, its tail too
         {std::string(255, 'x') + "reached=9\nreached=4\n", "reached=4\n"},
+        // picture sets: one time per set and difficulty, the shorter kept,
+        // no win of a level; a key that is not 16 small hex digits, or a
+        // difficulty out of range, skips the line
+        {"pictures=0123456789abcdef,1,90,2026-12-07\npictures=0123456789abcdef,1,80\n"
+         "pictures=0123456789abcdef,2,300,2026-12-08\npictures=0123456789ABCDEF,1,5,\n"
+         "pictures=0123456789abcde,1,5,\npictures=0123456789abcdef0,1,5,\npictures=0123456789abcdef,3,5,\n",
+         "reached=0\npictures=0123456789abcdef,1,80,\npictures=0123456789abcdef,2,300,2026-12-08\n"},
     };
     for (const auto& [text, expected] : cases)
         EXPECT_EQ(reread(text), expected) << text;
@@ -367,4 +374,18 @@ TEST(ProgressFile, ReadsWhatItCanAndWritesItBack)
     EXPECT_EQ(v.reached, 3) << "a lower level won later leaves the highest";
     EXPECT_EQ(v.best[2].seconds, 99u);
     EXPECT_STREQ(v.best[2].date, "2026-12-09");
+
+    // A full file of picture sets makes room by forgetting the one won longest ago.
+    for (int i = 0; i < PROGRESS_SETS; i++) {
+        char key[PROGRESS_KEY_SIZE], date[PROGRESS_DATE_SIZE];
+        std::snprintf(key, sizeof key, "%016x", i);
+        std::snprintf(date, sizeof date, "2026-%02d-%02d", 1 + i / 28, 1 + i % 28);
+        EXPECT_TRUE(progress_set_win(v, key, 0, 60, date));
+    }
+    EXPECT_TRUE(progress_set_win(v, "ffffffffffffffff", 0, 60, "2027-01-01"));
+    EXPECT_EQ(progress_set_best(v, "0000000000000000", 0), nullptr);
+    EXPECT_NE(progress_set_best(v, "0000000000000001", 0), nullptr);
+    ASSERT_NE(progress_set_best(v, "ffffffffffffffff", 0), nullptr);
+    char buf[PROGRESS_TEXT_SIZE];
+    EXPECT_LT(progress_format(v, buf, sizeof buf), static_cast<int>(sizeof buf));
 }

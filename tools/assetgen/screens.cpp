@@ -110,11 +110,12 @@ ImagePtr start_screen()
     text(cr, "CryptSLIDERS", 320, 112, style(80, Face::Brass));
     rule(cr, 320, 166, 190);
     text(cr, "a picture puzzle in stone and brass", 320, 190, style(19, Face::Embossed, kCarve));
-    // Niche holding the three buttons.
-    recess(cr, 228, 214, 220, 164, 8, rgb(34, 30, 26));
-    button(*img, {254, 232, 422, 267}, "Play");
-    button(*img, {254, 279, 422, 312}, "Options");
-    button(*img, {254, 326, 422, 360}, "Quit");
+    // Niche holding the four buttons.
+    recess(cr, 228, 214, 220, 174, 8, rgb(34, 30, 26));
+    button(*img, {254, 226, 422, 257}, "Play");
+    button(*img, {254, 266, 422, 297}, "Your pictures");
+    button(*img, {254, 306, 422, 337}, "Options");
+    button(*img, {254, 346, 422, 377}, "Quit");
     // Candles on their brackets either side.
     for (double x : {90.0, 550.0}) {
         cairo_rectangle(cr, x - 30, 402, 60, 10);
@@ -141,6 +142,45 @@ ImagePtr continue_screen()
     slot(cr, 91, 209, 330, 60, rgb(22, 19, 16));
     button(*img, at(275, 363, 324, 356), "OK");
     button(*img, at(292, 350, 394, 416), "Back");
+    return img;
+}
+
+// The "Your pictures" panel: the game writes what it found between the rule
+// and the difficulties, and marks the chosen difficulty under its button.
+ImagePtr pictures_screen()
+{
+    auto img = std::make_unique<Image>("base/PicturesScreen.png", 512, 384, false);
+    cairo_t* cr = img->cr;
+    panel_base(*img, 15);
+    text(cr, "Your pictures", 256, 52, style(40, Face::Brass));
+    rule(cr, 256, 86, 150);
+    slot(cr, 16, 98, 480, 108, rgb(22, 19, 16));
+    text(cr, "How hard", 256, 224, style(18, Face::Embossed, kCarve));
+    button(*img, at(96, 228, 284, 320), "Few, large");
+    button(*img, at(254, 386, 284, 320), "Many, small");
+    button(*img, at(412, 544, 284, 320), "Turned");
+    text(cr, "upright tiles", at(96, 228, 0, 0).x0 + 66, 298, style(14, Face::Embossed, kCarve));
+    text(cr, "upright tiles", at(254, 386, 0, 0).x0 + 66, 298, style(14, Face::Embossed, kCarve));
+    text(cr, "tiles to turn", at(412, 544, 0, 0).x0 + 66, 298, style(14, Face::Embossed, kCarve));
+    button(*img, at(226, 306, 384, 416), "Play");
+    button(*img, at(334, 414, 384, 416), "Back");
+    return img;
+}
+
+// The slab a clue image of the player's own pictures is drawn on at run time:
+// the shipped clue images' background, without words or pictures.
+ImagePtr clue_background()
+{
+    auto img = std::make_unique<Image>("base/ClueBackground.png", 640, 480, false);
+    cairo_t* cr = img->cr;
+    cairo_rectangle(cr, 0, 0, 640, 480);
+    set(cr, rgb(30, 27, 24));
+    cairo_fill(cr);
+    candle_light(cr, 320, 60, 420, 0.45);
+    vignette(cr, 640, 480, 0.5);
+    cairo_rectangle(cr, 26, 400, 588, 60);
+    set(cr, kDeep, 0.7);
+    cairo_fill(cr);
     return img;
 }
 
@@ -583,6 +623,7 @@ std::vector<ImageJob> screen_jobs()
         {"base/StartScreen.png", start_screen}, {"base/LoseScreen.png", lose_screen},
         {"base/WinScreen.png", win_screen},     {"base/ContinueScreen.png", continue_screen},
         {"base/OptionsScreen.png", options_screen}, {"base/OptionSlider.png", option_slider},
+        {"base/PicturesScreen.png", pictures_screen}, {"base/ClueBackground.png", clue_background},
         {"base/Frame.png", frame},              {"base/MenuScreen.png", menu_screen},
         {"base/CoverScreen.png", cover_screen}, {"base/Success.png", success},
         {"base/Fail.png", fail_banner},         {"base/GameWon.png", game_won},

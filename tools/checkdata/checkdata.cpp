@@ -23,8 +23,8 @@
 #include "rules/level_file.h"
 #include "rules/password_line.h"
 #include "rules/passwords.h"
-#include "level_run.h"
-#include "solver.h"
+#include "rules/level_run.h"
+#include "rules/solver.h"
 
 namespace {
 

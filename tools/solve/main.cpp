@@ -8,8 +8,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "level_run.h"
-#include "solver.h"
+#include "rules/level_run.h"
+#include "rules/solver.h"
 
 constexpr unsigned SHUFFLES = 10;
 

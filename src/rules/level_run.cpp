@@ -1,5 +1,5 @@
 // level_run.cpp -- loading a level file into the game's state as the game does, without a display
-#include "level_run.h"
+#include "rules/level_run.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -6,7 +6,7 @@
 // turning them upright as needed. Before a move is kept it is tried on a copy of
 // the state; if it would complete a forbidden picture, a tile of that picture is
 // first moved out of the way.
-#include "solver.h"
+#include "rules/solver.h"
 
 #include <algorithm>
 #include <array>
@@ -124,10 +124,47 @@ std::vector<int> chosen_entries()
     return entries;
 }
 
-// The area for a goal picture that already holds most of it, avoiding locked cells.
-int choose_area(const matchfail& e, std::array<picture_cell, BOARD_CELLS>& cells)
+// Whether the goal pictures still to build after `entry` find room, first fit
+// and largest first, among the cells neither locked nor taken.
+bool rest_fits(int entry, std::array<bool, BOARD_CELLS> taken)
 {
+    for (int c = 0; c < BOARD_CELLS; c++)
+        taken[static_cast<size_t>(c)] = taken[static_cast<size_t>(c)] || Grid[static_cast<size_t>(c)].locked == 1;
+    std::vector<int> rest;
+    for (int i : chosen_entries())
+        if (i != entry && Match[static_cast<size_t>(i)].matched == 0)
+            rest.push_back(i);
+    auto cells_of = [](int i) {
+        const pictures& p = Pictures[static_cast<size_t>(Match[static_cast<size_t>(i)].id - 1) % PICTURE_SLOTS];
+        return p.w * p.h;
+    };
+    std::stable_sort(rest.begin(), rest.end(), [&](int a, int b) { return cells_of(a) > cells_of(b); });
+    std::array<picture_cell, BOARD_CELLS> layout{};
+    for (int i : rest) {
+        const matchfail& m = Match[static_cast<size_t>(i)];
+        bool placed = false;
+        for (int pos = 0; pos < BOARD_CELLS && !placed; pos++) {
+            int n = picture_layout(static_cast<std::uint16_t>(m.id - 1), m.direction, pos % BOARD_SIDE, pos / BOARD_SIDE, layout);
+            bool free = n > 0;
+            for (int k = 0; k < n && free; k++)
+                free = !taken[static_cast<size_t>(layout[static_cast<size_t>(k)].index)];
+            for (int k = 0; k < n && free; k++)
+                taken[static_cast<size_t>(layout[static_cast<size_t>(k)].index)] = true;
+            placed = free;
+        }
+        if (!placed)
+            return false;
+    }
+    return true;
+}
+
+// The area for a goal picture that already holds most of it, avoiding locked
+// cells; where one exists, an area that leaves room for the goals after it.
+int choose_area(int entry, std::array<picture_cell, BOARD_CELLS>& cells)
+{
+    const matchfail& e = Match[static_cast<size_t>(entry)];
     int best = -1, best_count = 0;
+    bool best_leaves_room = false;
     std::array<picture_cell, BOARD_CELLS> layout{};
     for (int top = 0; top < BOARD_SIDE; top++)
         for (int left = 0; left < BOARD_SIDE; left++) {
@@ -141,9 +178,16 @@ int choose_area(const matchfail& e, std::array<picture_cell, BOARD_CELLS>& cells
                 free = g.locked == 0;
                 score += (g.id == layout[static_cast<size_t>(k)].id) * 2 + (g.direction == e.direction);
             }
-            if (free && score > best) {
+            if (!free || (best_leaves_room && score <= best))
+                continue;
+            std::array<bool, BOARD_CELLS> taken{};
+            for (int k = 0; k < n; k++)
+                taken[static_cast<size_t>(layout[static_cast<size_t>(k)].index)] = true;
+            bool room = rest_fits(entry, taken);
+            if ((room && !best_leaves_room) || (room == best_leaves_room && score > best)) {
                 best = score;
                 best_count = n;
+                best_leaves_room = room;
                 cells = layout;
             }
         }
@@ -171,7 +215,7 @@ bool build_entry(solver_state& st, int entry)
 {
     const matchfail e = Match[static_cast<size_t>(entry)];
     std::array<picture_cell, BOARD_CELLS> cells{};
-    int n = choose_area(e, cells);
+    int n = choose_area(entry, cells);
     if (n == 0) {
         st.result.problem = "no free area on the board for a goal picture";
         return false;

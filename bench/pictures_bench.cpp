@@ -1,0 +1,126 @@
+// pictures_bench: a level of ten 24-megapixel camera JPEGs, from the files to
+// the clue image on screen, run from a directory that holds data/.
+//
+//   pictures_bench
+//
+// The photos (6000 x 4000, every other one lying on its side with its EXIF
+// orientation, as a phone leaves portraits) are made first, outside the
+// timing. Then: the time from starting the level to its first presented frame
+// and the peak memory of the whole process, and for one photo the intake's
+// time with the reduction timed apart from the decode.
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+
+#include <jpeglib.h>
+#include <string>
+#include <vector>
+
+#include "bench_common.h"
+#include "engine/engine.h"
+#include "game/game.h"
+#include "main.h"
+#include "rules/picture_set.h"
+
+constexpr int PHOTO_W = 6000, PHOTO_H = 4000, PHOTOS = 10;
+
+// A photo-like JPEG at a phone's quality: gradients, a sun, and sensor noise,
+// which is what makes a camera's files large.
+static void write_photo(const std::string& path, int kind, bool portrait)
+{
+    std::FILE* f = std::fopen(path.c_str(), "wb");
+    if (!f)
+        std::exit(1);
+    jpeg_compress_struct c;
+    jpeg_error_mgr err;
+    c.err = jpeg_std_error(&err);
+    jpeg_create_compress(&c);
+    jpeg_stdio_dest(&c, f);
+    c.image_width = PHOTO_W;
+    c.image_height = PHOTO_H;
+    c.input_components = 3;
+    c.in_color_space = JCS_RGB;
+    jpeg_set_defaults(&c);
+    jpeg_set_quality(&c, 90, TRUE);
+    jpeg_start_compress(&c, TRUE);
+    const unsigned char exif[] = {'E', 'x', 'i', 'f', 0, 0, 'M', 'M', 0, 42, 0, 0, 0, 8, 0, 1, 0x01, 0x12, 0, 3,
+                                  0, 0, 0, 1, 0, static_cast<unsigned char>(portrait ? 6 : 1), 0, 0, 0, 0, 0, 0};
+    jpeg_write_marker(&c, JPEG_APP0 + 1, exif, sizeof exif);
+    std::vector<JSAMPLE> row(PHOTO_W * 3);
+    unsigned noise = 12345u + static_cast<unsigned>(kind);
+    for (int y = 0; y < PHOTO_H; y++) {
+        for (int x = 0; x < PHOTO_W; x++) {
+            noise = noise * 1103515245u + 12345u;
+            int n = static_cast<int>(noise >> 27) - 16;
+            int dx = x - 1500 - 300 * kind, dy = y - 1000;
+            int sun = dx * dx + dy * dy < 400 * 400 ? 60 : 0;
+            int base[3] = {y < PHOTO_H / 2 ? 190 : 40, 60 + 15 * kind + y / 80, y < PHOTO_H / 2 ? 60 : 170 + x / 200};
+            for (int k = 0; k < 3; k++)
+                row[static_cast<size_t>(x) * 3 + k] = static_cast<JSAMPLE>(std::min(255, std::max(0, base[k] + sun + n)));
+        }
+        JSAMPROW r = row.data();
+        jpeg_write_scanlines(&c, &r, 1);
+    }
+    jpeg_finish_compress(&c);
+    jpeg_destroy_compress(&c);
+    std::fclose(f);
+}
+
+int main()
+{
+    char dir[] = "/tmp/cryptsliders-photos.XXXXXX";
+    if (!mkdtemp(dir))
+        return 1;
+    std::vector<std::string> paths;
+    for (int i = 0; i < PHOTOS; i++) {
+        paths.push_back(std::string(dir) + "/photo" + std::to_string(i) + ".jpg");
+        write_photo(paths.back(), i, i % 2 == 1);
+    }
+
+    // One photo through the intake, and the reduction alone on an image of the
+    // size the decoder hands it (an eighth of each side).
+    std::vector<std::uint8_t> file;
+    picture_read_file(paths[0], &file);
+    intake_header h;
+    intake_image img;
+    double t = wall_ms();
+    intake_read(file.data(), file.size(), &h, &img);
+    double intake = wall_ms() - t;
+    std::vector<std::uint8_t> decoded(static_cast<size_t>(PHOTO_W / 8) * (PHOTO_H / 8) * 4, 200);
+    auto row = [](const void* ctx, int y, std::uint8_t* out) {
+        const auto& d = *static_cast<const std::vector<std::uint8_t>*>(ctx);
+        std::copy_n(d.data() + static_cast<size_t>(y) * (PHOTO_W / 8) * 4, (PHOTO_W / 8) * 4, out);
+    };
+    t = wall_ms();
+    intake_reduce(intake_rows{PHOTO_W / 8, PHOTO_H / 8, &decoded, row}, 6);
+    double reduce = wall_ms() - t;
+    report("photo_read_ms", intake, "ms");
+    report("photo_decode_ms", intake - reduce, "ms");
+    report("photo_reduce_ms", reduce, "ms");
+    report("photo_file_mb", static_cast<double>(file.size()) / 1e6, "MB");
+    file.clear();
+    file.shrink_to_fit();
+
+    // The level as the command line starts it: from the first frame drawn
+    // after the start to the clue image presented.
+    long rss_before = status_kb("VmHWM:");
+    if (main_start() != 0 || engineDone)
+        return 1;
+    picture_scan scan = picture_scan_paths({dir});
+    picture_set_begin(scan.files, 1);
+    GameLevel = 0;
+    GameMode = GM_LOAD;
+    engineMode = MODE_GAME;
+    t = wall_ms();
+    while (GameMode == GM_LOAD || GameMode != 9 /* the clue image */)
+        main_turn();
+    report("photos_level_on_screen_ms", wall_ms() - t, "ms");
+    report("photos_peak_rss", static_cast<double>(status_kb("VmHWM:")), "kB");
+    report("photos_peak_rss_before", static_cast<double>(rss_before), "kB");
+    for (const std::string& p : paths)
+        std::remove(p.c_str());
+    rmdir(dir);
+    return 0;
+}

@@ -1,0 +1,11 @@
+// picture_image.h -- a player's picture file to a reduced, upright image: JPEG and
+// WebP through the rules' intake, the other formats through SDL_image, every one
+// checked against the intake's limits before it is decoded
+#pragma once
+
+#include <string>
+
+#include "rules/picture_intake.h"
+
+// Null and the image, or the reason the file cannot be used, in a few words.
+const char* picture_image_read(const std::string& path, intake_image* out);

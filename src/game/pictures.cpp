@@ -1,0 +1,160 @@
+// pictures.cpp -- a level of the player's own pictures on the game screen: its
+// pictures read and cut into tiles, its clue image drawn at run time, its best time
+#include "game/pictures.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+#include <thread>
+#include <vector>
+
+#include "engine/engine.h"
+#include "game/level.h"
+#include "game/state.h"
+#include "rules/picture_level.h"
+#include "rules/picture_set.h"
+#include "screens/pictures.h"
+
+namespace {
+
+// Texts of the clue image.
+std::array<font_s, 3> clue_words{};
+const SDL_Color CARVE = {150, 194, 214, 0};  // the clue images' lettering (the font takes B, G, R)
+
+// The picture's texture holds the whole picture, its tiles each cell, as a
+// level file's pictures do.
+void build_picture(int n, const picture_shape& s, const intake_image& img)
+{
+    int w = s.w * INTAKE_CELL_PX, h = s.h * INTAKE_CELL_PX;
+    intake_image fitted = intake_fit(img, w, h);
+    Uint32 tex = static_cast<Uint32>(n + 9);
+    sdl_loadpixels(tex, next_power_of_two(w), next_power_of_two(h), fitted.rgba.data(), w, h);
+    ot_build_tile(static_cast<int>(tex), static_cast<int>(tex), 0, 0, static_cast<float>(w), static_cast<float>(h));
+    for (int r = 0; r < s.h; r++)
+        for (int c = 0; c < s.w; c++)
+            ot_build_tile(picture_tile_id(n, s.w, c, r), static_cast<int>(tex), static_cast<float>(c * INTAKE_CELL_PX),
+                          static_cast<float>(r * INTAKE_CELL_PX), INTAKE_CELL_PX, INTAKE_CELL_PX);
+}
+
+}  // namespace
+
+// Decoding is nearly all of a level's loading: the pictures are read on as
+// many threads as there are cores (up to four), each taking every n-th.
+void read_pictures(const std::vector<picture_file>& files, std::vector<intake_image>& images,
+                   std::vector<const char*>& why)
+{
+    images.assign(files.size(), intake_image{});
+    why.assign(files.size(), nullptr);
+    size_t threads = std::clamp<size_t>(std::thread::hardware_concurrency(), 1, 4);
+    auto work = [&](size_t first) {
+        for (size_t i = first; i < files.size(); i += threads)
+            why[i] = picture_image_read(files[i].path, &images[i]);
+    };
+    std::vector<std::thread> helpers;
+    for (size_t t = 1; t < threads && t < files.size(); t++)
+        helpers.emplace_back(work, t);
+    work(0);
+    for (std::thread& h : helpers)
+        h.join();
+}
+
+Uint8 picture_level_load()
+{
+    std::vector<picture_file> files = picture_set_group();
+    std::vector<intake_image> read, images;
+    std::vector<const char*> why;
+    read_pictures(files, read, why);
+    std::vector<std::pair<int, int>> sizes;
+    for (size_t i = 0; i < files.size(); i++) {
+        if (why[i]) {
+            picture_report(files[i].path, why[i]);
+            pictures_panel_passed_over(files[i].path, why[i]);
+            continue;
+        }
+        sizes.emplace_back(read[i].w, read[i].h);
+        images.push_back(std::move(read[i]));
+    }
+    if (images.empty())
+        return 0;
+    int difficulty = picture_set_difficulty();
+    std::vector<picture_shape> shapes = picture_shapes(sizes, difficulty);
+    char title[GAME_NAME_SIZE];
+    if (picture_set_levels() > 1)
+        std::snprintf(title, sizeof title, "Your pictures %d of %d", picture_set_level() + 1, picture_set_levels());
+    else
+        std::snprintf(title, sizeof title, "Your pictures");
+    std::srand(static_cast<unsigned>(std::time(nullptr)));
+    picture_level_lay(shapes, difficulty, title);
+    for (size_t i = 0; i < shapes.size(); i++)
+        build_picture(static_cast<int>(i) + 1, shapes[i], images[i]);
+    font_free(&GameNameFont);
+    font_make(&GameNameFont, FONT1, GameName, SDL_Color{0, 0, 0, 0});
+    return 1;
+}
+
+Uint8 picture_clue_load(int clue)
+{
+    if (clue != 1 || !game_load_fullscreen("data/base/ClueBackground.png"))
+        return 0;
+    static const char* const TURNING[] = {"Tiles lie upright", "Tiles lie upright", "Tiles lie turned: the right button turns them"};
+    char time[16], line[96];
+    game_clock_text(GameTimeTotal, time, sizeof time);
+    std::snprintf(line, sizeof line, "%s   -   Time %s", TURNING[picture_set_difficulty()], time);
+    for (font_s& f : clue_words)
+        font_free(&f);
+    font_make(&clue_words[0], FONT3, GameName, CARVE);
+    font_make(&clue_words[1], FONT1, "Make every picture whole", CARVE);
+    font_make(&clue_words[2], FONT1, line, CARVE);
+    return 1;
+}
+
+// The pictures in one row, or two when one would make them small, centred
+// between the words, each at the largest cell size that fits.
+void picture_clue_draw()
+{
+    // The goal pictures in the order of their files.
+    std::vector<int> shown;
+    for (int n = 1; n <= PICTURE_SLOTS; n++)
+        for (const matchfail& e : Match)
+            if (e.id == n) {
+                shown.push_back(n);
+                break;
+            }
+    constexpr float ROW_WIDTH = 540, GAP = 16, TOP = 118, BOTTOM = 366;
+    size_t per_row = shown.size() > 4 ? (shown.size() + 1) / 2 : shown.size();
+    size_t rows = shown.empty() ? 1 : (shown.size() + per_row - 1) / per_row;
+    float row_h = (BOTTOM - TOP - GAP * static_cast<float>(rows - 1)) / static_cast<float>(rows);
+    // One cell size for all, so that the pictures keep their sizes' proportions.
+    float cell = 44;
+    for (size_t r = 0; r < rows; r++) {
+        float cells_w = 0, cells_h = 0;
+        for (size_t k = r * per_row; k < std::min(shown.size(), (r + 1) * per_row); k++) {
+            const pictures& p = Pictures[static_cast<size_t>(shown[k] - 1)];
+            cells_w += p.w;
+            cells_h = std::max<float>(cells_h, p.h);
+        }
+        size_t n = std::min(shown.size(), (r + 1) * per_row) - r * per_row;
+        cell = std::min({cell, (ROW_WIDTH - GAP * static_cast<float>(n - 1)) / cells_w, row_h / cells_h});
+    }
+    float scale = cell / INTAKE_CELL_PX;
+    for (size_t r = 0; r < rows; r++) {
+        size_t first = r * per_row, last = std::min(shown.size(), first + per_row);
+        float width = GAP * static_cast<float>(last - first - 1), top = TOP + static_cast<float>(r) * (row_h + GAP);
+        for (size_t k = first; k < last; k++)
+            width += Pictures[static_cast<size_t>(shown[k] - 1)].w * cell;
+        float x = 320 - width / 2;
+        for (size_t k = first; k < last; k++) {
+            const pictures& p = Pictures[static_cast<size_t>(shown[k] - 1)];
+            float y = top + (row_h - p.h * cell) / 2;
+            static const ot_rgba SHADOW = {12, 10, 8, 255};
+            ot_fill(x + 3, y + 4, x + 3 + p.w * cell, y + 4 + p.h * cell, &SHADOW);
+            ot_blit_scale(static_cast<Uint32>(shown[k] + 9), x, y, nullptr, scale);
+            x += p.w * cell + GAP;
+        }
+    }
+    game_display_centred(&clue_words[0], 320, 58);
+    game_display_centred(&clue_words[1], 320, 96);
+    game_display_centred(&clue_words[2], 320, 386);
+}

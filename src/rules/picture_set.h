@@ -1,0 +1,57 @@
+// picture_set.h -- the player's picture files: where they are looked for, which of
+// them can be read (and why the others cannot), and the set being played, a level
+// of up to ten of them at a time
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// One picture file that passed the checks on its header.
+struct picture_file {
+    std::string path;
+    std::string name;          // the file's own name, without its folder
+    std::uint64_t size = 0;    // bytes
+    int w = 0, h = 0;          // pixels, as it stands upright
+};
+
+// A file passed over, and why, in a few words.
+struct picture_skip {
+    std::string path;
+    std::string why;
+};
+
+struct picture_scan {
+    std::vector<picture_file> files;  // in the order given, a folder's by name
+    std::vector<picture_skip> skipped;
+};
+
+// The player's picture folder: CryptSLIDERS inside the XDG pictures directory
+// (from $XDG_CONFIG_HOME/user-dirs.dirs, as xdg-user-dir reads it), or inside
+// ~/Pictures where none is set.
+std::string picture_folder();
+
+// Every path a picture or a folder of them (not descended further); hidden
+// files are passed over silently, everything else unusable is listed with
+// its reason. Nothing is written and no file but a regular one is opened.
+picture_scan picture_scan_paths(const std::vector<std::string>& paths);
+
+// The whole file, checked again as it is read: null, or why it cannot be.
+const char* picture_read_file(const std::string& path, std::vector<std::uint8_t>* out);
+
+// One line on stderr naming the file and why it was passed over.
+void picture_report(const std::string& path, const char* why);
+
+// The set being played: its files, the difficulty, and which level of it.
+void picture_set_begin(const std::vector<picture_file>& files, int difficulty);
+void picture_set_end();
+bool picture_set_active();
+int picture_set_difficulty();
+int picture_set_level();   // 0 for the first
+int picture_set_levels();
+std::vector<picture_file> picture_set_group();  // the current level's files
+bool picture_set_next();   // on to the next level; false after the last
+
+// The name of the current level's set in the progress file: 16 hex digits
+// from its files' names and sizes.
+std::string picture_set_key();
