@@ -18,6 +18,9 @@
 #include "screens/start.h"
 
 static SDL_Surface* window_icon = nullptr;
+// Whether the window has the input focus: a pad acts only then, as SDL2
+// lets it, so that it never plays a game in the background (SDL 1.2 would).
+static bool input_focus = true;
 
 // ---------------------------------------------------------------- mode dispatch
 
@@ -105,6 +108,7 @@ int main_start()
         exit_registered = true;
     }
     engineDone = 0;
+    input_focus = true;
     engineMode = MODE_LOGO;
     GameLevel = 0;
     GameMode = 0;
@@ -120,6 +124,7 @@ int main_start()
     SDL_WM_SetCaption("CryptSLIDERS", "data/base/CryptSLIDERS.png");
     if (!scaler_set_mode(engineFullScreen == 1))
         return start_failed("SDL_SetVideoMode");
+    pad_init();
 
     // Fonts are needed to play at all; without a sound device the game plays silently.
     sound_init();
@@ -166,6 +171,39 @@ static void key_pressed(SDL_keysym keysym)
     handle_keys(&keysym);
 }
 
+// A key that a pad's button stands for, handed to the current mode with
+// pad_pressed telling which button made it.
+static void pad_key_handled(SDLKey key, Uint8 button)
+{
+    SDL_keysym keysym{};
+    keysym.sym = key;
+    pad_pressed = button;
+    handle_keys(&keysym);
+    pad_pressed = PAD_NONE;
+}
+
+// A pad's event: its presses act as their keys, its releases end a held
+// direction's repeat. False when it stands for nothing (a stick within its
+// dead zone, a button without a use, a press without the focus), so that
+// an idle or drifting stick never asks for a frame.
+static bool pad_event(const SDL_Event& event)
+{
+    pad_keys keys{};
+    int n = pad_translate(event, keys);
+    bool acted = false;
+    for (int i = 0; i < n; i++) {
+        const pad_key& k = keys[static_cast<size_t>(i)];
+        if (!k.down) {
+            key_repeat_up(k.key);
+        } else if (input_focus) {
+            key_repeat_down(k.key, SDL_GetTicks(), k.button);
+            pad_key_handled(k.key, k.button);
+            acted = true;
+        }
+    }
+    return acted;
+}
+
 // The window lost the input focus or was iconified: no key is held any more,
 // and the current mode may pause.
 static void focus_lost()
@@ -181,7 +219,7 @@ bool main_events()
     bool any = false;
     SDL_Event event;
     while (SDL_PollEvent(&event)) {
-        any = true;
+        bool acted = true;
         scaler_map_event(&event);
         switch (event.type) {
         case SDL_KEYDOWN:
@@ -190,9 +228,18 @@ bool main_events()
         case SDL_KEYUP:
             key_repeat_up(event.key.keysym.sym);
             break;
+        case SDL_JOYAXISMOTION:
+        case SDL_JOYHATMOTION:
+        case SDL_JOYBUTTONDOWN:
+        case SDL_JOYBUTTONUP:
+            acted = pad_event(event);
+            break;
         case SDL_ACTIVEEVENT:
-            if (!event.active.gain && (event.active.state & (SDL_APPINPUTFOCUS | SDL_APPACTIVE)))
-                focus_lost();
+            if (event.active.state & (SDL_APPINPUTFOCUS | SDL_APPACTIVE)) {
+                input_focus = event.active.gain != 0;
+                if (!input_focus)
+                    focus_lost();
+            }
             break;
         case SDL_MOUSEMOTION:
             handle_mouse_movement(event.motion.x, event.motion.y);
@@ -207,12 +254,16 @@ bool main_events()
         default:
             break;  // the pointer leaving, resizes and the rest change nothing
         }
+        any = any || acted;
     }
-    // A held arrow key's repeat, as one more press of it.
+    // A held arrow key's (or pad direction's) repeat, as one more press of it.
     SDL_keysym held{};
-    if (key_repeat_due(SDL_GetTicks(), &held.sym)) {
+    Uint8 pad = PAD_NONE;
+    if (key_repeat_due(SDL_GetTicks(), &held.sym, &pad)) {
         key_repeating = 1;
+        pad_pressed = pad;
         handle_keys(&held);
+        pad_pressed = PAD_NONE;
         key_repeating = 0;
         any = true;
     }
@@ -263,6 +314,7 @@ void main_exit()
     ot_deinit();
     font_deinit();
     sound_deinit();
+    pad_deinit();
     SDL_Quit();
     if (window_icon) {
         SDL_FreeSurface(window_icon);

@@ -13,9 +13,11 @@ GAME_PACKAGES=(cmake g++ make pkg-config dpkg-dev
   librsvg2-dev libpango1.0-dev libfontconfig-dev libfluidsynth-dev fluid-soundfont-gm
   libwebp-dev libvorbis-dev optipng)
 # The package tests validate the desktop files and the manual page, and check
-# the .debs with lintian; the help pages are read by OCR.
+# the .debs with lintian; the help pages are read by OCR; the game runs again
+# on sdl12-compat (beside SDL 1.2, in a directory of its own) under a window manager.
 TEST_PACKAGES=(libgtest-dev xvfb xauth xdotool imagemagick
-  desktop-file-utils appstream groff-base lintian tesseract-ocr tesseract-ocr-eng)
+  desktop-file-utils appstream groff-base lintian tesseract-ocr tesseract-ocr-eng
+  libsdl1.2-compat openbox)
 
 # Installs whatever of the given packages is missing; a second run costs one dpkg query.
 ensure_packages() {

@@ -1,5 +1,5 @@
 // engine.h -- the engine as the screens and the game see it: the state every
-// screen shares, and the renderer, images, text, sound, settings and key highlight
+// screen shares, and the renderer, images, text, sound, settings, key highlight and pads
 #pragma once
 
 #include "engine/font.h"
@@ -7,6 +7,7 @@
 #include "engine/keyboard.h"
 #include "engine/misc.h"
 #include "engine/opengl_tile.h"
+#include "engine/pad.h"
 #include "engine/picture_image.h"
 #include "engine/settings.h"
 #include "engine/sound.h"

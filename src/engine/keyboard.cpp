@@ -9,6 +9,7 @@ static const ot_rgba FRAME_DARK = {28, 20, 10, 255};
 
 Uint8 key_repeating = 0;
 static SDLKey held_key = SDLK_UNKNOWN;
+static Uint8 held_pad = 0;
 static Uint32 next_repeat = 0;
 
 static bool is_arrow(SDLKey key)
@@ -16,9 +17,10 @@ static bool is_arrow(SDLKey key)
     return key == SDLK_UP || key == SDLK_DOWN || key == SDLK_LEFT || key == SDLK_RIGHT;
 }
 
-void key_repeat_down(SDLKey key, Uint32 now)
+void key_repeat_down(SDLKey key, Uint32 now, Uint8 pad)
 {
     held_key = is_arrow(key) ? key : SDLK_UNKNOWN;  // another key ends an arrow's repeat
+    held_pad = pad;
     next_repeat = now + SDL_DEFAULT_REPEAT_DELAY;
 }
 
@@ -33,12 +35,13 @@ void key_repeat_stop()
     held_key = SDLK_UNKNOWN;
 }
 
-bool key_repeat_due(Uint32 now, SDLKey* key)
+bool key_repeat_due(Uint32 now, SDLKey* key, Uint8* pad)
 {
     if (held_key == SDLK_UNKNOWN || static_cast<Sint32>(now - next_repeat) < 0)
         return false;
     next_repeat = now + SDL_DEFAULT_REPEAT_INTERVAL;
     *key = held_key;
+    *pad = held_pad;
     return true;
 }
 

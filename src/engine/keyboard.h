@@ -19,16 +19,18 @@ inline bool key_is_press(SDLKey key)
 }
 
 // A held arrow key repeats, after half a second, about thirty times a second,
-// as on the desktop; other keys act once per press. The loop hands each
-// repeat to the screen with key_repeating set: only the board cursor and the
-// volume sliders take them.
+// as on the desktop; other keys act once per press. A pad's held direction
+// repeats alike. The loop hands each repeat to the screen with key_repeating
+// set: only the board cursor, the volume sliders and the pad's letters on the
+// password panel take them.
 extern Uint8 key_repeating;
-// A key went down or up; a lost focus or a screen switch lets go of it.
-void key_repeat_down(SDLKey key, Uint32 now);
+// A key went down (from a pad's button pad, 0 for the keyboard) or up; a lost
+// focus or a screen switch lets go of it.
+void key_repeat_down(SDLKey key, Uint32 now, Uint8 pad = 0);
 void key_repeat_up(SDLKey key);
 void key_repeat_stop();
-// The held arrow's next repeat, when it is due now.
-bool key_repeat_due(Uint32 now, SDLKey* key);
+// The held arrow's next repeat, when it is due now, and the pad's button it came from.
+bool key_repeat_due(Uint32 now, SDLKey* key, Uint8* pad);
 
 // A button's rectangle in window pixels, edges included.
 struct key_button {

@@ -74,7 +74,7 @@ bool game_prompt_due(Uint32 now)
     return now - GameAnyKeyMS > 49;
 }
 
-// "Press any key to continue ..." pulsing from dark to bright and back about once a second.
+// "Press a key or button to continue ..." pulsing from dark to bright and back about once a second.
 void GameAnyKeyDraw()
 {
     Uint32 now = SDL_GetTicks();
@@ -95,7 +95,7 @@ void GameAnyKeyDraw()
         }
         font_free(&GameAnyKeyFont);
         Uint8 c = static_cast<Uint8>(GameAnyKeyColor);
-        font_make(&GameAnyKeyFont, FONT1, "Press any key to continue ...", SDL_Color{0, c, c, 255});
+        font_make(&GameAnyKeyFont, FONT1, "Press a key or button to continue ...", SDL_Color{0, c, c, 255});
     }
     game_display_centred(&GameAnyKeyFont, PROMPT_X, PROMPT_Y);
 }

@@ -165,14 +165,17 @@ void mode3_handle_keys(SDL_keysym* keysym)
         GameMode = GM_SCREEN_NEXT;
         break;
     case GM_PLAY:
-        if (!game_keys_play(key) && key == SDLK_ESCAPE)
+        // The pad's Start pauses; its B only puts a lifted tile back.
+        if (pad_pressed == PAD_START)
+            pause_play(GM_MENU);
+        else if (!game_keys_play(key) && key == SDLK_ESCAPE && pad_pressed != PAD_B)
             pause_play(GM_MENU);
         break;
     case GM_HELP:
         if (game_keys_panel(key))
             break;
-        if (key == SDLK_ESCAPE || key_is_press(key))
-            close_help();
+        if (key == SDLK_ESCAPE || key_is_press(key) || key == SDLK_F1 || key == SDLK_h)
+            close_help();  // the keys (and the pad's Back) that open it close it too
         else if (key == SDLK_RIGHT)
             help_next(GameLevel);
         else if (key == SDLK_LEFT)

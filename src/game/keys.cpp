@@ -111,7 +111,7 @@ bool game_keys_panel(SDLKey key)
         return false;
     if (key_focus_move(PanelFocus, key, p->count))
         return true;
-    if (key_is_press(key) && PanelFocus.shown) {
+    if (key_presses_focus(PanelFocus, key)) {
         click_button(p->buttons[PanelFocus.index]);
         return true;
     }

@@ -29,6 +29,21 @@ bool pw_line_add(char (&line)[PW_INPUT_SIZE], char key, pw_measure_fn measure)
     return true;
 }
 
+bool pw_line_turn(char (&line)[PW_INPUT_SIZE], int step, pw_measure_fn measure)
+{
+    std::size_t n = std::strlen(line);
+    if (n == 0 || line[n - 1] < 'a' || line[n - 1] > 'z')
+        return false;
+    const int was = line[n - 1] - 'a';
+    for (int i = 1; i < 26; i++) {
+        line[n - 1] = '\0';
+        if (pw_line_add(line, static_cast<char>('a' + ((was + step * i) % 26 + 26) % 26), measure))
+            return true;
+    }
+    line[n - 1] = static_cast<char>('a' + was);
+    return false;
+}
+
 void pw_line_backspace(char (&line)[PW_INPUT_SIZE])
 {
     std::size_t n = std::strlen(line);

@@ -20,5 +20,10 @@ using pw_measure_fn = bool (*)(const char* text, int* width);
 // Answers whether it was appended.
 bool pw_line_add(char (&line)[PW_INPUT_SIZE], char key, pw_measure_fn measure);
 
+// Turns the line's last character, a letter, step letters on through a to z
+// and round, passing over letters that would make the line too wide. False
+// when the line ends in no letter or no other letter fits.
+bool pw_line_turn(char (&line)[PW_INPUT_SIZE], int step, pw_measure_fn measure);
+
 // Removes the last character, if any.
 void pw_line_backspace(char (&line)[PW_INPUT_SIZE]);

@@ -49,6 +49,8 @@ static font_s PWInputSpace{};
 static Uint32 PWInputTime = 0;
 static Uint8 PWInputMode = 0;
 static Uint8 PWInputOffered = 0;  // 1 while the line holds the offered password, untouched
+static Uint8 PWInputChoosing = 0; // 1 while a pad chooses the line's last letter
+static int PWChoiceX = 0;         // where that letter starts, from the line's left
 static const SDL_Color PWInputColor = {255, 255, 255, 0};
 
 // The keys' highlight, back on its first button (OK on the panel) whenever
@@ -95,17 +97,23 @@ const char* game_continue_password()
 // ---------------------------------------------------------------- the password panel
 
 // The line's text again, after every change (an empty line renders as nothing).
-static void PWInputRender()
-{
-    font_free(&PWInputFont);
-    font_make(&PWInputFont, FONT3, PWInput, PWInputColor);
-}
-
 // Width of text in the password font.
 static bool PWInputMeasure(const char* text, int* width)
 {
     int height = 0;
     return FONT3 && TTF_SizeText(FONT3, text, width, &height) == 0;
+}
+
+static void PWInputRender()
+{
+    font_free(&PWInputFont);
+    font_make(&PWInputFont, FONT3, PWInput, PWInputColor);
+    char kept[PW_INPUT_SIZE];
+    std::snprintf(kept, sizeof kept, "%s", PWInput);
+    pw_line_backspace(kept);
+    PWChoiceX = 0;
+    if (PWInputChoosing && kept[0] != 0)
+        PWInputMeasure(kept, &PWChoiceX);
 }
 
 // Types one character, dropped silently when the line would grow too wide.
@@ -122,6 +130,7 @@ static void PWInputOffer()
 {
     std::snprintf(PWInput, sizeof PWInput, "%s", game_continue_password());
     PWInputOffered = PWInput[0] != 0;
+    PWInputChoosing = 0;
     PWInputRender();
 }
 
@@ -130,6 +139,7 @@ static void PWInputTake()
     if (PWInputOffered)
         std::memset(PWInput, 0, sizeof PWInput);
     PWInputOffered = 0;
+    PWInputChoosing = 0;
 }
 
 // Return or OK: an accepted password starts its level with the game's music;
@@ -143,26 +153,77 @@ static void PWInputTry()
     StartMode = START_MENU;
 }
 
+// A password by pad: Up and Down choose the line's last letter (the first
+// press begins a new one: a with Up, z with Down), Right or A keeps it, and
+// the next Up or Down begins the next; Left or B takes the last letter back,
+// and B on an empty line goes back to the menu. A on a line with no letter
+// being chosen tries it, as Return does; on an empty line it shows the
+// highlight, which Up and Down then move over the buttons, A presses, and
+// Left or Right leave for the letters again. Start tries the line at once, or
+// presses the highlighted button.
+static void PWInputPad(key_focus& focus)
+{
+    Uint8 b = pad_pressed;
+    bool up_down = b == PAD_UP || b == PAD_DOWN;
+    if (key_repeating && !(up_down && PWInputChoosing))
+        return;  // held, the pad turns letters only
+    if (focus.shown) {
+        if (up_down)
+            key_focus_move(focus, b == PAD_UP ? SDLK_UP : SDLK_DOWN, 3);
+        else if (b == PAD_A || b == PAD_START)
+            key_focus_press(focus, PANEL_BUTTONS, mode2_mouse_click);
+        else if (b == PAD_B)
+            StartMode = START_MENU;
+        else if (b == PAD_LEFT || b == PAD_RIGHT)
+            focus.shown = 0;
+        return;
+    }
+    if (up_down && PWInputChoosing) {
+        pw_line_turn(PWInput, b == PAD_UP ? 1 : -1, PWInputMeasure);
+    } else if (up_down) {
+        PWInputTake();
+        PWInputChoosing = pw_line_add(PWInput, b == PAD_UP ? 'a' : 'z', PWInputMeasure);
+    } else if ((b == PAD_A || b == PAD_RIGHT) && PWInputChoosing) {
+        PWInputChoosing = 0;
+    } else if (b == PAD_LEFT || b == PAD_B) {
+        if (PWInput[0] == 0 && b == PAD_B)
+            StartMode = START_MENU;
+        PWInputTake();
+        pw_line_backspace(PWInput);
+    } else if ((b == PAD_A || b == PAD_START) && PWInput[0] == 0) {
+        focus.shown = 1;  // an empty line is no password: the buttons instead
+    } else if (b == PAD_A || b == PAD_START) {
+        PWInputTry();
+    }
+    PWInputRender();
+}
+
 void mode2_handle_keys(SDL_keysym* keysym)
 {
     SDLKey sym = keysym->sym;
-    if (key_repeating && StartMode != START_OPTIONS)
+    if (key_repeating && StartMode != START_OPTIONS && !(StartMode == START_PASSWORD && pad_pressed))
         return;  // a held key acts once on the menu and the password panel
     key_focus& focus = start_focus();
     switch (StartMode) {
     case START_MENU:
-        if (sym == SDLK_ESCAPE)
-            engineDone = 1;
+        if (sym == SDLK_ESCAPE && pad_pressed == PAD_NONE)
+            engineDone = 1;  // the pad's B never quits
         else if (key_focus_move(focus, keysym->sym, MENU_COUNT))
             break;
-        else if (key_is_press(sym) && focus.shown)
+        else if (key_presses_focus(focus, sym))
             key_focus_press(focus, MENU_BUTTONS, mode2_mouse_click);
         else if (key_is_press(sym))
             focus.shown = 1;  // the first Return shows where the next one acts
         break;
     case START_PASSWORD:
+        if (pad_pressed) {
+            PWInputPad(focus);
+            break;
+        }
         // Space presses the highlighted button; without the highlight it
-        // types a space, as a letter key types its letter.
+        // types a space, as a letter key types its letter. A key ends a
+        // pad's choice of letter, keeping the letter.
+        PWInputChoosing = 0;
         if (key_focus_move(focus, keysym->sym, 3)) {
             break;
         } else if (key_is_press(sym) && focus.shown) {
@@ -278,7 +339,9 @@ static void PWInputDisplay()
         PWInputMode = !PWInputMode;
     }
     font_display(&PWInputFont, x, y);
-    if (PWInputMode == 1)
+    if (PWInputChoosing)  // the pad's letter in the frame of the keys' highlight, in place of the cursor
+        key_frame_draw(x + PWChoiceX, y + 6, x + PWInputFont.tw, y + PWInputSpace.th - 6);
+    else if (PWInputMode == 1)
         font_display(&PWInputSpace, x + PWInputFont.tw, y);
 }
 

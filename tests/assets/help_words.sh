@@ -9,8 +9,11 @@ scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 # page | words it must say (OCR reads the game's font reliably at twice its size)
 expect=(
-  "1|Escape puts it back"
+  "1|Escape puts back"
+  "1|A lifts and drops, B puts back"
   "2|Alt+Return or F11"
+  "2|pad Start"
+  "4|R (pad X)"
 )
 status=0
 for e in "${expect[@]}"; do

@@ -60,7 +60,7 @@ TEST(LevelArt, PicturesAsDeclaredWithCellsAPlayerTellsApart)
 
 // Every full-screen image, each level's screen, clue and win sequences and the
 // opening and closing ones, is opaque and dark where the game writes "Press
-// any key to continue ..." in yellow, centred on (320, 430). (The data checker
+// a key or button to continue ..." in yellow, centred on (320, 430). (The data checker
 // sees to their sizes.)
 TEST(LevelArt, StoryImagesLeaveThePromptDark)
 {

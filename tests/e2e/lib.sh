@@ -4,7 +4,7 @@
 # A script sources it and calls e2e_init GAME DATA_DIR SCREENSHOT_DIR.
 set -u
 E2E_NAME=$(basename "${0%.sh}")
-E2E_WORK="" E2E_PID="" E2E_WID="" E2E_KEEPER="" E2E_SHOT=""
+E2E_WORK="" E2E_PID="" E2E_WID="" E2E_KEEPER="" E2E_WM="" E2E_SHOT=""
 E2E_ARGS=()  # the game's command line
 
 e2e_log() { echo "[$E2E_NAME] $*"; }
@@ -20,6 +20,7 @@ alive() { local s; s=$(ps -o stat= -p "$1" 2>/dev/null) && [ "${s:0:1}" != Z ]; 
 e2e_cleanup() {
     [ -z "$E2E_PID" ] || kill -KILL "$E2E_PID" 2>/dev/null
     [ -z "$E2E_KEEPER" ] || kill "$E2E_KEEPER" 2>/dev/null
+    [ -z "$E2E_WM" ] || kill "$E2E_WM" 2>/dev/null
     wait 2>/dev/null
     [ -z "$E2E_WORK" ] || rm -rf "$E2E_WORK"
 }
@@ -35,9 +36,17 @@ e2e_init() {
         xdotool sleep 3600 2>/dev/null &
         E2E_KEEPER=$!
         sleep 0.2
-        alive "$E2E_KEEPER" && return 0
+        alive "$E2E_KEEPER" && break
     done
-    e2e_fail "cannot connect to the X display $DISPLAY"
+    alive "$E2E_KEEPER" || e2e_fail "cannot connect to the X display $DISPLAY"
+    # With E2E_WINDOW_MANAGER (openbox), a window manager runs, as on any
+    # desktop: SDL2, under sdl12-compat, leaves full screen to it.
+    [ -n "${E2E_WINDOW_MANAGER:-}" ] || return 0
+    local ready="$E2E_SHOTS/.wm-ready.$$"
+    "$E2E_WINDOW_MANAGER" --startup "touch $ready" >/dev/null 2>&1 &
+    E2E_WM=$!
+    for _ in $(seq 100); do [ -e "$ready" ] && break; sleep 0.1; done
+    rm -f "$ready"
 }
 
 # e2e_workdir [FILE...]: a fresh working directory whose data tree links every

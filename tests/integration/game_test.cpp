@@ -460,6 +460,7 @@ TEST_F(GameTest, TheClockCountsOnlyPlay)
         EXPECT_EQ(GameMode, GM_PLAY);
         push_focus_lost(state);
         step();
+        pad(PAD_START);  // a pad without the focus does nothing
         const Uint32 left = game_time_left();
         step(10000);
         EXPECT_EQ(GameMode, GM_MENU);
@@ -508,6 +509,7 @@ TEST_F(GameTest, TheLoopPresentsAFrameOnlyWhenThePictureChanges)
     EXPECT_EQ(GameMode, GM_PLAY);
     EXPECT_EQ(presented_after(SDLK_ESCAPE), 0) << "the frame after the key shows the menu";
     EXPECT_EQ(GameMode, GM_MENU);
+    push_axis(0, 9000);  // a stick at rest, within its dead zone
     EXPECT_EQ(turns(100), 0u) << "a paused game";
     push_button(300, 270, SDL_MOUSEBUTTONUP);  // quit to the start screen
     turns(5);
@@ -515,12 +517,13 @@ TEST_F(GameTest, TheLoopPresentsAFrameOnlyWhenThePictureChanges)
     EXPECT_EQ(turns(100), 0u) << "the start screen's menu";
 }
 
-// Every panel over the game by keys: the first Up or Down shows the highlight
-// on the button Return pressed before there were keys for them (Resume on the
-// menu), Down goes round, and Return, Space or the keypad's Enter presses the
-// highlighted button; without the highlight they close the help and go on
-// from the win and lose screens. Restart, retry and the next level give a
-// fresh board and the full time.
+// Every panel over the game by keys and by pad: the first Up or Down shows
+// the highlight on the button Return pressed before there were keys for them
+// (Resume on the menu), Down goes round, and Return, Space or the keypad's
+// Enter (A or Start) presses the highlighted button; without the highlight
+// they close the help and go on from the win and lose screens, as Start
+// presses the hidden one. Restart, retry and the next level give a fresh
+// board and the full time. The pad's Start and Back open the menu and help.
 TEST_F(GameTest, KeysPressEveryPanelButton)
 {
     write_level(2);
@@ -535,24 +538,25 @@ TEST_F(GameTest, KeysPressEveryPanelButton)
         {GM_HELP, -1, MODE_GAME, GM_PLAY},  {GM_LOSE, -1, MODE_GAME, GM_LOAD}, {GM_WIN, -1, MODE_GAME, GM_LOAD},
     };
     const SDLKey presses[] = {SDLK_RETURN, SDLK_SPACE, SDLK_KP_ENTER};  // each presses alike
+    for (bool pads : {false, true})
     for (const auto& c : cases) {
         const SDLKey press = presses[(&c - cases) % 3];
-        SCOPED_TRACE(testing::Message() << "panel " << int(c.panel) << ", " << c.downs << " down");
+        SCOPED_TRACE(testing::Message() << "panel " << int(c.panel) << ", " << c.downs << " down" << (pads ? ", pad" : ""));
         enter_level(1);
         ASSERT_TRUE(reach_play());
         drag(2, 0, 5, 5);
         step(30000);
         if (c.panel == GM_MENU)
-            key(SDLK_ESCAPE);
+            pads ? pad(PAD_START) : key(SDLK_ESCAPE);
         else if (c.panel == GM_HELP)
-            key(SDLK_F1);
+            pads ? pad(PAD_BACK) : key(SDLK_F1);
         else
             GameMode = c.panel;
         ASSERT_EQ(GameMode, c.panel);
         for (int i = 0; i <= c.downs; i++)  // the first shows the highlight
-            key(SDLK_DOWN);
+            pads ? (push_axis(1, 32767), push_axis(1, 0), step()) : key(SDLK_DOWN);
         sound_spy_clear();
-        push_key(press);
+        pads ? push_pad_button((&c - cases) % 2 ? 0 : PAD_START) : push_key(press);
         main_events();
         EXPECT_EQ(engineMode, c.engine_after);
         EXPECT_EQ(GameMode, c.mode_after);

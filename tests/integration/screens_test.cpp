@@ -65,6 +65,17 @@ protected:
             push_key(static_cast<SDLKey>(*c));
         step();
     }
+    // By pad: the hat once in a direction; a letter, turned up from a or down
+    // from z with the stick and kept with the hat's Right.
+    void hat(Uint8 value) { push_hat(value), push_hat(SDL_HAT_CENTERED), step(); }
+    void pad_letter(char c, bool keep = true)
+    {
+        for (int i = 0; i <= (c <= 'm' ? c - 'a' : 'z' - c); i++)
+            push_axis(1, c <= 'm' ? -32768 : 32767), push_axis(1, 0);
+        if (keep)
+            push_hat(SDL_HAT_RIGHT), push_hat(SDL_HAT_CENTERED);
+        step();
+    }
     void to_start_screen()
     {
         menu_ref = reference([] { ot_blit(3, 0, 0, nullptr); });
@@ -167,6 +178,21 @@ TEST_F(Screens, MenuOpensThePanelsAndQuits)
     EXPECT_EQ(engineDone, 0);
     key(SDLK_RETURN);
     EXPECT_EQ(engineDone, 1) << "Quit";
+
+    // By pad: B never quits; the hat moves the highlight, A presses it, and
+    // B leaves the options; Start presses the highlight where it rests.
+    engineDone = 0;
+    pad(1);
+    EXPECT_EQ(engineDone, 0) << "B in the menu";
+    hat(SDL_HAT_DOWN), hat(SDL_HAT_DOWN), hat(SDL_HAT_DOWN), pad(0);  // shown on Play, your pictures, options
+    EXPECT_LT(differs(options_ref), 0.01);
+    pad(1);
+    EXPECT_LT(differs(menu_ref), 0.001);
+    pad(PAD_START);
+    EXPECT_LT(differs(panel_ref), 0.001) << "Play";
+    pad(1);
+    hat(SDL_HAT_UP), hat(SDL_HAT_UP), pad(0);
+    EXPECT_EQ(engineDone, 1) << "Quit";
 }
 
 // The panel opens empty with a cursor blinking every 500 ms, centred with the
@@ -223,6 +249,28 @@ TEST_F(Screens, PasswordPanelTypesAndStartsTheLevel)
     click(182, 95);  // New game
     EXPECT_EQ(engineMode, MODE_GAME);
     EXPECT_EQ(GameLevel, 1) << "a new game begins with the opening images and level 1";
+
+    // By pad: Up and Down choose the last letter, Right keeps it, B takes the
+    // last back, a stick within its dead zone turns nothing, Start tries.
+    engineMode = MODE_START;
+    pad(PAD_START);
+    for (char c : std::string("lanterq"))
+        pad_letter(c);
+    pad(1), pad_letter('n', false);
+    push_axis(1, -12000), step();
+    screenshot("start_password_pad");
+    pad(PAD_START);
+    EXPECT_EQ(engineMode, MODE_GAME);
+    EXPECT_EQ(GameLevel, 3) << "lantern";
+    // On an empty line A shows the highlight; Up and A press New game, or
+    // Down and A Back; B on an empty line goes back to the menu too.
+    engineMode = MODE_START;
+    pad(PAD_START), pad(0), hat(SDL_HAT_DOWN), pad(0);
+    EXPECT_LT(differs(menu_ref), 0.001) << "Back";
+    pad(PAD_START), pad(1);
+    EXPECT_LT(differs(menu_ref), 0.001) << "B";
+    pad(PAD_START), pad(0), hat(SDL_HAT_UP), pad(0);
+    EXPECT_EQ(GameLevel, 1) << "New game";
 }
 
 // Full screen on this 1024 x 768 display shows the frame at 1.6x, from the art

@@ -80,6 +80,24 @@ void EngineTest::push_focus_lost(Uint8 state)
     ASSERT_EQ(SDL_PushEvent(&e), 0);
 }
 
+// SDL 1.2 numbers an Xbox pad's Back and Start 6 and 7, sdl12-compat (1.2.50
+// on) with SDL2's game-controller mapping 4 and 6.
+const int EngineTest::PAD_START = SDL_Linked_Version()->patch >= 50 ? 6 : 7;
+const int EngineTest::PAD_BACK = SDL_Linked_Version()->patch >= 50 ? 4 : 6;
+
+void EngineTest::push_pad(Uint8 type, int index, int value)
+{
+    SDL_Event e{};
+    e.type = type;
+    if (type == SDL_JOYAXISMOTION)
+        e.jaxis.axis = static_cast<Uint8>(index), e.jaxis.value = static_cast<Sint16>(value);
+    else if (type == SDL_JOYHATMOTION)
+        e.jhat.hat = static_cast<Uint8>(index), e.jhat.value = static_cast<Uint8>(value);
+    else
+        e.jbutton.button = static_cast<Uint8>(index), e.jbutton.state = type == SDL_JOYBUTTONDOWN;
+    ASSERT_EQ(SDL_PushEvent(&e), 0);
+}
+
 void EngineTest::step(Uint32 ms)
 {
     steps++;
@@ -270,25 +288,40 @@ void GameTest::drag(int from_x, int from_y, int to_x, int to_y)
     step();
 }
 
+void GameTest::press(SDLKey key)
+{
+    const Uint8 hat = key == SDLK_LEFT ? SDL_HAT_LEFT : key == SDLK_DOWN ? SDL_HAT_DOWN : 0;
+    const int button = key == SDLK_RIGHT ? 14 : key == SDLK_SPACE ? 0 : key == SDLK_r ? 2 : 1;
+    if (!by_pad)
+        push_key(key);
+    else if (hat)
+        push_hat(hat), push_hat(SDL_HAT_CENTERED);
+    else if (key == SDLK_UP)
+        push_axis(1, -32768), push_axis(1, 0);
+    else
+        push_pad_button(button), push_pad_button(button, SDL_JOYBUTTONUP);
+}
+
 void GameTest::cursor_to(int x, int y)
 {
     for (int i = 0; i <= BOARD_SIDE; i++)
-        push_key(SDLK_LEFT), push_key(SDLK_UP);
+        press(SDLK_LEFT), press(SDLK_UP);
     for (int i = 0; i < x; i++)
-        push_key(SDLK_RIGHT);
+        press(SDLK_RIGHT);
     for (int i = 0; i < y; i++)
-        push_key(SDLK_DOWN);
+        press(SDLK_DOWN);
 }
 
 void GameTest::key_move(int from_x, int from_y, int to_x, int to_y)
 {
     cursor_to(from_x, from_y);
-    push_key(SDLK_SPACE);
+    press(SDLK_SPACE);
+    step();  // SDL 1.2's queue holds 128 events
     cursor_to(to_x, to_y);
-    push_key(SDLK_SPACE);
+    press(SDLK_SPACE);
     step();
     if (DragDropGridID != -1)
-        key(SDLK_ESCAPE);
+        press(SDLK_ESCAPE), step();
 }
 
 void GameTest::win_level(int level, Uint32 play_ms)
@@ -331,7 +364,7 @@ void GameTest::play_solution(const std::string& halfway_shot, bool by_keys)
         int fx = cell_x(m.from % 9), fy = cell_y(m.from / 9);
         if (by_keys && m.kind == solver_move::TURN) {
             cursor_to(m.from % 9, m.from / 9);
-            push_key(SDLK_r);
+            press(SDLK_r);
         } else if (by_keys) {
             key_move(m.from % 9, m.from / 9, m.to % 9, m.to / 9);
             continue;

@@ -61,6 +61,14 @@ protected:
     void push_button(int x, int y, Uint8 type, Uint8 button = SDL_BUTTON_LEFT);
     void push_motion(int x, int y);
     void push_focus_lost(Uint8 state);  // SDL_APPINPUTFOCUS, SDL_APPACTIVE (iconified) or SDL_APPMOUSEFOCUS
+    // A pad's events, as SDL delivers them from pad 0: a button by its number
+    // (PAD_START and PAD_BACK as the SDL in use numbers them), the hat, an axis.
+    void push_pad(Uint8 type, int index, int value);
+    void push_pad_button(int button, Uint8 type = SDL_JOYBUTTONDOWN) { push_pad(type, button, 0); }
+    void push_hat(Uint8 value) { push_pad(SDL_JOYHATMOTION, 0, value); }
+    void push_axis(Uint8 axis, int value) { push_pad(SDL_JOYAXISMOTION, axis, value); }
+    void pad(int button) { push_pad_button(button), push_pad_button(button, SDL_JOYBUTTONUP), step(); }
+    static const int PAD_START, PAD_BACK;
 
     // One turn of the main loop: the clocks move on, queued events are handled,
     // a frame is drawn and kept for pixel().
@@ -107,9 +115,13 @@ protected:
     // on; false when it is not reached.
     bool reach_play();
     void drag(int from_x, int from_y, int to_x, int to_y);
-    // Keyboard play: queues the arrows that take the board cursor to cell (x, y)
-    // by way of the top-left corner, where they stop; then a move (Space to lift,
-    // Space to drop, Escape for a tile still held after a refused lift) in one step.
+    // Keyboard play, or with by_pad the pad's: queues the arrows (the hat
+    // left and down, the stick up, the direction button right) that take the
+    // board cursor to cell (x, y) by way of the top-left corner, where they
+    // stop; then a move (Space or A to lift and drop, Escape or B for a tile
+    // still held after a refused lift) in one step. R or X turns.
+    bool by_pad = false;
+    void press(SDLKey key);
     void cursor_to(int x, int y);
     void key_move(int from_x, int from_y, int to_x, int to_y);
     // Enters the level (unless 0: the one loaded), plays for play_ms, completes
@@ -119,7 +131,8 @@ protected:
     // Steps while the game stays in the state (at most n steps, ms apart).
     void run_while(Uint8 mode, int n = 500, Uint32 ms = 20);
     // Works the solution out on the board as it lies, then plays it with the
-    // mouse or with keys alone, waiting out each showing; halfway, the named screenshot.
+    // mouse or with keys alone (or a pad's, by_pad), waiting out each showing;
+    // halfway, the named screenshot.
     void play_solution(const std::string& halfway_shot = "", bool by_keys = false);
     static const gridtile& cell(int x, int y) { return Grid[static_cast<size_t>(y * 9 + x)]; }
 };

@@ -213,7 +213,7 @@ ImagePtr help1()
     cairo_t* cr = img->cr;
     title(cr, "Swapping tiles");
     // A 4 x 3 corner of the board: the sun's right-hand tiles change places.
-    const double c = 34, bx = 44, by = 68;
+    const double c = 28, bx = 44, by = 64;
     board(cr, bx, by, c, 4, 3);
     tile(cr, 0, 2, 0, 0, 0, bx + c, by, c);
     tile(cr, 0, 2, 1, 1, 0, bx + 2 * c, by, c);
@@ -221,17 +221,20 @@ ImagePtr help1()
     tile(cr, 0, 2, 1, 0, 0, bx + 2 * c, by + c, c);
     tile(cr, 1, 2, 1, 0, 0, bx, by + 2 * c, c);
     tile(cr, 1, 2, 0, 1, 0, bx + 3 * c, by + 2 * c, c);
-    arrow(cr, bx + 2.5 * c + 6, by + 0.6 * c, bx + 2.5 * c + 6, by + 1.5 * c, -20);
-    mouse(cr, bx + 4 * c + 10, by + 4, 0);
-    caption(cr, "drag and drop", bx + 2 * c, by + 3 * c + 14);
-    arrow(cr, 236, 118, 282, 118);
-    picture(cr, 0, 300, 70, 46);
-    tick(cr, 410, 118, 30);
-    caption(cr, "a whole picture", 346, 176);
-    double y = body(cr, "Drag a tile onto another with the left mouse button: the two change places. Keys: "
-                        "the arrows move a cursor, Space lifts a tile and drops it, Escape puts it back.",
-                    L + 6, 194, R - L - 12);
-    body(cr, "A picture is whole when its tiles stand in order, anywhere.", L + 6, y + 8, R - L - 12);
+    arrow(cr, bx + 2.5 * c + 6, by + 0.6 * c, bx + 2.5 * c + 6, by + 1.5 * c, -16);
+    mouse(cr, bx + 4 * c + 12, by + 2, 0);
+    caption(cr, "drag and drop", bx + 2 * c, by + 3 * c + 12);
+    arrow(cr, 236, 104, 282, 104);
+    picture(cr, 0, 300, 64, 40);
+    tick(cr, 400, 104, 28);
+    caption(cr, "a whole picture", 340, 160);
+    // The controls: the mouse, then the keys and the pad's buttons that do the same.
+    double y = body(cr, "Drag a tile onto another with the left button: the two swap. A picture is whole "
+                        "when its tiles stand in order, anywhere.",
+                    L + 6, 174, R - L - 12);
+    y = paragraph(cr, "Keys: arrows move a cursor, Space lifts and drops, Escape puts back.", L + 6, y + 6,
+                  R - L - 12, 15, kText);
+    paragraph(cr, "Pad: cross or stick moves it, A lifts and drops, B puts back.", L + 6, y + 2, R - L - 12, 15, kText);
     return img;
 }
 
@@ -258,11 +261,11 @@ ImagePtr help2()
     mini_button(cr, 404, 70, 66, 26, "Menu");
     caption(cr, "see the goals", 359, 112);
     caption(cr, "pause", 437, 112);
-    double y = body(cr, "Clue images show the pictures to make whole (the goals). Clues (or C) shows them "
-                        "again; H or F1 opens this help.",
+    double y = body(cr, "Clue images show the goals, the pictures to make whole: Clues (or C, pad Y) again. "
+                        "H or F1 (pad Back) opens this help.",
                     L + 6, 172, R - L - 12);
-    y = body(cr, "The clock counts down; at 0:00 the level is lost. Menu (or Escape) stops it and offers "
-                 "restart, options and quit.", L + 6, y + 6, R - L - 12);
+    y = body(cr, "The clock counts down; at 0:00 the level is lost. Menu (Escape, pad Start) stops it: "
+                 "restart, options, quit.", L + 6, y + 6, R - L - 12);
     body(cr, "Alt+Return or F11: window or full screen.", L + 6, y + 6, R - L - 12);
     return img;
 }
@@ -302,8 +305,8 @@ ImagePtr help4()
     picture(cr, 3, 340, 70, 40);
     tick(cr, 440, 110, 28);
     caption(cr, "upright", 380, 166);
-    double y = body(cr, "In levels that allow it, click a tile with the right mouse button, or press R on "
-                        "the key cursor, to turn it a quarter turn clockwise.", L + 6, 194, R - L - 12);
+    double y = body(cr, "In levels that allow it, click a tile with the right mouse button, or press R (pad X) "
+                        "on the key cursor, to turn it a quarter turn clockwise.", L + 6, 194, R - L - 12);
     body(cr, "A picture counts only when every tile stands the right way.", L + 6, y + 8, R - L - 12);
     return img;
 }
