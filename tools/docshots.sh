@@ -1,50 +1,63 @@
 #!/usr/bin/env bash
-# docshots.sh -- makes the README's pictures, docs/play.png, docs/clue.png and
-# docs/photos.png, from the frames the integration tests save of the real game.
+# docshots.sh -- makes the README's pictures: docs/play.png and docs/clue.png
+# from frames of the real game in a window at twice the size, drawn from the
+# 2x art, and docs/photos.png from the frames the pictures test saves.
 #
-#   tools/docshots.sh [LEVEL] [BUILD_DIR]     (after ./test.sh; LEVEL defaults to 6)
+#   tools/docshots.sh [LEVEL] [BUILD_DIR]     (after ./test.sh; LEVEL 2 to 20, default 6)
 #
-# The playthrough test plays every shipped level and saves each board halfway
-# to its solution (playthrough_levelN.png) and each level's first clue image
-# (playthrough_clue_levelN.png). Those are used when the data tree has the
-# level's pictures; before it has, the game-flow test's frames with its own
-# test pictures stand in (game_play.png, game_clue_image.png), and the script
-# says so. The level of photos is the pictures test's, its clue image beside
-# its board half-way. The pictures are halved to 320 x 240 and reduced to 256 colours.
+# The game runs on an X screen of its own, 1920 x 1080, in a scratch working
+# directory; the password of the level before opens LEVEL; its first clue
+# image and its shuffled board are taken and halved to 640 x 480 (so they stay
+# sharp on a screen of twice the density), reduced to 256 colours. The level
+# of photos is the pictures test's, its clue image beside its board half-way,
+# halved to 640 x 240.
 set -euo pipefail
+[ -n "${DOCSHOTS_SCREEN:-}" ] ||
+    exec env DOCSHOTS_SCREEN=1 SDL_AUDIODRIVER=dummy xvfb-run -a -s "-screen 0 1920x1080x24 -noreset" bash "$0" "$@"
 cd "$(dirname "$0")/.."
 level=${1:-6}
-build=${2:-build}
+build=$(realpath "${2:-build}")
 shots=$build/screenshots
+password=$(sed -n "s/^level=$((level - 1)),\([a-z]*\).*/\1/p" data/levels.dat)
+[ -n "$password" ] || { echo "docshots: no password opens level $level" >&2; exit 1; }
+work=$(mktemp -d "${TMPDIR:-/tmp}/cryptsliders-docshots.XXXXXX")
 mkdir -p docs
 
-# pick WHAT REAL FALLBACK  -> path of the frame to use
-pick() {
-    if [ -f "$shots/$2" ]; then
-        echo "$shots/$2"
-    elif [ -f "$shots/$3" ]; then
-        echo "docshots: $1 from the test pictures ($3): the shipped levels have none yet" >&2
-        echo "$shots/$3"
-    else
-        echo "docshots: no frame for $1 in $shots: run ./test.sh first" >&2
-        exit 1
-    fi
-}
+# The game's own window, and its death with the script.
+(cd "$work" && ln -s "$build/data" data && printf '1.00\n0.00\n0\n0\n2\n' >CryptSLIDERS.cfg && exec "$build/cryptsliders") \
+    >"$work/stdout.txt" 2>&1 &
+game=$!
+trap 'kill "$game" 2>/dev/null; rm -rf "$work"' EXIT
+for _ in $(seq 100); do
+    wid=$(xdotool search --onlyvisible --name '^CryptSLIDERS$' 2>/dev/null | head -n 1) && [ -n "$wid" ] && break
+    sleep 0.1
+done
+[ -n "${wid:-}" ] || { echo "docshots: the game opened no window" >&2; exit 1; }
+key() { xdotool windowfocus --sync "$wid" 2>/dev/null; xdotool key --clearmodifiers "$@"; sleep "${pause:-1}"; }
+click() { xdotool mousemove --window "$wid" --sync "$1" "$2"; xdotool click 1; sleep 0.5; }
 
-play=$shots/playthrough_level$level.png
-if ! ls "$build/data/level$level"/*.png >/dev/null 2>&1; then
-    play=""  # the board would be empty: the level's pictures are not in the data tree
-fi
-[ -n "$play" ] && [ -f "$play" ] || play=$(pick play "" game_play.png)
-clue=$(ls "$shots"/playthrough_clue_level"$level".png "$shots"/playthrough_clue_level*.png 2>/dev/null | head -n 1 || true)
-[ -n "$clue" ] || clue=$(pick "clue image" "" game_clue_image.png)
+pause=2 key space           # past the logo
+click 660 500               # Play: the password panel
+key BackSpace
+xdotool type --delay 80 "$password"
+key Return                  # the level's chamber
+key space                   # its first clue
+import -window "$wid" "$work/clue.png"
+# Into play: past each further clue image, and the help where the level opens it.
+presses=$(ls "$build/data/level$level"/clue[0-9].png | wc -l)
+grep -qi "^data=$level," data/help/help.dat && presses=$((presses + 1))
+for _ in $(seq "$presses"); do key Escape; done
+import -window "$wid" "$work/play.png"
 
-for pair in "$play:docs/play.png" "$clue:docs/clue.png"; do
-    convert "${pair%%:*}" -resize 320x240 -strip -colors 256 -define png:compression-level=9 "${pair#*:}"
-    echo "docshots: ${pair#*:} from ${pair%%:*} ($(du -h "${pair#*:}" | cut -f1))"
+for shot in play clue; do
+    [ "$(identify -format '%wx%h' "$work/$shot.png")" = 1280x960 ] || { echo "docshots: $shot is no 2x frame" >&2; exit 1; }
+    convert "$work/$shot.png" -resize 640x480 -strip -colors 256 -define png:compression-level=9 "docs/$shot.png"
+    echo "docshots: docs/$shot.png, level $level at 2x ($(du -h "docs/$shot.png" | cut -f1))"
 done
 
-photos=$(pick "level of photos" pictures_clue.png "")
-convert "$photos" "$shots/pictures_half.png" +append -resize 640x240 -strip -colors 256 \
+for frame in pictures_clue pictures_half; do
+    [ -f "$shots/$frame.png" ] || { echo "docshots: no $frame.png in $shots: run ./test.sh first" >&2; exit 1; }
+done
+convert "$shots/pictures_clue.png" "$shots/pictures_half.png" +append -resize 640x240 -strip -colors 256 \
     -define png:compression-level=9 docs/photos.png
-echo "docshots: docs/photos.png from $photos and pictures_half.png ($(du -h docs/photos.png | cut -f1))"
+echo "docshots: docs/photos.png from the pictures test's frames ($(du -h docs/photos.png | cut -f1))"

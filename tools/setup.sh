@@ -10,7 +10,8 @@ GAME_PACKAGES=(cmake g++ make pkg-config dpkg-dev
   libgl-dev libglu1-mesa-dev libgl1-mesa-dri
   libjpeg62-turbo-dev libexif-dev libwebp-dev
   libcairo2-dev libsndfile1-dev fonts-linuxlibertine
-  librsvg2-dev libpango1.0-dev libfontconfig-dev libfluidsynth-dev fluid-soundfont-gm)
+  librsvg2-dev libpango1.0-dev libfontconfig-dev libfluidsynth-dev fluid-soundfont-gm
+  libwebp-dev libvorbis-dev optipng)
 # The package tests validate the desktop files and the manual page, and check
 # the .debs with lintian; the help pages are read by OCR; the game runs again
 # on sdl12-compat (beside SDL 1.2, in a directory of its own) under a window manager.

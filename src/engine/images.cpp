@@ -1,15 +1,16 @@
-// images.cpp -- the one image loader: PNG files into the renderer's textures, and the fixed images
+// images.cpp -- the one image loader: image files of the chosen art set into the renderer's textures, and
+// the fixed images
 #include "engine/images.h"
 
-#include <SDL/SDL_image.h>
+#include <unistd.h>
 
 #include <array>
 #include <cstdarg>
 #include <cstdio>
-#include <cstring>
 #include <string>
 #include <vector>
 
+#include "engine/art_set.h"
 #include "engine/misc.h"
 #include "engine/opengl_tile.h"
 
@@ -23,68 +24,39 @@ struct image_source {
 };
 static std::array<image_source, OT_GAME_TEXTURES> image_sources{};
 
-void loadimg_pad(const Uint32* src, int w, int h, int src_pitch, Uint32* dst, int tw, int th, bool own_alpha)
+// The texture of id from the file that stands for path in the chosen art set,
+// read now or at its first blit; a 2x file that does not read gives way to
+// the 1x one. Returns 1 when the texture has its image (or will have it).
+static Uint8 load_image(Uint32 id, int tw, int th, const char* path, bool lazily)
 {
-    int cw = w < tw ? w : tw;
-    int ch = h < th ? h : th;
-    for (int y = 0; y < ch; y++) {
-        const Uint32* in = src + static_cast<size_t>(y) * src_pitch;
-        Uint32* out = dst + static_cast<size_t>(y) * tw;
-        for (int x = 0; x < cw; x++) {
-            Uint32 p = in[x];
-            if (!own_alpha)
-                p = (p & ~IMG_AMASK) == 0 ? 0 : (p | IMG_AMASK);
-            out[x] = p;
+    char file[136];
+    int art = artset_file(path, file, sizeof file);
+    bool loaded = false;
+    if (lazily) {
+        loaded = access(file, R_OK) == 0;
+        if (loaded)
+            ot_defer_texture(static_cast<int>(id), tw, th, file, art);
+    } else {
+        SDL_Surface* surface = image_texture_surface(file, tw * art, th * art);
+        if (!surface && art > 1)
+            surface = image_texture_surface(path, tw, th);
+        loaded = surface != nullptr;
+        if (surface) {
+            ot_build_texture(static_cast<int>(id), tw, th, surface);
+            SDL_FreeSurface(surface);
         }
     }
-}
-
-bool png_complete(const unsigned char* data, size_t size)
-{
-    static const unsigned char SIGNATURE[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1a, '\n'};
-    if (size < 8 || std::memcmp(data, SIGNATURE, 8) != 0)
-        return false;
-    // Each chunk: a 4-byte big-endian length, its type, its data, a CRC.
-    for (size_t at = 8; size - at >= 12;) {
-        const unsigned char* c = data + at;
-        size_t length = static_cast<size_t>(c[0]) << 24 | static_cast<size_t>(c[1]) << 16 | c[2] << 8 | c[3];
-        if (length > size - at - 12)
-            return false;
-        if (std::memcmp(c + 4, "IEND", 4) == 0)
-            return true;
-        at += 12 + length;
+    if (loaded && id < image_sources.size()) {
+        image_source& src = image_sources[id];
+        std::snprintf(src.path, sizeof src.path, "%s", path);
+        src.tw = tw;
+        src.th = th;
+        src.rgba.clear();
     }
-    return false;
+    return loaded ? 1 : 0;
 }
 
-// The whole file, or nothing when it cannot be read.
-static std::vector<unsigned char> read_file(const char* path)
-{
-    std::vector<unsigned char> data;
-    if (std::FILE* f = std::fopen(path, "rb")) {
-        unsigned char block[65536];
-        for (size_t n; (n = std::fread(block, 1, sizeof block, f)) > 0;)
-            data.insert(data.end(), block, block + n);
-        std::fclose(f);
-    }
-    return data;
-}
-
-// The PNG reader does not notice a file that ends early (and can loop for ever
-// on one), so a cut PNG is refused first.
-SDL_Surface* image_load_surface(const char* path)
-{
-    std::vector<unsigned char> file = read_file(path);
-    if (file.empty() || (file[0] == 0x89 && !png_complete(file.data(), file.size()))) {
-        SDL_SetError("%s: missing or cut short", path);
-        return nullptr;
-    }
-    return IMG_Load_RW(SDL_RWFromConstMem(file.data(), static_cast<int>(file.size())), 1);
-}
-
-// Every image goes through here. The result is always a 32-bit surface whose
-// bytes lie B, G, R, A in memory, whatever the display's format, because that is
-// the layout the renderer uploads.
+// Every image goes through here.
 Uint8 sdl_loadimg(Uint32 id, int tw, int th, const char* filename, ...)
 {
     char path[128];
@@ -92,45 +64,12 @@ Uint8 sdl_loadimg(Uint32 id, int tw, int th, const char* filename, ...)
     va_start(args, filename);
     std::vsnprintf(path, sizeof path, filename, args);
     va_end(args);
+    return load_image(id, tw, th, path, false);
+}
 
-    SDL_Surface* image = image_load_surface(path);
-    if (!image)
-        return 0;
-    // A palette image with a transparent entry arrives colour-keyed; it keeps
-    // that transparency like an image with an alpha channel.
-    bool own_alpha = image->format->Amask != 0 || (image->flags & SDL_SRCCOLORKEY);
-
-    // The texture surface, zero-filled (transparent); its format is also the one
-    // the image is converted to before it is copied in.
-    Uint16 w16 = static_cast<Uint16>(tw), h16 = static_cast<Uint16>(th);
-    SDL_Surface* padded = SDL_CreateRGBSurface(SDL_SWSURFACE, w16, h16, 32, IMG_RMASK, IMG_GMASK, IMG_BMASK, IMG_AMASK);
-    if (!padded) {
-        SDL_FreeSurface(image);
-        return 0;
-    }
-    SDL_Surface* converted = SDL_ConvertSurface(image, padded->format, SDL_SWSURFACE);
-    SDL_FreeSurface(image);
-    if (!converted) {
-        SDL_FreeSurface(padded);
-        return 0;
-    }
-    SDL_FillRect(padded, nullptr, 0);
-    SDL_LockSurface(converted);
-    loadimg_pad(static_cast<const Uint32*>(converted->pixels), converted->w, converted->h, converted->pitch / 4,
-                static_cast<Uint32*>(padded->pixels), padded->w, padded->h, own_alpha);
-    SDL_UnlockSurface(converted);
-    SDL_FreeSurface(converted);
-
-    ot_build_texture(static_cast<int>(id), w16, h16, padded);
-    SDL_FreeSurface(padded);
-    if (id < image_sources.size()) {
-        image_source& src = image_sources[id];
-        std::snprintf(src.path, sizeof src.path, "%s", path);
-        src.tw = tw;
-        src.th = th;
-        src.rgba.clear();
-    }
-    return 1;
+void image_defer(Uint32 id, int tw, int th, const char* path)
+{
+    load_image(id, tw, th, path, true);
 }
 
 Uint8 sdl_loadpixels(Uint32 id, int tw, int th, const Uint8* rgba, int w, int h)
@@ -166,12 +105,14 @@ void images_forget()
     image_sources = {};
 }
 
+// Each file is read again at its first blit, from the set the new frame asks
+// for; an image made in memory goes up again at once.
 void main_reload_images()
 {
     for (Uint32 id = 0; id < image_sources.size(); id++) {
         const image_source& src = image_sources[id];
         if (src.path[0])
-            sdl_loadimg(id, src.tw, src.th, "%s", std::string(src.path).c_str());
+            image_defer(id, src.tw, src.th, std::string(src.path).c_str());
         else if (!src.rgba.empty())
             sdl_loadpixels(id, src.tw, src.th, src.rgba.data(), src.w, src.h);
     }
@@ -206,13 +147,14 @@ static const catalogue_entry CATALOGUE[] = {
     {36, "data/base/PicturesScreen.png", 512, 512, 512, 384},
 };
 
-// A missing image is not an error: its tile draws nothing.
+// A missing image is not an error: its tile draws nothing. Each is read when
+// it is first drawn, so start-up reads only the logo.
 void main_load_catalogue()
 {
     for (const catalogue_entry& e : CATALOGUE) {
         int tw = e.tex_w ? e.tex_w : next_power_of_two(e.w);
         int th = e.tex_h ? e.tex_h : next_power_of_two(e.h);
-        sdl_loadimg(static_cast<Uint32>(e.id), tw, th, "%s", e.file);
+        image_defer(static_cast<Uint32>(e.id), tw, th, e.file);
     }
     for (const catalogue_entry& e : CATALOGUE)
         ot_build_tile(e.id, e.id, 0, 0, static_cast<float>(e.w), static_cast<float>(e.h));

@@ -4,7 +4,12 @@
 #include <GL/gl.h>
 #include <GL/glu.h>
 
+#include <cstdio>
 #include <cstdlib>
+#include <vector>
+
+#include "engine/art_set.h"
+#include "engine/image_file.h"
 
 ot_tile* ot_tiles = nullptr;
 Uint32 ot_tile_count = 0;
@@ -13,7 +18,14 @@ Uint16 ot_texture_count = 0;
 Uint32* textures = nullptr;
 
 static Uint8 ot_initialized = 0;
-static GLint ot_filter = GL_LINEAR;  // how images are sampled as they are scaled up
+
+// A texture whose image is read at its first blit: the file and the pixels it
+// has to the frame's unit.
+struct pending_image {
+    char path[144];  // a 127-character path with "@2x.webp" in place of ".png"
+    int art;
+};
+static std::vector<pending_image> pending;
 
 // The OpenGL state for flat 2-D drawing. Blending stays off: only the blended
 // blits and text switch it on for their own draw.
@@ -39,6 +51,7 @@ void ot_init(int width, int height)
     textures = nullptr;
     ot_tile_count = 0;
     ot_texture_count = 0;
+    pending.clear();
 }
 
 // One unit is one window pixel, origin top-left, y downward.
@@ -52,10 +65,9 @@ void ot_resize(int width, int height)
     glLoadIdentity();
 }
 
-void ot_viewport(int x, int y, int w, int h, int screen_h, bool smooth)
+void ot_viewport(int x, int y, int w, int h, int screen_h)
 {
     glViewport(x, screen_h - y - h, w, h);  // OpenGL counts rows from the bottom
-    ot_filter = smooth ? GL_LINEAR : GL_NEAREST;
 }
 
 void ot_restore(int width, int height)
@@ -67,6 +79,7 @@ void ot_restore(int width, int height)
     // uploaded again by their loaders.
     glDeleteTextures(ot_texture_count, textures);
     glGenTextures(ot_texture_count, textures);
+    pending.assign(pending.size(), pending_image{});
 }
 
 Uint8 ot_build(Uint32 tile_count, int texture_count)
@@ -83,10 +96,13 @@ Uint8 ot_build(Uint32 tile_count, int texture_count)
         return 0;
     }
     glGenTextures(ot_texture_count, textures);
+    pending.assign(ot_texture_count, pending_image{});
     return 1;
 }
 
-// Uploads 32-bit pixels laid out B, G, R, A in memory (the image loader makes them so).
+// Uploads 32-bit pixels laid out B, G, R, A in memory (the image loader makes
+// them so). The surface may hold more pixels than the recorded size: art drawn
+// at twice the size maps onto the same tiles.
 void ot_build_texture(int id, int w, int h, SDL_Surface* surface)
 {
     Uint16 tid = static_cast<Uint16>(id);
@@ -94,10 +110,43 @@ void ot_build_texture(int id, int w, int h, SDL_Surface* surface)
         return;
     ot_textures[tid].width = static_cast<Uint16>(w);
     ot_textures[tid].height = static_cast<Uint16>(h);
+    if (tid < pending.size())
+        pending[tid] = pending_image{};
+    int art = w > 0 && surface->w >= 2 * w ? surface->w / w : 1;
+    art_sampling sampling = artset_sampling(art);
     glBindTexture(GL_TEXTURE_2D, textures[tid]);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, ot_filter);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, sampling == SAMPLE_MIPMAP ? GL_LINEAR_MIPMAP_LINEAR : GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, sampling == SAMPLE_NEAREST ? GL_NEAREST : GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_GENERATE_MIPMAP, sampling == SAMPLE_MIPMAP ? GL_TRUE : GL_FALSE);
     glTexImage2D(GL_TEXTURE_2D, 0, 4, surface->w, surface->h, 0, GL_BGRA, GL_UNSIGNED_BYTE, surface->pixels);
+}
+
+void ot_defer_texture(int id, int w, int h, const char* path, int art)
+{
+    Uint16 tid = static_cast<Uint16>(id);
+    if (!ot_textures || tid >= ot_texture_count || tid >= pending.size())
+        return;
+    ot_textures[tid].width = static_cast<Uint16>(w);
+    ot_textures[tid].height = static_cast<Uint16>(h);
+    std::snprintf(pending[tid].path, sizeof pending[tid].path, "%s", path);
+    pending[tid].art = art;
+}
+
+// A deferred image read now; one that no longer reads leaves its texture empty,
+// so its tiles draw nothing.
+static void load_pending(Uint16 tid)
+{
+    pending_image p = pending[tid];
+    ot_texture& tex = ot_textures[tid];
+    int w = static_cast<int>(tex.width), h = static_cast<int>(tex.height);
+    SDL_Surface* surface = image_texture_surface(p.path, w * p.art, h * p.art);
+    if (surface) {
+        ot_build_texture(tid, w, h, surface);
+        SDL_FreeSurface(surface);
+    } else {
+        tex.width = tex.height = 0.0f;
+        pending[tid] = pending_image{};
+    }
 }
 
 void ot_tile_coords(ot_tile* t, float tex_w, float tex_h)
@@ -140,6 +189,8 @@ static const ot_tile* blit_begin(Uint32 id, const ot_rgba* rgb)
     const ot_tile* t = &ot_tiles[id];
     if (t->tex_id >= ot_texture_count)
         return nullptr;
+    if (t->tex_id < pending.size() && pending[t->tex_id].path[0])
+        load_pending(t->tex_id);
     const ot_texture& tex = ot_textures[t->tex_id];
     if (tex.width <= 0.0f || tex.height <= 0.0f)
         return nullptr;
@@ -322,4 +373,5 @@ void ot_deinit()
     textures = nullptr;
     ot_tile_count = 0;
     ot_texture_count = 0;
+    pending.clear();
 }

@@ -38,14 +38,20 @@ extern Uint32* textures;  // OpenGL texture names, parallel to ot_textures
 void ot_init(int width, int height);
 void ot_resize(int width, int height);
 // Where the logical frame lies in a window screen_h pixels high (top-left
-// origin), and whether images are sampled smoothly as they are scaled up (else
-// crisply, for whole scales); it applies to textures uploaded from then on.
-void ot_viewport(int x, int y, int w, int h, int screen_h, bool smooth);
+// origin). How textures are sampled on it follows the art set's rule for the
+// frame (art_set.h), for textures uploaded from then on.
+void ot_viewport(int x, int y, int w, int h, int screen_h);
 // After a new video mode, whose OpenGL context may be new: the drawing state
 // set again and fresh texture names; the caller uploads every texture again.
 void ot_restore(int width, int height);
 Uint8 ot_build(Uint32 tile_count, int texture_count);
+// Texture id takes the surface's pixels; its recorded size is w x h, which
+// the surface fills once or, for art drawn at twice the size, twice over.
 void ot_build_texture(int id, int w, int h, SDL_Surface* surface);
+// Texture id takes the recorded size w x h now and the image in path, of art
+// pixels to the unit, at the first blit of one of its tiles: an image is read
+// only when it is drawn.
+void ot_defer_texture(int id, int w, int h, const char* path, int art);
 void ot_build_tile(int id, int tex_id, float x, float y, float w, float h);
 
 void ot_blit(Uint32 id, float x, float y, const ot_rgba* rgb);

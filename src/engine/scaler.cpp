@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "engine/art_set.h"
 #include "engine/font.h"
 #include "engine/images.h"
 #include "engine/opengl_tile.h"
@@ -66,8 +67,8 @@ bool scaler_set_mode(bool full_screen)
 void scaler_apply()
 {
     const frame_geometry& g = scaler_frame;
-    bool whole = g.w % FRAME_W == 0 && g.h % FRAME_H == 0 && g.w > FRAME_W;
-    ot_viewport(g.x, g.y, g.w, g.h, g.screen_h, !whole);
+    artset_choose(g);
+    ot_viewport(g.x, g.y, g.w, g.h, g.screen_h);
 }
 
 bool scaler_is_switch(const SDL_keysym& key)
@@ -81,7 +82,8 @@ void scaler_switch()
     if (!scaler_set_mode(full) && !scaler_set_mode(!full))
         return;
     // A new video mode may come with a new OpenGL context, which holds none of
-    // the old textures: every image and every text is made again.
+    // the old textures, and another scale, which may ask for the other art
+    // set: every image and every text is made again.
     ot_restore(FRAME_W, FRAME_H);
     scaler_apply();
     main_reload_images();

@@ -15,7 +15,8 @@ void scaler_init();
 // Opens the window, or full screen, and places the frame in it; false when no
 // video mode could be set. A full screen that cannot be had gives a window.
 bool scaler_set_mode(bool full_screen);
-// The frame's place and the way images are sampled, for the renderer.
+// The frame's place, the art set its scale asks for and the way images are
+// sampled, for the renderer.
 void scaler_apply();
 // Alt+Return and F11 switch between window and full screen.
 bool scaler_is_switch(const SDL_keysym& key);

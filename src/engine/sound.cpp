@@ -14,7 +14,7 @@ static Uint8 sound_initialized = 0;
 
 static const char* const EFFECT_FILES[] = {
     "data/sounds/Effect1.wav", "data/sounds/Effect2.wav", "data/sounds/Effect3.wav", "data/sounds/Effect4.wav"};
-static const char* const MUSIC_FILES[] = {"data/sounds/Music1.wav", "data/sounds/Music2.wav"};
+static const char* const MUSIC_FILES[] = {"data/sounds/Music1.ogg", "data/sounds/Music2.ogg"};
 
 // Opens the audio device and loads every effect and piece of music; a file that
 // fails to load leaves its slot empty, and an empty slot plays nothing. Without

@@ -14,11 +14,14 @@ font_s GameNameFont{};
 
 // Texture and tile n + 9 hold the whole picture; its cells are tiles 100n + 1
 // upward, cut row by row in floating point so no pixel is lost to rounding.
+// The image itself is read when the board first shows it, after the level's
+// chamber and clue images.
 static void build_picture(int level, const level_picture& p)
 {
     int tex = p.n + 9;
-    sdl_loadimg(static_cast<Uint32>(tex), next_power_of_two(p.tw), next_power_of_two(p.th), "data/level%i/%s", level,
-                p.filename);
+    char path[128];
+    std::snprintf(path, sizeof path, "data/level%i/%s", level, p.filename);
+    image_defer(static_cast<Uint32>(tex), next_power_of_two(p.tw), next_power_of_two(p.th), path);
     ot_build_tile(tex, tex, 0, 0, static_cast<float>(p.tw), static_cast<float>(p.th));
     float cw = static_cast<float>(p.tw) / static_cast<float>(p.w);
     float ch = static_cast<float>(p.th) / static_cast<float>(p.h);

@@ -33,7 +33,7 @@ Uint8 help_init()
     static const char* const FILES[] = {"data/help/helpbase.png", "data/help/help1.png", "data/help/help2.png",
                                         "data/help/help3.png",    "data/help/help4.png", "data/help/help5.png"};
     for (int i = 0; i <= HELP_PAGES; i++)
-        sdl_loadimg(static_cast<Uint32>(HELP_FRAME_TILE + i), 512, 512, "%s", FILES[i]);
+        image_defer(static_cast<Uint32>(HELP_FRAME_TILE + i), 512, 512, FILES[i]);
     for (int i = 0; i <= HELP_PAGES; i++)
         ot_build_tile(HELP_FRAME_TILE + i, HELP_FRAME_TILE + i, 0, 0, 512, 384);
 

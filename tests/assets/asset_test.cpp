@@ -95,7 +95,7 @@ static double rms(const std::vector<double>& v, std::size_t from, std::size_t to
     return std::sqrt(std::inner_product(a, b, a, 0.0) / double(to - from));
 }
 
-// Every sound in the mixer's format, 16-bit stereo WAV at 44100 Hz, audible
+// Every sound in the mixer's format, 44100 Hz stereo (the effects 16-bit WAV, the music Ogg Vorbis), audible
 // and unclipped (the music below -1 dBFS), without a click: effects start and
 // end in silence, the music's last sample steps to its first no further than
 // the music itself steps, and both its ends sound, so that it loops unheard.
@@ -104,9 +104,9 @@ TEST(AssetSounds, AudibleUnclippedAndWithoutAClick)
     for (const std::string name : {"Effect1", "Effect2", "Effect3", "Effect4", "Music1", "Music2"}) {
         const bool music = name[0] == 'M';
         SF_INFO info{};
-        SNDFILE* f = sf_open((DATA / "sounds" / (name + ".wav")).c_str(), SFM_READ, &info);
+        SNDFILE* f = sf_open((DATA / "sounds" / (name + (music ? ".ogg" : ".wav"))).c_str(), SFM_READ, &info);
         ASSERT_EQ(std::tuple(info.format, info.samplerate, info.channels),
-                  std::tuple(SF_FORMAT_WAV | SF_FORMAT_PCM_16, 44100, 2)) << name;
+                  std::tuple(music ? SF_FORMAT_OGG | SF_FORMAT_VORBIS : SF_FORMAT_WAV | SF_FORMAT_PCM_16, 44100, 2)) << name;
         std::vector<short> samples(std::size_t(info.frames) * 2);
         sf_readf_short(f, samples.data(), info.frames);
         sf_close(f);
@@ -136,7 +136,7 @@ TEST(AssetDeterminism, ARunOfAFewFilesWritesTheBuildsBytes)
     char dir[] = "/tmp/assetgen-test-XXXXXX";
     ASSERT_NE(mkdtemp(dir), nullptr);
     const std::string sample =
-        "base/StartScreen.png,base/OptionSlider.png,help/help4.png,sounds/Effect3.wav,sounds/Music2.wav";
+        "base/StartScreen.png,base/OptionSlider.png,help/help4.png,sounds/Effect3.wav,sounds/Music2.ogg";
     const std::string cmd = std::string("\"") + ASSETGEN_EXE + "\" --font \"" + GAME_FONT + "\" --soundfont \"" +
                             GAME_SOUNDFONT + "\" --art \"" + ASSET_ART_DIR + "\" --only " + sample + " " + dir;
     ASSERT_EQ(std::system(cmd.c_str()), 0) << cmd;

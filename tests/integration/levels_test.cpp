@@ -167,15 +167,15 @@ TEST_F(DamagedFiles, CutShortTheyFailCleanly)
     fs::create_directories("cut");
     int images = 0;
     for (const auto& e : fs::recursive_directory_iterator(built)) {
-        if (e.path().parent_path().filename() != "base" && e.path().parent_path().filename() != "help" &&
-            e.path().extension() != ".wav")
+        const fs::path dir = e.path().parent_path().filename(), ext = e.path().extension();
+        if (dir != "base" && dir != "help" && dir != "opening" && ext != ".wav" && ext != ".ogg")
             continue;
         std::string bytes = read(e.path());
         for (size_t cut : {size_t{8}, size_t{44}, bytes.size() / 2, bytes.size() - 1})
-            if (e.path().extension() == ".png") {
-                write_text("cut/image.png", bytes.substr(0, cut));
-                images += sdl_loadimg(1, 1024, 512, "%s", "cut/image.png") == 0;
-            } else if (e.path().extension() == ".wav" && cut > 8) {
+            if (ext == ".png" || ext == ".webp") {
+                write_text("cut/image" + ext.string(), bytes.substr(0, cut));
+                images += sdl_loadimg(1, 1024, 512, "cut/image%s", ext.c_str()) == 0;
+            } else if (cut > 8) {
                 write_text("cut/sound.wav", bytes.substr(0, cut));
                 if (Mix_Chunk* chunk = Mix_LoadWAV_RW(SDL_RWFromFile("cut/sound.wav", "rb"), 1))
                     Mix_FreeChunk(chunk);

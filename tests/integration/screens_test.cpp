@@ -273,6 +273,23 @@ TEST_F(Screens, PasswordPanelTypesAndStartsTheLevel)
     EXPECT_EQ(GameLevel, 1) << "New game";
 }
 
+// Full screen on this 1024 x 768 display shows the frame at 1.6x, from the art
+// drawn at twice the size; back in the window, the 1x art draws the very
+// frame it drew before, and so it does after a second round.
+TEST_F(Screens, FullScreenAndBackDrawTheWindowAsBefore)
+{
+    to_start_screen();
+    const std::vector<rgba8> window = last_frame;
+    for (int round = 0; round < 2; round++) {
+        key(SDLK_F11);
+        ASSERT_EQ(engineFullScreen, 1);
+        step();
+        key(SDLK_F11);
+        ASSERT_EQ(engineFullScreen, 0);
+        EXPECT_EQ(differing(window, 0), 0) << "round " << round;
+    }
+}
+
 // The knobs show the volumes; a release on a track or a drag (only x counts)
 // sets its slider and the mixer; Escape keeps the volume but writes nothing;
 // Back writes the file, which the next start reads back.
@@ -357,7 +374,7 @@ TEST_F(Screens, OptionsSetTheVolumesAndBackSavesThem)
 
 class ScreensWithoutSoundFiles : public EngineTest {
 protected:
-    std::vector<std::string> left_out() const override { return {"sounds/Effect2.wav", "sounds/Music1.wav"}; }
+    std::vector<std::string> left_out() const override { return {"sounds/Effect2.wav", "sounds/Music1.ogg"}; }
 };
 
 // Effects and music fill their slots only; a missing file leaves its slot

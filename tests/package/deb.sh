@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the two Debian packages with CPack and unpacks both into OUT/root, as
 # dpkg would lay them out, without touching the machine's package database;
-# then checks what they hold (the launcher in /usr/games, the game off the
+# then checks the data package's size, and what they hold (the launcher in /usr/games, the game off the
 # PATH, the data tree as built in /usr/share/games, the desktop files, every
 # icon size, the manual page, nothing outside /usr), that the game depends on
 # its data of the same version and on the package of every library it links,
@@ -16,6 +16,10 @@ cpack --config "$build/CPackConfig.cmake" -B "$out" >"$out/cpack.log" 2>&1 || { 
 game_deb=$(echo "$out/cryptsliders_${version}_"*.deb) data_deb=$out/cryptsliders-data_${version}_all.deb
 [ -f "$game_deb" ] && [ -f "$data_deb" ] ||
     fail "want cryptsliders_${version}_ARCH.deb and cryptsliders-data_${version}_all.deb, found: $(ls "$out")"
+# Both art sets, the music and the effects within 50 MB, as downloaded and as installed.
+for size in "$(stat -c %s "$data_deb")" "$(($(dpkg-deb -f "$data_deb" Installed-Size) * 1024))"; do
+    [ "$size" -le 50000000 ] || fail "the data package takes $size bytes, over its budget of 50 MB"
+done
 root=$(realpath "$out/root")
 for deb in "$game_deb" "$data_deb"; do
     dpkg-deb -x "$deb" "$root"

@@ -1,7 +1,7 @@
 // assetgen.cpp -- writes every generated image and sound of the CryptSLIDERS data tree
 //
 //   assetgen --font FILE --soundfont FILE --art DIR [--debug DIR] [--sheet FILE]
-//            [--icons DIR --icon-name NAME] [--only NAME,NAME...] OUTDIR
+//            [--icons DIR --icon-name NAME] [--only NAME,NAME...] [--scale 2] OUTDIR
 //
 // Images come from the SVG drawings in the art directory and from the drawing
 // code beside this file; labels are set in the game's font file; sounds are
@@ -12,7 +12,9 @@
 // with its button rectangles outlined and its labels alone; --sheet writes a
 // contact sheet of every image; --icons writes the desktop icons in the
 // layout of the hicolor icon theme, outside the data tree, which holds only
-// what the game itself reads.
+// what the game itself reads. --scale 2 draws the set at twice the size
+// instead ("base/StartScreen@2x.png"), from the same code: images only, as
+// the icons and sounds have one size.
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
@@ -48,6 +50,8 @@ int main(int argc, char** argv)
             icons = value();
         else if (a == "--icon-name")
             icon_name = value();
+        else if (a == "--scale")
+            paint::art_scale = std::atoi(value().c_str());
         else if (a == "--only") {
             std::istringstream in(value());
             std::string n;
@@ -59,9 +63,11 @@ int main(int argc, char** argv)
         else
             paint::fail("unknown argument " + a);
     }
-    if (out.empty() || font.empty() || soundfont.empty() || art_dir.empty() || icons.empty() != icon_name.empty()) {
+    const bool base_set = paint::art_scale == 1;
+    if (out.empty() || font.empty() || soundfont.empty() || art_dir.empty() || icons.empty() != icon_name.empty() ||
+        paint::art_scale < 1 || paint::art_scale > 4 || (!base_set && !(icons.empty() && debug.empty() && sheet.empty()))) {
         std::fprintf(stderr, "usage: assetgen --font FILE --soundfont FILE --art DIR [--debug DIR] [--sheet FILE] "
-                             "[--icons DIR --icon-name NAME] [--only NAME,...] OUTDIR\n");
+                             "[--icons DIR --icon-name NAME] [--only NAME,...] [--scale 2 (no --debug, --sheet, --icons)] OUTDIR\n");
         return 2;
     }
     auto want = [&](const std::string& n) { return only.empty() || std::find(only.begin(), only.end(), n) != only.end(); };
@@ -72,7 +78,8 @@ int main(int argc, char** argv)
         jobs.push_back(j);
     std::vector<ImagePtr> made;
     for (const ImageJob& j : jobs) {
-        if (!want(j.name))
+        // The window icon has its one size.
+        if (!want(j.name) || (!base_set && j.name == "base/CryptSLIDERS.png"))
             continue;
         made.push_back(j.make());
         paint::save(*made.back(), out);
@@ -85,6 +92,7 @@ int main(int argc, char** argv)
         write_sheet(made, sheet);
     paint::text_done();
 
-    make_sounds(out, soundfont, only);
+    if (base_set)
+        make_sounds(out, soundfont, only);
     return 0;
 }

@@ -63,6 +63,13 @@ struct Button {
     std::string label;
 };
 
+// The size the art is drawn at: 1 for the game's 640 x 480 frame, 2 for the
+// set drawn at twice the size. Every drawing works in the frame's units; a
+// surface holds art_scale device pixels per unit.
+extern int art_scale;
+// An image surface of w x h units at art_scale, cleared.
+cairo_surface_t* art_surface(cairo_format_t format, int w, int h);
+
 // An image being drawn: cairo surface plus what the contact sheet and the
 // debug variants need to know about it.
 struct Image {
@@ -72,8 +79,13 @@ struct Image {
     Image& operator=(const Image&) = delete;
 
     std::string name;  // path below the data tree, e.g. "base/StartScreen.png"
-    int w, h;
+    int w, h;          // in the frame's units; the surface holds art_scale times as many pixels
     bool alpha;
+    bool painted = false;   // a painting without words or hard edges: lossy WebP in the 2x set
+    // Recompressed losslessly by optipng (level 1) once written as PNG: 9 %
+    // off art of flat colours and words, but seconds an image at 2x, and only
+    // 3 % off the stone, whose grain is noise that no deflate setting packs.
+    bool optimise = false;
     cairo_surface_t* surface;
     cairo_t* cr;
     std::vector<Button> buttons;
@@ -81,8 +93,12 @@ struct Image {
 };
 
 // Writes the image as PNG below out. Opaque images are written without an
-// alpha channel and with pure black lifted to kDeep.
+// alpha channel and with pure black lifted to kDeep. In the 2x set the file
+// takes "@2x" before its extension, and a painted image is written as lossy
+// WebP ("NAME@2x.webp").
 void save(Image& img, const std::filesystem::path& out);
+// The file name an image of the data tree gets in the current set.
+std::string art_file_name(const std::string& name, bool painted);
 
 // ---- shapes
 void rounded_rect(cairo_t* cr, double x, double y, double w, double h, double r);

@@ -1,7 +1,7 @@
 // levelart.cpp -- draws every level's pictures, screen, clue and win images, and the opening and closing images
 //
 //   levelart --font FILE --art DIR [--sheets DIR [--frame FILE]] [--levels N,N...] [--part K/N]
-//            LEVEL_DATA OUTDIR
+//            [--scale 2] [--optimise] LEVEL_DATA OUTDIR
 //
 // Each level file LEVEL_DATA/level<N>/level.dat (N from 1 until one is missing)
 // is read with the game's own parser; every picture it declares is drawn at
@@ -11,9 +11,13 @@
 // the run to the named levels (the opening and closing images are always
 // written); --part K/N takes every Nth level from the Kth, so that N runs
 // share the work (the first writes the opening and closing); --sheets writes a contact sheet per level and one of the story,
-// with the game's frame image (--frame) over the clue images.
+// with the game's frame image (--frame) over the clue images. --scale 2 draws
+// the set at twice the size from the same code, each file beside its 1x one
+// as NAME@2x.png, the paintings as NAME@2x.webp. --optimise recompresses the
+// clue images, mostly words, losslessly with optipng.
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <sstream>
 
@@ -101,6 +105,7 @@ int main(int argc, char** argv)
     fs::path font, data, out, sheets;
     std::vector<int> only;
     int part = 1, parts = 1;
+    bool optimise = false;
     for (int i = 1; i < argc; i++) {
         const std::string a = argv[i];
         auto value = [&]() -> std::string {
@@ -116,6 +121,10 @@ int main(int argc, char** argv)
             sheets = value();
         else if (a == "--frame")
             sheet_frame = value();
+        else if (a == "--scale")
+            art_scale = std::atoi(value().c_str());
+        else if (a == "--optimise")
+            optimise = true;
         else if (a == "--levels")
             only = parse_list(value());
         else if (a == "--part") {
@@ -130,9 +139,10 @@ int main(int argc, char** argv)
         else
             fail("unknown argument " + a);
     }
-    if (font.empty() || art_dir.empty() || data.empty() || out.empty()) {
+    if (font.empty() || art_dir.empty() || data.empty() || out.empty() || art_scale < 1 || art_scale > 4 ||
+        (art_scale != 1 && !sheets.empty())) {
         std::fprintf(stderr, "usage: levelart --font FILE --art DIR [--sheets DIR [--frame FILE]] [--levels N,...] [--part K/N] "
-                             "LEVEL_DATA OUTDIR\n");
+                             "[--scale 2 (no --sheets)] [--optimise] LEVEL_DATA OUTDIR\n");
         return 2;
     }
     text_init(font);
@@ -156,11 +166,17 @@ int main(int argc, char** argv)
             save(*pictures.back(), out);
         }
         const bool last = n == LAST_LEVEL;  // its win leads to the closing images
+        // The chamber and its open door are paintings: the 2x set may store
+        // them lossily. The clue images carry words and stay lossless.
         std::vector<ImagePtr> screens;
         screens.push_back(screen_image(level));
-        for (ImagePtr& img : clue_images(level))
+        screens.back()->painted = true;
+        for (ImagePtr& img : clue_images(level)) {
+            img->optimise = optimise;
             screens.push_back(std::move(img));
+        }
         screens.push_back(win_image(level, last));
+        screens.back()->painted = true;
         for (ImagePtr& img : screens)
             save(*img, out);
         if (!sheets.empty()) {
@@ -182,6 +198,7 @@ int main(int argc, char** argv)
         story.push_back(std::move(img));
     std::vector<const Image*> all;
     for (ImagePtr& img : story) {
+        img->painted = true;
         save(*img, out);
         all.push_back(img.get());
     }

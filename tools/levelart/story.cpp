@@ -21,7 +21,7 @@ cairo_surface_t* make_wall(Rgb base, std::uint32_t seed)
     st.base = base;
     stone(img, 0, 0, 640, 480, seed, st);
     cairo_surface_flush(img.surface);
-    cairo_surface_t* copy = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, 640, 480);
+    cairo_surface_t* copy = art_surface(CAIRO_FORMAT_ARGB32, 640, 480);
     cairo_t* cr = cairo_create(copy);
     cairo_set_source_surface(cr, img.surface, 0, 0);
     cairo_paint(cr);
