@@ -102,11 +102,12 @@ endforeach()
 # The font link, made once assetgen has made base/. The licence texts of the
 # font and the soundfont belong in the packages' copyright file
 # (dist/copyright), not in the tree; earlier build trees hold copies of them,
-# and of the font, which go.
+# of the font, and the music as WAV, which go.
 add_custom_command(
   OUTPUT ${CMAKE_BINARY_DIR}/font-link.stamp
   COMMAND ${CMAKE_COMMAND} -E rm -f ${DATA_OUT}/${GAME_FONT_NAME}
           ${DATA_OUT}/base/FONT-LICENSE.txt ${DATA_OUT}/sounds/SOUNDFONT-LICENSE.txt
+          ${DATA_OUT}/sounds/Music1.wav ${DATA_OUT}/sounds/Music2.wav
   COMMAND ${CMAKE_COMMAND} -E create_symlink ${GAME_FONT_SOURCE} ${DATA_OUT}/${GAME_FONT_NAME}
   COMMAND ${CMAKE_COMMAND} -E touch ${CMAKE_BINARY_DIR}/font-link.stamp
   DEPENDS ${CMAKE_BINARY_DIR}/assetgen.stamp
