@@ -31,6 +31,7 @@ scaled_run() {
     $1 == "floor_first_frame_epoch" { printf "floor_startup_2x %.3f ms\n", $2 - s; next } { print }'
   s=$(date +%s%3N); ./bench/bench_game scaled | awk -v s="$s" '
     $1 == "game_first_frame_epoch_2x" { printf "game_startup_2x %.3f ms\n", $2 - s; next } { print }'
+  ./bench/bench_pictures | sed -n 's/^photos_\(level_on_screen_ms\|peak_rss\) /photos2x_\1 /p'
 }
 for i in $(seq "$runs"); do
   { xvfb-run -a -s "-screen 0 1024x768x24 -noreset" bash -c "$(declare -f one_run); one_run"
@@ -58,7 +59,7 @@ awk -v soak="$soak" -v package="$package" '
     printf "| options overlay frame (CPU) | %.2f ms | floor: %.2fx | |\n", m["options_frame_cpu"], m["options_frame_cpu"] / m["floor_frame_cpu"]
     printf "| zoom frame (CPU) | %.2f ms | floor: %.2fx | |\n", m["zoom_frame_cpu"], m["zoom_frame_cpu"] / m["floor_frame_cpu"]
     printf "| start-up to first logo frame | %.0f ms | floor %.0f ms + data %.0f ms: %.2fx | at most 1.5x the floor, data apart |\n", m["game_startup"], m["floor_startup"], m["other_data_ms"], (m["game_startup"] - m["other_data_ms"]) / m["floor_startup"]
-    printf "| start-up to first logo frame at 2 x, 2x art | %.0f ms | at 1 x: %.2fx; floor at 2 x %.0f ms | at most 1.5x the start-up at 1 x |\n", m["game_startup_2x"], m["game_startup_2x"] / m["game_startup"], m["floor_startup_2x"]
+    printf "| start-up to first logo frame at 2 x, 2x art | %.0f ms | at 1 x: %.2fx; floor at 2 x %.0f ms | at most 1.5x the start-up at 1 x before the 2x art (286 ms): %.0f ms |\n", m["game_startup_2x"], m["game_startup_2x"] / m["game_startup"], m["floor_startup_2x"], 1.5 * 286
     printf "| data read at start-up: help, sounds, fonts, passwords (the images as each is first drawn) | %.0f ms | at 2 x: %.0f ms | counted apart |\n", m["other_data_ms"], m["other_data_ms_2x"]
     printf "| every fixed image read, as each is first drawn | %.0f ms | at 2 x: %.0f ms | counted apart |\n", m["catalogue_decode_ms"], m["catalogue_decode_ms_2x"]
     printf "| level load, slowest shipped level | %.2f ms | at 2 x: %.2f ms, %.2fx | under 20 ms; at 2 x at most 1.5x |\n", m["level_load_max"], m["level_load_max_2x"], m["level_load_max_2x"] / m["level_load_max"]
@@ -75,9 +76,9 @@ awk -v soak="$soak" -v package="$package" '
     for (i = 1; i <= 7; i++) printf "| idle CPU, %s | %.1f%% | | at most 3%% |\n", t[i], 100 * m["idle_" s[i]]
     printf "| key to its presented frame | median %.1f ms, worst %.1f ms | a frame every turn: %.1f ms a turn | within one such turn |\n", m["input_latency_median"], m["input_latency_worst"], m["drawing_turn_ms"]
     printf "| peak RSS, all levels loaded | %.1f MB | | |\n", m["peak_rss"] / 1024
-    printf "| level of ten 24-megapixel JPEG photos, start to the clue image on screen | %.0f ms | | within 2000 ms |\n", m["photos_level_on_screen_ms"]
+    printf "| level of ten 24-megapixel JPEG photos, start to the clue image on screen | %.0f ms | at 2 x, read at twice the size: %.0f ms | within 2000 ms |\n", m["photos_level_on_screen_ms"], m["photos2x_level_on_screen_ms"]
     printf "| one such photo (%.1f MB): decode at 1/8 size, then reduction | %.0f ms, %.1f ms | | apart |\n", m["photo_file_mb"], m["photo_decode_ms"], m["photo_reduce_ms"]
-    printf "| peak RSS, the ten-photo level loaded | %.1f MB | | under 300 MB |\n", m["photos_peak_rss"] / 1024
+    printf "| peak RSS, the ten-photo level loaded | %.1f MB | at 2 x: %.1f MB | under 300 MB |\n", m["photos_peak_rss"] / 1024, m["photos2x_peak_rss"] / 1024
     printf "| soak, 10,000 frames | %s | | heap growth at most 1 MB |\n", soak == "" ? "not run" : substr(soak, 7)
     printf "| data package (cryptsliders-data), both art sets | %s | | at most 50 MB |\n", package
   }' "$out"

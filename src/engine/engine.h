@@ -1,7 +1,8 @@
 // engine.h -- the engine as the screens and the game see it: the state every
-// screen shares, and the renderer, images, text, sound, settings, key highlight and pads
+// screen shares, and the renderer, the art set, images, text, sound, settings, key highlight and pads
 #pragma once
 
+#include "engine/art_set.h"
 #include "engine/font.h"
 #include "engine/images.h"
 #include "engine/keyboard.h"

@@ -20,7 +20,7 @@ struct image_source {
     char path[128];
     int tw, th;
     std::vector<Uint8> rgba;  // an image made in memory, w x h, when path is empty
-    int w, h;
+    int w, h, art;
 };
 static std::array<image_source, OT_GAME_TEXTURES> image_sources{};
 
@@ -72,16 +72,17 @@ void image_defer(Uint32 id, int tw, int th, const char* path)
     load_image(id, tw, th, path, true);
 }
 
-Uint8 sdl_loadpixels(Uint32 id, int tw, int th, const Uint8* rgba, int w, int h)
+Uint8 sdl_loadpixels(Uint32 id, int tw, int th, const Uint8* rgba, int w, int h, int art)
 {
     Uint16 w16 = static_cast<Uint16>(tw), h16 = static_cast<Uint16>(th);
-    SDL_Surface* padded = SDL_CreateRGBSurface(SDL_SWSURFACE, w16, h16, 32, IMG_RMASK, IMG_GMASK, IMG_BMASK, IMG_AMASK);
+    int pw = tw * art, ph = th * art;  // the surface's pixels
+    SDL_Surface* padded = SDL_CreateRGBSurface(SDL_SWSURFACE, pw, ph, 32, IMG_RMASK, IMG_GMASK, IMG_BMASK, IMG_AMASK);
     if (!padded)
         return 0;
     SDL_FillRect(padded, nullptr, 0);
     Uint32* out = static_cast<Uint32*>(padded->pixels);
-    for (int y = 0; y < h && y < th; y++)
-        for (int x = 0; x < w && x < tw; x++) {
+    for (int y = 0; y < h && y < ph; y++)
+        for (int x = 0; x < w && x < pw; x++) {
             const Uint8* p = rgba + (static_cast<size_t>(y) * w + x) * 4;
             out[static_cast<size_t>(y) * (padded->pitch / 4) + x] = SDL_MapRGBA(padded->format, p[0], p[1], p[2], p[3]);
         }
@@ -96,6 +97,7 @@ Uint8 sdl_loadpixels(Uint32 id, int tw, int th, const Uint8* rgba, int w, int h)
             src.rgba.assign(rgba, rgba + static_cast<size_t>(w) * h * 4);
         src.w = w;
         src.h = h;
+        src.art = art;
     }
     return 1;
 }
@@ -114,7 +116,7 @@ void main_reload_images()
         if (src.path[0])
             image_defer(id, src.tw, src.th, std::string(src.path).c_str());
         else if (!src.rgba.empty())
-            sdl_loadpixels(id, src.tw, src.th, src.rgba.data(), src.w, src.h);
+            sdl_loadpixels(id, src.tw, src.th, src.rgba.data(), src.w, src.h, src.art);
     }
 }
 

@@ -17,8 +17,10 @@ Uint8 sdl_loadimg(Uint32 id, int tw, int th, const char* filename, ...) __attrib
 void image_defer(Uint32 id, int tw, int th, const char* path);
 
 // An image made in memory (w x h, RGBA bytes row by row) into texture id,
-// padded to tw x th; kept to load again into a new OpenGL context.
-Uint8 sdl_loadpixels(Uint32 id, int tw, int th, const Uint8* rgba, int w, int h);
+// padded to tw x th frame pixels; drawn at art pixels to the frame's pixel (2
+// for an image made for art drawn at twice the size); kept to load again into
+// a new OpenGL context.
+Uint8 sdl_loadpixels(Uint32 id, int tw, int th, const Uint8* rgba, int w, int h, int art = 1);
 
 // Every texture takes its image again, from the file it was last loaded from
 // in the set the frame now asks for, read at its first blit: for a new OpenGL

@@ -33,13 +33,13 @@ static void surface_row(const void* ctx, int y, Uint8* out)
     }
 }
 
-const char* picture_image_read(const std::string& path, intake_image* out)
+const char* picture_image_read(const std::string& path, intake_image* out, int max_side)
 {
     std::vector<Uint8> file;
     if (const char* why = picture_read_file(path, &file))
         return why;
     intake_header header;
-    const char* why = intake_read(file.data(), file.size(), &header, out);
+    const char* why = intake_read(file.data(), file.size(), &header, out, max_side);
     if (why != INTAKE_OTHER_DECODER)
         return why;
     // The PNG reader does not notice a file that ends early.
@@ -56,7 +56,7 @@ const char* picture_image_read(const std::string& path, intake_image* out)
         SDL_FreeSurface(s);
         return "a damaged picture";
     }
-    *out = intake_reduce(intake_rows{s->w, s->h, s, surface_row}, header.orientation);
+    *out = intake_reduce(intake_rows{s->w, s->h, s, surface_row}, header.orientation, max_side);
     SDL_UnlockSurface(s);
     SDL_FreeSurface(s);
     return nullptr;

@@ -7,5 +7,6 @@
 
 #include "rules/picture_intake.h"
 
-// Null and the image, or the reason the file cannot be used, in a few words.
-const char* picture_image_read(const std::string& path, intake_image* out);
+// Null and the image, its shorter side at most max_side, or the reason the
+// file cannot be used, in a few words.
+const char* picture_image_read(const std::string& path, intake_image* out, int max_side = INTAKE_MAX_SIDE);

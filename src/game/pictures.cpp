@@ -24,13 +24,14 @@ std::array<font_s, 3> clue_words{};
 const SDL_Color CARVE = {150, 194, 214, 0};  // the clue images' lettering (the font takes B, G, R)
 
 // The picture's texture holds the whole picture, its tiles each cell, as a
-// level file's pictures do.
-void build_picture(int n, const picture_shape& s, const intake_image& img)
+// level file's pictures do; where the art is drawn at twice the size, so are
+// the pictures, onto the same tiles.
+void build_picture(int n, const picture_shape& s, const intake_image& img, int art)
 {
     int w = s.w * INTAKE_CELL_PX, h = s.h * INTAKE_CELL_PX;
-    intake_image fitted = intake_fit(img, w, h);
+    intake_image fitted = intake_fit(img, w * art, h * art);
     Uint32 tex = static_cast<Uint32>(n + 9);
-    sdl_loadpixels(tex, next_power_of_two(w), next_power_of_two(h), fitted.rgba.data(), w, h);
+    sdl_loadpixels(tex, next_power_of_two(w), next_power_of_two(h), fitted.rgba.data(), w * art, h * art, art);
     ot_build_tile(static_cast<int>(tex), static_cast<int>(tex), 0, 0, static_cast<float>(w), static_cast<float>(h));
     for (int r = 0; r < s.h; r++)
         for (int c = 0; c < s.w; c++)
@@ -43,14 +44,14 @@ void build_picture(int n, const picture_shape& s, const intake_image& img)
 // Decoding is nearly all of a level's loading: the pictures are read on as
 // many threads as there are cores (up to four), each taking every n-th.
 void read_pictures(const std::vector<picture_file>& files, std::vector<intake_image>& images,
-                   std::vector<const char*>& why)
+                   std::vector<const char*>& why, int art)
 {
     images.assign(files.size(), intake_image{});
     why.assign(files.size(), nullptr);
     size_t threads = std::clamp<size_t>(std::thread::hardware_concurrency(), 1, 4);
     auto work = [&](size_t first) {
         for (size_t i = first; i < files.size(); i += threads)
-            why[i] = picture_image_read(files[i].path, &images[i]);
+            why[i] = picture_image_read(files[i].path, &images[i], INTAKE_MAX_SIDE * art);
     };
     std::vector<std::thread> helpers;
     for (size_t t = 1; t < threads && t < files.size(); t++)
@@ -65,7 +66,8 @@ Uint8 picture_level_load()
     std::vector<picture_file> files = picture_set_group();
     std::vector<intake_image> read, images;
     std::vector<const char*> why;
-    read_pictures(files, read, why);
+    const int art = artset_scale();  // the pictures are read for the art drawn now
+    read_pictures(files, read, why, art);
     std::vector<std::pair<int, int>> sizes;
     for (size_t i = 0; i < files.size(); i++) {
         if (why[i]) {
@@ -88,7 +90,7 @@ Uint8 picture_level_load()
     std::srand(static_cast<unsigned>(std::time(nullptr)));
     picture_level_lay(shapes, difficulty, title);
     for (size_t i = 0; i < shapes.size(); i++)
-        build_picture(static_cast<int>(i) + 1, shapes[i], images[i]);
+        build_picture(static_cast<int>(i) + 1, shapes[i], images[i], art);
     font_free(&GameNameFont);
     font_make(&GameNameFont, FONT1, GameName, SDL_Color{0, 0, 0, 0});
     return 1;

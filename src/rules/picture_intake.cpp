@@ -225,7 +225,7 @@ void decoded_row(const void* ctx, int y, std::uint8_t* out)
 
 // Decoded at 1/8, 1/4 or 1/2 of its size where the shorter side still reaches
 // the largest size shown: most of a camera's pixels are never looked at.
-const char* read_jpeg(const std::uint8_t* data, std::size_t size, decoded* out)
+const char* read_jpeg(const std::uint8_t* data, std::size_t size, decoded* out, int max_side)
 {
     jpeg_decompress_struct cinfo;
     jpeg_fail fail;
@@ -244,7 +244,7 @@ const char* read_jpeg(const std::uint8_t* data, std::size_t size, decoded* out)
     jpeg_mem_src(&cinfo, data, static_cast<unsigned long>(size));
     jpeg_read_header(&cinfo, TRUE);
     int shorter = static_cast<int>(std::min(cinfo.image_width, cinfo.image_height));
-    int need = std::min(shorter, INTAKE_MAX_SIDE);
+    int need = std::min(shorter, max_side);
     cinfo.scale_num = 1;
     cinfo.scale_denom = 1;
     for (unsigned d : {8u, 4u, 2u})
@@ -426,7 +426,8 @@ const char* intake_probe(const std::uint8_t* data, std::size_t size, intake_head
     return nullptr;
 }
 
-const char* intake_read(const std::uint8_t* data, std::size_t size, intake_header* header, intake_image* out)
+const char* intake_read(const std::uint8_t* data, std::size_t size, intake_header* header, intake_image* out,
+                        int max_side)
 {
     if (size > INTAKE_MAX_FILE_BYTES)
         return "too large a file";
@@ -437,18 +438,18 @@ const char* intake_read(const std::uint8_t* data, std::size_t size, intake_heade
     decoded d;
     d.w = header->w;
     d.h = header->h;
-    const char* why = header->format == FMT_JPEG ? read_jpeg(data, size, &d)
+    const char* why = header->format == FMT_JPEG ? read_jpeg(data, size, &d, max_side)
                                                  : read_webp(data, size, &d, &header->orientation);
     if (why)
         return why;
-    *out = intake_reduce(intake_rows{d.w, d.h, &d, decoded_row}, header->orientation);
+    *out = intake_reduce(intake_rows{d.w, d.h, &d, decoded_row}, header->orientation, max_side);
     return nullptr;
 }
 
-intake_image intake_reduce(const intake_rows& rows, int orientation)
+intake_image intake_reduce(const intake_rows& rows, int orientation, int max_side)
 {
     int shorter = std::min(rows.w, rows.h);
-    double s = shorter > INTAKE_MAX_SIDE ? static_cast<double>(INTAKE_MAX_SIDE) / shorter : 1.0;
+    double s = shorter > max_side ? static_cast<double>(max_side) / shorter : 1.0;
     int dw = std::max(1, static_cast<int>(std::lround(rows.w * s)));
     int dh = std::max(1, static_cast<int>(std::lround(rows.h * s)));
     return orient(resample(rows, 0, 0, rows.w, rows.h, dw, dh), orientation);

@@ -8,10 +8,12 @@
 #include <cstdint>
 #include <vector>
 
-// Pixels of one cell of a player's picture: the size tiles are drawn at. The
-// one number to change for art drawn at a larger scale.
+// Pixels of one cell of a player's picture: the size tiles are drawn at in
+// the 640 x 480 frame; where the art is drawn at twice the size, the pictures
+// are read and cut at twice this.
 constexpr int INTAKE_CELL_PX = 33;
-// No picture is ever shown larger than the board, so no side needs more.
+// No picture is ever shown larger than the board, so no side needs more than
+// this, times the art's scale.
 constexpr int INTAKE_MAX_SIDE = 9 * INTAKE_CELL_PX;
 
 // Limits checked on the header, before any pixel is decoded.
@@ -49,17 +51,18 @@ struct intake_rows {
 // null when the picture may be decoded, else the reason in a few words.
 const char* intake_probe(const std::uint8_t* data, std::size_t size, intake_header* out);
 
-// A whole file to an oriented image whose shorter side is at most
-// INTAKE_MAX_SIDE: null, or the reason it cannot be read. JPEG and WebP are
+// A whole file to an oriented image whose shorter side is at most max_side
+// (INTAKE_MAX_SIDE times the art's scale): null, or the reason it cannot be read. JPEG and WebP are
 // decoded here; other formats answer INTAKE_OTHER_DECODER with the header
 // filled, for a decoder of the display's side to hand its rows to intake_reduce.
 extern const char* const INTAKE_OTHER_DECODER;
-const char* intake_read(const std::uint8_t* data, std::size_t size, intake_header* header, intake_image* out);
+const char* intake_read(const std::uint8_t* data, std::size_t size, intake_header* header, intake_image* out,
+                        int max_side = INTAKE_MAX_SIDE);
 
 // Rows laid on the backdrop and reduced with an area filter so that the shorter
-// side is at most INTAKE_MAX_SIDE (never enlarged), then turned upright by the
-// EXIF orientation.
-intake_image intake_reduce(const intake_rows& rows, int orientation);
+// side is at most max_side (never enlarged), then turned upright by the EXIF
+// orientation.
+intake_image intake_reduce(const intake_rows& rows, int orientation, int max_side = INTAKE_MAX_SIDE);
 
 // The centre of an image cropped to the proportions dw : dh and resampled to
 // exactly dw x dh pixels (area filter down, linear up).
