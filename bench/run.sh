@@ -59,7 +59,7 @@ awk -v soak="$soak" -v package="$package" '
     printf "| options overlay frame (CPU) | %.2f ms | floor: %.2fx | |\n", m["options_frame_cpu"], m["options_frame_cpu"] / m["floor_frame_cpu"]
     printf "| zoom frame (CPU) | %.2f ms | floor: %.2fx | |\n", m["zoom_frame_cpu"], m["zoom_frame_cpu"] / m["floor_frame_cpu"]
     printf "| start-up to first logo frame | %.0f ms | floor %.0f ms + data %.0f ms: %.2fx | at most 1.5x the floor, data apart |\n", m["game_startup"], m["floor_startup"], m["other_data_ms"], (m["game_startup"] - m["other_data_ms"]) / m["floor_startup"]
-    printf "| start-up to first logo frame at 2 x, 2x art | %.0f ms | at 1 x: %.2fx; floor at 2 x %.0f ms | at most 1.5x the start-up at 1 x before the 2x art (286 ms): %.0f ms |\n", m["game_startup_2x"], m["game_startup_2x"] / m["game_startup"], m["floor_startup_2x"], 1.5 * 286
+    printf "| start-up to first logo frame at 2 x, 2x art | %.0f ms | at 1 x: %.2fx; floor at 2 x %.0f ms | at most 1.5x the start-up at 1 x |\n", m["game_startup_2x"], m["game_startup_2x"] / m["game_startup"], m["floor_startup_2x"]
     printf "| data read at start-up: help, sounds, fonts, passwords (the images as each is first drawn) | %.0f ms | at 2 x: %.0f ms | counted apart |\n", m["other_data_ms"], m["other_data_ms_2x"]
     printf "| every fixed image read, as each is first drawn | %.0f ms | at 2 x: %.0f ms | counted apart |\n", m["catalogue_decode_ms"], m["catalogue_decode_ms_2x"]
     printf "| level load, slowest shipped level | %.2f ms | at 2 x: %.2f ms, %.2fx | under 20 ms; at 2 x at most 1.5x |\n", m["level_load_max"], m["level_load_max_2x"], m["level_load_max_2x"] / m["level_load_max"]
