@@ -15,7 +15,7 @@ read -r sw sh < <(xdotool getdisplaygeometry)
 convert "$E2E_DATA/base/BrassOwl@2x.png" -resize "${sw}x${sh}!" "$E2E_WORK/owl.png"
 convert "$E2E_DATA/base/StartScreen@2x.png" -resize "${sw}x${sh}!" "$E2E_WORK/start.png"
 e2e_start
-e2e_wait_shows "$E2E_WORK/owl.png" e2e_fullscreen_logo 6 screen
+e2e_wait_fading "$E2E_WORK/owl.png" e2e_fullscreen_logo 6 screen
 e2e_key a  # skips the logo; if it has ended already, a letter does nothing on the menu
 e2e_wait_shows "$E2E_WORK/start.png" e2e_fullscreen_start 4 screen
 full=$E2E_SHOT

@@ -103,13 +103,31 @@ e2e_expect() {
 # e2e_wait_shows REFERENCE NAME SECONDS [screen]: screenshots until one shows
 # the reference image (the game draws its full-screen images 1:1); with
 # "screen", of the whole screen trimmed of its black border.
-e2e_wait_shows() {
-    local end d
+e2e_wait_shows() { wait_matching e2e_rms "$@"; }
+# e2e_wait_fading REFERENCE NAME SECONDS [screen]: the same for an image that
+# fades in and out, as the logo does: a frame of either fade counts, brought to
+# the reference's brightness. On a busy machine the fade-in can take most of
+# the logo's few seconds and leave its full-brightness hold too short to catch.
+e2e_wait_fading() { wait_matching faded_rms "$@"; }
+
+# faded_rms SHOT REFERENCE: the RMS difference once SHOT is scaled to the
+# reference's mean (a fade multiplies every pixel alike); 1 for a black frame.
+faded_rms() {
+    local k
+    k=$(convert "$1" "$2" -format '%[fx:mean]\n' info: | awk 'NR == 1 { a = $1 } NR == 2 { b = $1 }
+        END { if (a < 0.02) print 0; else print b / a }')
+    [ "$k" != 0 ] || { echo 1; return; }
+    convert "$1" -evaluate multiply "$k" "$E2E_WORK/faded.png" && e2e_rms "$E2E_WORK/faded.png" "$2"
+}
+
+wait_matching() {  # wait_matching MEASURE REFERENCE NAME SECONDS [screen]
+    local measure=$1 end d
+    shift
     end=$(awk -v s="$3" -v n="$(date +%s.%N)" 'BEGIN { printf "%.2f", n + s }')
     while alive "$E2E_PID"; do
         e2e_shot "$2" "${4:-}"
         [ "${4:-}" != screen ] || convert "$E2E_SHOT" -trim +repage "$E2E_SHOT" 2>/dev/null
-        d=$(e2e_rms "$E2E_SHOT" "$1")
+        d=$("$measure" "$E2E_SHOT" "$1")
         [ -n "$d" ] && awk -v d="$d" 'BEGIN { exit !(d < 0.03) }' && return 0
         awk -v e="$end" -v n="$(date +%s.%N)" 'BEGIN { exit !(n < e) }' ||
             e2e_fail "$(basename "$1") not shown within $3 s (RMS difference ${d:-?}): $E2E_SHOT"
