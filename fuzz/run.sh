@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # fuzz/run.sh SECONDS [TARGET...] -- builds the libFuzzer targets with clang and
-# runs each (by default all) for SECONDS on its committed seed corpus; finds go
+# runs each (by default all) for SECONDS on its seed corpus (committed, or for
+# pictures drawn by tools/picture-seeds.sh); finds go
 # to a scratch corpus, never into the repository. Prints executions and
 # coverage per target, as many at once as there are cores, and fails on any
 # crash, leak or undefined behaviour, keeping the input.
@@ -9,7 +10,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source tools/setup.sh
-ensure_packages clang libclang-rt-14-dev cmake make pkg-config "${GAME_PACKAGES[@]}"
+ensure_packages clang libclang-rt-14-dev cmake make pkg-config imagemagick "${GAME_PACKAGES[@]}"
 seconds=${1:?usage: fuzz/run.sh SECONDS [TARGET...]}
 targets=("${@:2}")
 [ $# -gt 1 ] || targets=(level_parse level_play password_list help_config settings progress picture)
@@ -18,12 +19,14 @@ cmake -S . -B build-fuzz -DFUZZ=ON -DBUILD_TESTING=OFF -DCMAKE_BUILD_TYPE=RelWit
 cmake --build build-fuzz -j"$(nproc)" --target "${targets[@]/#/fuzz_}" >/dev/null
 
 scratch=$(mktemp -d "${TMPDIR:-/tmp}/cryptsliders-fuzz.XXXXXX")
+# The picture target's seeds are images, drawn anew rather than kept in git.
+tools/picture-seeds.sh "$scratch/picture-seeds"
 # run_one TARGET: the fuzzer for the time given; its exit status goes to a file.
 run_one() {
   local t=$1 status=0
   mkdir "$scratch/$t"
   build-fuzz/fuzz/fuzz_"$t" -max_total_time="$seconds" -print_final_stats=1 -artifact_prefix="$scratch/$t-" \
-    "$scratch/$t" "fuzz/corpus/$t" >"$scratch/$t.log" 2>&1 || status=$?
+    "$scratch/$t" $([ "$t" = picture ] && echo "$scratch/picture-seeds" || echo "fuzz/corpus/$t") >"$scratch/$t.log" 2>&1 || status=$?
   echo $status >"$scratch/$t.status"
 }
 # One target per core at a time: each fuzzer is a single process, so a target

@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# picture-seeds.sh DIR -- makes the picture fuzz target's seeds in DIR: one
+# small picture in every format and variant the intake reads (JPEG plain,
+# progressive, CMYK and turned by its EXIF orientation; lossy and lossless
+# WebP; PNG with alpha and in grey; GIF, BMP, TIFF), drawn by ImageMagick.
+set -euo pipefail
+dir=${1:?usage: picture-seeds.sh DIR}
+mkdir -p "$dir"
+src=(-size 24x16 gradient:'rgb(200,40,40)-rgb(40,40,200)')
+convert "${src[@]}" -quality 80 "$dir/small.jpg"
+convert "${src[@]}" -interlace Plane -quality 80 "$dir/progressive.jpg"
+convert "${src[@]}" -colorspace CMYK -quality 80 "$dir/cmyk.jpg"
+# ImageMagick writes no EXIF of its own: the orientation (6, turned a quarter
+# clockwise) goes in as an APP1 segment right after the JPEG's start marker.
+{ head -c 2 "$dir/small.jpg"
+  printf '\xff\xe1\x00\x22Exif\x00\x00MM\x00\x2a\x00\x00\x00\x08\x00\x01\x01\x12\x00\x03\x00\x00\x00\x01\x00\x06\x00\x00\x00\x00\x00\x00'
+  tail -c +3 "$dir/small.jpg"; } >"$dir/oriented.jpg"
+convert "${src[@]}" -quality 60 "$dir/lossy.webp"
+convert "${src[@]}" -define webp:lossless=true "$dir/lossless.webp"
+convert -size 20x10 xc:'rgba(40,200,40,0.5)' "$dir/alpha.png"
+convert "${src[@]}" -colorspace Gray "$dir/grey.png"
+convert "${src[@]}" "$dir/small.gif"
+convert "${src[@]}" BMP3:"$dir/small.bmp"
+convert "${src[@]}" -compress None "$dir/small.tif"
