@@ -1,6 +1,7 @@
 // rules_test.cpp -- the board's rules: whole pictures in every orientation and
-// as they look, the goal scan, the shuffle, and the goal rules (the player's
-// moves are tested through the game's handlers, by mouse and by keys)
+// as they look, the goal scan, the shuffle, repeated pictures and the goal
+// rules (the player's moves are tested through the game's handlers, by mouse
+// and by keys)
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -11,6 +12,7 @@
 #include "rules/board.h"
 #include "rules/goals.h"
 #include "rules/level_file.h"
+#include "rules/picture_level.h"
 #include "rules/solver.h"
 #include "rules/tile_looks.h"
 
@@ -219,6 +221,15 @@ TEST_F(Rules, WhatLooksWholeIsWhole)
     solver_result r = solve_board();
     EXPECT_TRUE(r.won) << r.problem;
     EXPECT_EQ(r.moves.size(), 1u);
+}
+
+// A picture repeats an earlier one of the same size and the very same pixels;
+// one that could not be read (no pixels) repeats nothing.
+TEST(PictureRepeats, SameSizeAndPixelsOnly)
+{
+    auto image = [](int w, int v) { return intake_image{w, 6 / w, std::vector<std::uint8_t>(24, static_cast<std::uint8_t>(v))}; };
+    EXPECT_EQ(picture_repeats({image(2, 7), image(2, 8), image(2, 7), image(3, 7), {}, {}, image(2, 8)}),
+              (std::vector<int>{-1, -1, 0, -1, -1, -1, 1}));
 }
 
 TEST(BoardCellAt, SharedEdgesGoToTheUpperRowAndLeftColumn)
