@@ -74,10 +74,12 @@ void GameEnd()
     bool named = picture_set_active() && pictures_panel_set_over();
     picture_set_end();
     GameTimeDeInit();
+    if (named) {
+        start_show_pictures();  // with the start screen's music
+        return;
+    }
     play_music(MUSIC_START);
     engineMode = MODE_START;
-    if (named)
-        start_show_pictures();
 }
 
 void NextLevel()
