@@ -10,7 +10,6 @@
 #include <set>
 
 #include "engine_fixture.h"
-#include "photo_file.h"
 #include "rules/picture_set.h"
 #include "rules/progress.h"
 #include "rules/solver.h"
@@ -239,10 +238,8 @@ protected:
         unsetenv("XDG_CONFIG_HOME");
         const std::string folder = "Pictures/CryptSLIDERS/";
         std::filesystem::create_directories(folder);
-        ASSERT_EQ(std::system(("convert -size 90x60 plasma:red-blue a.png && convert a.png -flip b.png && img2webp a.png b.png -o " +
-                               folder + "moving.webp >/dev/null 2>&1").c_str()), 0);
-        write_png(folder + "IMG_1.png", 120, 90, false, [](int x, int y) { return photo_pixel(2, x, y, 120, 90); });
-        std::filesystem::copy_file(folder + "IMG_1.png", folder + "IMG_1 (1).png");
+        ASSERT_EQ(std::system(("cd " + folder + " && convert -size 90x60 plasma: a.png && convert a.png -flip b.png && img2webp a.png "
+                               "b.png -o moving.webp >/dev/null 2>&1 && rm b.png && mv a.png IMG_1.png && cp IMG_1.png 'IMG_1 (1).png'").c_str()), 0);
         for (int level = 2; level <= LAST_LEVEL; level++)
             write_level(level, level % 3 ? "" : "rotate=1\n", 20);
         write_image("data/opening/opnseq1.png", {120, 60, 160, 255});
