@@ -1,8 +1,10 @@
 // picture.cpp -- fuzz target: any bytes as a player's picture file, through the
 // intake as the game reads it: header and limits, JPEG and WebP decoded, the
-// orientation applied, the image reduced and fitted to a picture's cells
+// orientation applied, the image reduced and fitted to a picture's cells, and
+// those cells compared, turned, as a level's tiles are
 #include "fuzz_file.h"
 #include "rules/picture_intake.h"
+#include "rules/tile_looks.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size)
 {
@@ -21,5 +23,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size)
     check(b.w == INTAKE_CELL_PX && b.h == 3 * INTAKE_CELL_PX && b.rgba.size() == size_t(b.w) * b.h * 4);
     for (size_t i = 3; i < a.rgba.size(); i += 4)
         check(a.rgba[i] == 255);  // transparency laid on the board's colour
+    tile_looks_build({{101, 2, 1, INTAKE_CELL_PX, a.rgba.data()}, {201, 1, 3, INTAKE_CELL_PX, b.rgba.data()}}, true);
     return 0;
 }

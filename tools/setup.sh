@@ -14,8 +14,9 @@ GAME_PACKAGES=(cmake g++ make pkg-config dpkg-dev
   libwebp-dev libvorbis-dev optipng)
 # The package tests validate the desktop files and the manual page, and check
 # the .debs with lintian; the help pages are read by OCR; the game runs again
-# on sdl12-compat (beside SDL 1.2, in a directory of its own) under a window manager.
-TEST_PACKAGES=(libgtest-dev xvfb xauth xdotool imagemagick
+# on sdl12-compat (beside SDL 1.2, in a directory of its own) under a window manager;
+# webp's img2webp makes the animated pictures the random player finds.
+TEST_PACKAGES=(libgtest-dev xvfb xauth xdotool imagemagick webp
   desktop-file-utils appstream groff-base lintian tesseract-ocr tesseract-ocr-eng
   libsdl1.2-compat openbox)
 

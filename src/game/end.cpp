@@ -5,6 +5,8 @@
 #include "game/state.h"
 #include "rules/level_file.h"
 #include "rules/picture_set.h"
+#include "screens/pictures.h"
+#include "screens/start.h"
 
 Uint8 GameNextMode = 0, GameWin = 0, GameHasBeenWon = 0, WinLoseID = 0, WinLoseMode = 0;
 float WinLoseCounter = 0.0f, WinLoseX = 0.0f, WinLoseY = 0.0f;
@@ -63,12 +65,19 @@ void GameLost(int id)
     play_sound(SFX_LOST);
 }
 
+// The start screen; at the end of a set of the player's pictures that passed
+// some over, its panel naming them.
 void GameEnd()
 {
     leave_play();
     GameHasBeenWon = 0;  // the next game, new or by a password, has its levels and passwords again
+    bool named = picture_set_active() && pictures_panel_set_over();
     picture_set_end();
     GameTimeDeInit();
+    if (named) {
+        start_show_pictures();  // with the start screen's music
+        return;
+    }
     play_music(MUSIC_START);
     engineMode = MODE_START;
 }

@@ -14,7 +14,6 @@
 #include "rules/picture_set.h"
 #include "screens/help.h"
 #include "screens/options.h"
-#include "screens/start.h"
 
 Uint8 GameScene = 0, GameClue = 0;
 Uint32 GameSceneTime = 0;
@@ -78,8 +77,9 @@ void GameTimeDeInit()
 }
 
 // State 1: the level file (or the player's pictures), the pictures and a
-// fresh board. A missing file, or pictures none of which can be read, end the
-// game at the start screen.
+// fresh board. A missing file ends the game at the start screen; a set of
+// pictures none of which can be read from here on ends at its panel, which
+// names them.
 static bool load_level()
 {
     GameScene = 0;
@@ -87,14 +87,13 @@ static bool load_level()
     GameWin = 0;
     DragDropGridID = -1;
     ShowingMatch = 0;
-    bool pictures = picture_set_active();
-    if (!(pictures ? picture_level_load() : level_load())) {
-        picture_set_end();
+    if (picture_set_active() && !picture_level_load()) {
+        GameEnd();
+        return false;
+    }
+    if (!picture_set_active() && !level_load()) {
         GameTimeDeInit();
-        if (pictures)
-            start_show_pictures();  // the panel says which could not be read
-        else
-            engineMode = MODE_START;
+        engineMode = MODE_START;
         return false;
     }
     GameMode = GM_SCREEN_NEXT;

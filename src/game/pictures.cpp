@@ -25,11 +25,10 @@ const SDL_Color CARVE = {150, 194, 214, 0};  // the clue images' lettering (the 
 
 // The picture's texture holds the whole picture, its tiles each cell, as a
 // level file's pictures do; where the art is drawn at twice the size, so are
-// the pictures, onto the same tiles.
-void build_picture(int n, const picture_shape& s, const intake_image& img, int art)
+// the pictures (fitted to that size), onto the same tiles.
+void build_picture(int n, const picture_shape& s, const intake_image& fitted, int art)
 {
     int w = s.w * INTAKE_CELL_PX, h = s.h * INTAKE_CELL_PX;
-    intake_image fitted = intake_fit(img, w * art, h * art);
     Uint32 tex = static_cast<Uint32>(n + 9);
     sdl_loadpixels(tex, next_power_of_two(w), next_power_of_two(h), fitted.rgba.data(), w * art, h * art, art);
     ot_build_tile(static_cast<int>(tex), static_cast<int>(tex), 0, 0, static_cast<float>(w), static_cast<float>(h));
@@ -37,6 +36,13 @@ void build_picture(int n, const picture_shape& s, const intake_image& img, int a
         for (int c = 0; c < s.w; c++)
             ot_build_tile(picture_tile_id(n, s.w, c, r), static_cast<int>(tex), static_cast<float>(c * INTAKE_CELL_PX),
                           static_cast<float>(r * INTAKE_CELL_PX), INTAKE_CELL_PX, INTAKE_CELL_PX);
+}
+
+// A picture of the level passed over: on stderr, and named on the panel.
+void pass_over(const picture_file& f, const char* why)
+{
+    picture_report(f.path, why);
+    pictures_panel_passed_over(f.path, why);
 }
 
 }  // namespace
@@ -61,39 +67,68 @@ void read_pictures(const std::vector<picture_file>& files, std::vector<intake_im
         h.join();
 }
 
-Uint8 picture_level_load()
+namespace {
+
+// The current level of the set: its pictures that read, the same photo only
+// once; false when none of them can be read.
+bool load_group()
 {
     std::vector<picture_file> files = picture_set_group();
     std::vector<intake_image> read, images;
     std::vector<const char*> why;
     const int art = artset_scale();  // the pictures are read for the art drawn now
     read_pictures(files, read, why, art);
+    std::vector<int> repeats = picture_repeats(read);
     std::vector<std::pair<int, int>> sizes;
     for (size_t i = 0; i < files.size(); i++) {
         if (why[i]) {
-            picture_report(files[i].path, why[i]);
-            pictures_panel_passed_over(files[i].path, why[i]);
-            continue;
+            pass_over(files[i], why[i]);
+        } else if (repeats[i] >= 0) {
+            std::string same = "the same picture as " + files[static_cast<size_t>(repeats[i])].name;
+            pass_over(files[i], same.c_str());
+        } else {
+            sizes.emplace_back(read[i].w, read[i].h);
+            images.push_back(std::move(read[i]));
         }
-        sizes.emplace_back(read[i].w, read[i].h);
-        images.push_back(std::move(read[i]));
     }
     if (images.empty())
-        return 0;
+        return false;
     int difficulty = picture_set_difficulty();
     std::vector<picture_shape> shapes = picture_shapes(sizes, difficulty);
+    // The pixels the tiles are cut from decide which tiles look alike.
+    std::vector<intake_image> fitted;
+    std::vector<look_picture> looks;
+    for (size_t i = 0; i < shapes.size(); i++) {
+        const picture_shape& s = shapes[i];
+        fitted.push_back(intake_fit(images[i], s.w * INTAKE_CELL_PX * art, s.h * INTAKE_CELL_PX * art));
+        images[i] = intake_image{};
+    }
+    for (size_t i = 0; i < shapes.size(); i++)
+        looks.push_back({picture_tile_id(static_cast<int>(i) + 1, shapes[i].w, 0, 0), shapes[i].w, shapes[i].h,
+                         INTAKE_CELL_PX * art, fitted[i].rgba.data()});
     char title[GAME_NAME_SIZE];
     if (picture_set_levels() > 1)
         std::snprintf(title, sizeof title, "Your pictures %d of %d", picture_set_level() + 1, picture_set_levels());
     else
         std::snprintf(title, sizeof title, "Your pictures");
     std::srand(static_cast<unsigned>(std::time(nullptr)));
-    picture_level_lay(shapes, difficulty, title);
+    picture_level_lay(shapes, difficulty, title, tile_looks_build(looks, picture_tiles_turn(difficulty)));
     for (size_t i = 0; i < shapes.size(); i++)
-        build_picture(static_cast<int>(i) + 1, shapes[i], images[i], art);
+        build_picture(static_cast<int>(i) + 1, shapes[i], fitted[i], art);
     font_free(&GameNameFont);
     font_make(&GameNameFont, FONT1, GameName, SDL_Color{0, 0, 0, 0});
-    return 1;
+    return true;
+}
+
+}  // namespace
+
+Uint8 picture_level_load()
+{
+    do {
+        if (load_group())
+            return 1;
+    } while (picture_set_next());  // a level none of whose pictures read is passed over
+    return 0;
 }
 
 Uint8 picture_clue_load(int clue)

@@ -5,8 +5,10 @@
 #include <SDL/SDL.h>
 
 // Reads the current level of the picture set, lays out and shuffles the board
-// and builds the pictures' textures and tiles: 1 when at least one picture
-// could be read (each one that cannot is reported on stderr).
+// and builds the pictures' textures and tiles. Each picture that cannot be
+// read, or repeats one before it, is reported on stderr and named on the
+// pictures panel; a level none of whose pictures read is passed over for the
+// set's next. 0 when no level from the current one on can be played.
 Uint8 picture_level_load();
 
 // The clue image before the level: 1 for the first (its background loaded

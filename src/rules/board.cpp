@@ -4,6 +4,8 @@
 #include <cstdlib>
 #include <utility>
 
+#include "rules/tile_looks.h"
+
 std::array<gridtile, BOARD_CELLS> Grid{};
 std::array<pictures, PICTURE_SLOTS> Pictures{};
 std::array<matchfail, GOAL_SLOTS> Match{};
@@ -87,7 +89,9 @@ std::uint8_t validate_picture(std::uint16_t p, int orig_x, int orig_y, std::uint
             int c = 0, r = 0;
             upright_cell(pic.w, pic.h, direction, i, j, &c, &r);
             gridtile& cell = Grid[static_cast<size_t>(y * BOARD_SIDE + x)];
-            if (cell.id != picture_tile_id(n, pic.w, c, r) || cell.locked == 1 || cell.direction != direction)
+            // Whole as the player sees it: each cell shows what the picture's own
+            // tile would there, which a tile that looks the same does too.
+            if (cell.locked == 1 || !tile_looks_as(cell.id, cell.direction, picture_tile_id(n, pic.w, c, r), direction))
                 return 0;
             if (lock == 1)
                 cell.locked = 1;
@@ -126,7 +130,8 @@ std::uint8_t valid_picture(std::uint16_t p, std::uint8_t lock, std::uint8_t dire
     for (int y = 0; y < BOARD_SIDE && ox < 0; y++)
         for (int x = 0; x < BOARD_SIDE && ox < 0; x++) {
             const gridtile& cell = Grid[static_cast<size_t>(y * BOARD_SIDE + x)];
-            if (cell.id == first && cell.locked == 0 && validate_picture(p, x, y, 0, direction))
+            if (cell.locked == 0 && tile_looks_as(cell.id, cell.direction, first, direction) &&
+                validate_picture(p, x, y, 0, direction))
                 ox = x, oy = y;
         }
     if (ox < 0)

@@ -3,6 +3,7 @@
 
 #include <strings.h>
 
+#include <algorithm>
 #include <cstdio>
 
 help_table HELP{};
@@ -43,14 +44,37 @@ std::uint8_t help_first_page(const help_table& table, int level)
     return static_cast<std::uint8_t>(page);
 }
 
-std::uint8_t help_page_prev(std::uint8_t page)
+help_pages help_level_pages(const help_table& table, int level, bool turning)
 {
-    return page > 1 ? static_cast<std::uint8_t>(page - 1) : page;
+    help_pages pages;
+    int last = 0;
+    if (level >= 1 && level <= HELP_LEVELS)
+        last = table[static_cast<size_t>(level - 1)].screens;
+    else if (level == 0)
+        last = table[0].screens;
+    for (int p = 1; p <= last && p <= HELP_PAGES; p++)
+        pages.page[static_cast<size_t>(pages.count++)] = static_cast<std::uint8_t>(p);
+    if (level == 0 && turning && last < HELP_TURNING_PAGE)
+        pages.page[static_cast<size_t>(pages.count++)] = HELP_TURNING_PAGE;
+    return pages;
 }
 
-std::uint8_t help_page_next(const help_table& table, int level, std::uint8_t page)
+std::uint8_t help_page_step(const help_pages& pages, std::uint8_t page, int step)
 {
-    if (level < 1 || level > HELP_LEVELS)
+    if (pages.count == 0)
         return page;
-    return table[static_cast<size_t>(level - 1)].screens > page ? static_cast<std::uint8_t>(page + 1) : page;
+    int at = 0;  // the last page shown not after `page`
+    for (int i = 1; i < pages.count; i++)
+        if (pages.page[static_cast<size_t>(i)] <= page)
+            at = i;
+    at = std::clamp(at + step, 0, pages.count - 1);
+    return pages.page[static_cast<size_t>(at)];
+}
+
+int help_page_place(const help_pages& pages, std::uint8_t page)
+{
+    for (int i = 0; i < pages.count; i++)
+        if (pages.page[static_cast<size_t>(i)] == page)
+            return i + 1;
+    return 0;
 }

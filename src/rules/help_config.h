@@ -29,6 +29,23 @@ void help_parse_line(help_table& table, const char* line);
 // does not open the help.
 std::uint8_t help_first_page(const help_table& table, int level);
 
-// Paging within a level's pages 1..screens; it stops at both ends.
-std::uint8_t help_page_prev(std::uint8_t page);
-std::uint8_t help_page_next(const help_table& table, int level, std::uint8_t page);
+// The page on turning tiles, first offered where tiles first turn.
+constexpr std::uint8_t HELP_TURNING_PAGE = 4;
+
+// The pages a level's help shows, in order: a level's pages 1..screens; a
+// level of the player's pictures (level 0) asks only to swap tiles, and turn
+// them where they turn, so it shows the first level's pages and, with
+// turning, the page on turning.
+struct help_pages {
+    std::array<std::uint8_t, HELP_PAGES> page{};
+    int count = 0;
+};
+help_pages help_level_pages(const help_table& table, int level, bool turning);
+
+// Paging within the pages shown: the page `step` places on from `page` (-1
+// back, 1 forward, 0 the page itself), stopping at both ends. A page not
+// shown counts as the last shown page before it (the first, when none is
+// before it). With no pages, the page stays.
+std::uint8_t help_page_step(const help_pages& pages, std::uint8_t page, int step);
+// The place of a page among the pages shown, from 1 (0 when not shown).
+int help_page_place(const help_pages& pages, std::uint8_t page);

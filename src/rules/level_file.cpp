@@ -11,6 +11,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "rules/tile_looks.h"
+
 char GameName[GAME_NAME_SIZE] = {};
 std::uint8_t GameRotate = 0;
 std::uint16_t GameTimeTotal = 0;
@@ -123,6 +125,7 @@ void level_reset()
     std::memset(GameName, 0, sizeof GameName);
     GameMatchsCount = GameFailsCount = 0;
     MatchType = MatchCounter = FailType = FailCounter = 1;
+    TileLooks = look_table{};
     for (auto* list : {&Match, &Fail})
         for (matchfail& e : *list) {
             e.id = 0;

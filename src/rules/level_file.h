@@ -31,7 +31,8 @@ struct level_picture {
     char filename[256];  // image file, relative to the level's folder
 };
 
-// Clears the title, the goal lists and their counts, and sets the four rules to 1.
+// Clears the title, the goal lists and their counts and the tiles' looks (a
+// level file's cells all differ), and sets the four rules to 1.
 void level_reset();
 
 // Applies one line (its line end included or not). A "pic=" line that is

@@ -115,14 +115,26 @@ std::uint16_t picture_level_time(std::size_t moves, int difficulty)
     return static_cast<std::uint16_t>(std::clamp(seconds, static_cast<double>(MIN_SECONDS), 65535.0));
 }
 
-void picture_level_lay(const std::vector<picture_shape>& shapes, int difficulty, const char* title)
+std::vector<int> picture_repeats(const std::vector<intake_image>& images)
+{
+    std::vector<int> first(images.size(), -1);
+    for (std::size_t i = 0; i < images.size(); i++)
+        for (std::size_t j = 0; j < i && first[i] < 0 && !images[i].rgba.empty(); j++)
+            if (first[j] < 0 && images[j].w == images[i].w && images[j].h == images[i].h && images[j].rgba == images[i].rgba)
+                first[i] = static_cast<int>(j);
+    return first;
+}
+
+void picture_level_lay(const std::vector<picture_shape>& shapes, int difficulty, const char* title,
+                       const look_table& looks)
 {
     // The same lines a level file holds, read by the same parser.
     level_reset();
+    TileLooks = looks;
     std::vector<level_picture> pics;
     std::string name = std::string("name=") + title;
     level_parse_line(name.c_str(), 0, pics);
-    level_parse_line(difficulty == PICTURE_HARD ? "rotate=1" : "rotate=0", 0, pics);
+    level_parse_line(picture_tiles_turn(difficulty) ? "rotate=1" : "rotate=0", 0, pics);
     std::array<std::uint16_t, BOARD_CELLS> cells{};
     char line[96];
     // Every picture a goal, the largest first: the order a patient player

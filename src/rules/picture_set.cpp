@@ -111,6 +111,29 @@ void check_file(const std::string& path, picture_scan& scan)
     scan.files.push_back(f);
 }
 
+// A file named twice, by the same path or by two names of one file (a link),
+// is one picture: the names after the first are passed over.
+void drop_repeated_files(picture_scan& scan)
+{
+    std::vector<picture_file> kept;
+    std::vector<std::pair<dev_t, ino_t>> ids;
+    for (picture_file& f : scan.files) {
+        struct stat st;
+        bool known = stat(f.path.c_str(), &st) == 0;
+        size_t same = kept.size();
+        for (size_t i = 0; i < kept.size() && same == kept.size(); i++)
+            if (kept[i].path == f.path || (known && ids[i] == std::make_pair(st.st_dev, st.st_ino)))
+                same = i;
+        if (same < kept.size()) {
+            scan.skipped.push_back({f.path, kept[same].path == f.path ? "named twice" : "the same file as " + kept[same].name});
+            continue;
+        }
+        ids.emplace_back(known ? st.st_dev : 0, known ? st.st_ino : 0);
+        kept.push_back(std::move(f));
+    }
+    scan.files = std::move(kept);
+}
+
 }  // namespace
 
 std::string picture_folder()
@@ -156,6 +179,7 @@ picture_scan picture_scan_paths(const std::vector<std::string>& paths)
         for (const std::string& name : names)
             check_file(base + name, scan);
     }
+    drop_repeated_files(scan);
     return scan;
 }
 

@@ -33,7 +33,8 @@ std::string picture_folder();
 
 // Every path a picture or a folder of them (not descended further); hidden
 // files are passed over silently, everything else unusable is listed with
-// its reason. Nothing is written and no file but a regular one is opened.
+// its reason, as is a file named again (by its path or by a link to it).
+// Nothing is written and no file but a regular one is opened.
 picture_scan picture_scan_paths(const std::vector<std::string>& paths);
 
 // The whole file, checked again as it is read: null, or why it cannot be.

@@ -14,6 +14,7 @@
 #include "rules/board.h"
 #include "rules/goals.h"
 #include "rules/level_file.h"
+#include "rules/tile_looks.h"
 
 namespace {
 
@@ -176,7 +177,8 @@ int choose_area(int entry, std::array<picture_cell, BOARD_CELLS>& cells)
             for (int k = 0; k < n && free; k++) {
                 const gridtile& g = Grid[static_cast<size_t>(layout[static_cast<size_t>(k)].index)];
                 free = g.locked == 0;
-                score += (g.id == layout[static_cast<size_t>(k)].id) * 2 + (g.direction == e.direction);
+                int turns = tile_turns_to(g.id, g.direction, layout[static_cast<size_t>(k)].id, e.direction);
+                score += turns == 0 ? 3 : turns > 0 ? 2 : g.direction == e.direction;
             }
             if (!free || (best_leaves_room && score <= best))
                 continue;
@@ -194,19 +196,32 @@ int choose_area(int entry, std::array<picture_cell, BOARD_CELLS>& cells)
     return best < 0 ? 0 : best_count;
 }
 
-// The cell holding the tile a goal cell needs: movable, not part of what is
-// being built; one already turned right is preferred.
-int find_source(const solver_state& st, int target, std::uint16_t id, std::uint8_t d)
+// How many quarter turns the tile in cell c needs to show what a goal cell
+// needs (its own tile, or one that looks the same), -1 when it never will.
+int turns_needed(int c, const picture_cell& want, std::uint8_t d)
 {
-    int found = -1;
+    const gridtile& g = Grid[static_cast<size_t>(c)];
+    return tile_turns_to(g.id, g.direction, want.id, d);
+}
+
+// The cell holding a tile a goal cell needs: movable, not part of what is
+// being built. Preferred: one already turned right, and one that does not
+// already stand right in a cell of the area still to be built (where tiles
+// look alike, another may serve there).
+int find_source(const solver_state& st, const std::array<picture_cell, BOARD_CELLS>& cells, int n, int k, std::uint8_t d)
+{
+    std::array<bool, BOARD_CELLS> standing{};
+    for (int j = k + 1; j < n; j++)
+        standing[static_cast<size_t>(cells[static_cast<size_t>(j)].index)] =
+            turns_needed(cells[static_cast<size_t>(j)].index, cells[static_cast<size_t>(j)], d) >= 0;
+    int target = cells[static_cast<size_t>(k)].index, found = -1, found_rank = 4;
     for (int c = 0; c < BOARD_CELLS; c++) {
-        const gridtile& g = Grid[static_cast<size_t>(c)];
-        if (c == target || g.id != id || !movable(c) || st.fixed[static_cast<size_t>(c)])
+        int turns = turns_needed(c, cells[static_cast<size_t>(k)], d);
+        if (c == target || turns < 0 || !movable(c) || st.fixed[static_cast<size_t>(c)])
             continue;
-        if (g.direction == d)
-            return c;
-        if (found < 0)
-            found = c;
+        int rank = (turns != 0) + 2 * standing[static_cast<size_t>(c)];
+        if (rank < found_rank)
+            found = c, found_rank = rank;
     }
     return found;
 }
@@ -223,8 +238,8 @@ bool build_entry(solver_state& st, int entry)
     st.fixed = {};
     for (int k = 0; k < n && st.outcome == 0 && Match[static_cast<size_t>(entry)].matched == 0; k++) {
         const picture_cell& pc = cells[static_cast<size_t>(k)];
-        if (Grid[static_cast<size_t>(pc.index)].id != pc.id) {
-            int src = find_source(st, pc.index, pc.id, e.direction);
+        if (turns_needed(pc.index, pc, e.direction) < 0) {
+            int src = find_source(st, cells, n, k, e.direction);
             if (src < 0) {
                 st.result.problem = "a goal picture's tile is not on the board";
                 return false;
@@ -236,7 +251,7 @@ bool build_entry(solver_state& st, int entry)
             }
         }
         for (int turns = 0; turns < 4 && st.outcome == 0 && Grid[static_cast<size_t>(pc.index)].locked == 0 &&
-                            Grid[static_cast<size_t>(pc.index)].direction != e.direction;
+                            turns_needed(pc.index, pc, e.direction) > 0;
              turns++) {
             if (GameRotate == 0) {
                 st.result.problem = "a goal asks for a turn on a level without turning";

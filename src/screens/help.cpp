@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "engine/engine.h"
+#include "rules/level_file.h"
 
 constexpr int HELP_FRAME_TILE = 20;  // pages follow as tiles 21 to 25
 constexpr float HELP_X = 64, HELP_Y = 48;              // the panel, centred in the window
@@ -13,13 +14,20 @@ Uint8 current_help_screen = 1;
 static font_s help_font{};
 static char help_caption_text[64] = "";
 
-// The caption "Help screen (page/pages)" for a level, in the middle font.
-static void help_font_build(Uint8 level)
+// The pages the level shows; a level of the player's pictures shows the
+// turning page where its tiles turn.
+static help_pages level_pages(int level)
 {
-    if (level < 1 || level > HELP_LEVELS)
+    return help_level_pages(HELP, level, GameRotate != 0);
+}
+
+// The caption "Help screen (place/pages)" for the pages shown, in the middle font.
+static void help_font_build(const help_pages& pages)
+{
+    if (pages.count == 0)
         return;
-    std::snprintf(help_caption_text, sizeof help_caption_text, "Help screen (%i/%i)", current_help_screen,
-                  HELP[level - 1].screens);
+    std::snprintf(help_caption_text, sizeof help_caption_text, "Help screen (%i/%i)",
+                  help_page_place(pages, current_help_screen), pages.count);
     font_free(&help_font);
     // Red and blue trade places on the way to the screen: this shows yellow.
     font_make(&help_font, FONT2, help_caption_text, SDL_Color{0, 255, 255, 0});
@@ -45,7 +53,7 @@ Uint8 help_init()
     while (std::fgets(line, sizeof line, file))
         help_parse_line(HELP, line);
     std::fclose(file);
-    help_font_build(1);
+    help_font_build(level_pages(1));
     return 1;
 }
 
@@ -57,29 +65,31 @@ Uint8 help_should_display(int level)
     if (page == 0)
         return 0;
     current_help_screen = page;
-    help_font_build(l);
+    help_font_build(level_pages(l));
     return 1;
+}
+
+// Opening and paging alike: the page `step` places on among the level's pages.
+static void help_turn_page(int level, int step)
+{
+    help_pages pages = level_pages(static_cast<Uint8>(level));
+    current_help_screen = help_page_step(pages, current_help_screen, step);
+    help_font_build(pages);
 }
 
 void help_open(int level)
 {
-    Uint8 l = static_cast<Uint8>(level);
-    if (l >= 1 && l <= HELP_LEVELS && current_help_screen > HELP[l - 1].screens && HELP[l - 1].screens > 0)
-        current_help_screen = HELP[l - 1].screens;  // the page last shown was another level's
-    help_font_build(l);
+    help_turn_page(level, 0);  // the page last shown, where the level shows it
 }
 
 void help_prev(int level)
 {
-    current_help_screen = help_page_prev(current_help_screen);
-    help_font_build(static_cast<Uint8>(level));
+    help_turn_page(level, -1);
 }
 
 void help_next(int level)
 {
-    Uint8 l = static_cast<Uint8>(level);
-    current_help_screen = help_page_next(HELP, l, current_help_screen);
-    help_font_build(l);
+    help_turn_page(level, 1);
 }
 
 const char* help_caption()

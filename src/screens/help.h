@@ -12,8 +12,9 @@ Uint8 help_init();
 
 // 1 when the help is to open by itself as the level starts (its first visit).
 Uint8 help_should_display(int level);
-// The player opens the help: the page last shown, within the level's pages,
-// and the caption built for the level.
+// The player opens the help: the page last shown where the level shows it
+// (else the last of the level's pages before it), and the caption built for
+// the level. Level 0 is a level of the player's pictures.
 void help_open(int level);
 // Page back and forward within the level's pages, stopping at both ends; the
 // caption is rebuilt either way.

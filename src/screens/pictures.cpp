@@ -31,6 +31,11 @@ picture_scan found;
 int difficulty = PICTURE_MEDIUM;
 std::array<font_s, 3> lines{};
 key_focus focus{};
+// At the end of a set that passed pictures over, the message slot lists them
+// in place of the three lines, until the difficulty changes or the panel opens anew.
+std::array<font_s, 5> passed_lines{};
+bool passed_shown = false;
+size_t scan_skips = 0;  // of found.skipped, those the scan passed over; the rest failed at a load
 
 // The path with the home directory written as "~".
 std::string shown_path(const std::string& path)
@@ -94,6 +99,46 @@ void describe(const std::vector<std::string>& paths)
     set_lines(first, second, skipped, skipped_short);
 }
 
+// "name: why" for one picture passed over, its name shortened until the line fits.
+void passed_line(font_s* f, const picture_skip& s)
+{
+    std::string name = short_name(s.path);
+    for (;;) {
+        font_free(f);
+        font_make(f, FONT2, (name + ": " + s.why).c_str(), WORDS);
+        if (f->tw <= LINE_WIDTH || name.size() <= 8)
+            return;
+        name = name.substr(0, name.size() - 7) + "...";
+    }
+}
+
+// The pictures passed over in the set, those that failed at a level's load
+// (news to the player) before those the scan passed over: a heading, then each
+// with its reason, as many as the slot holds, the last line "and N more" where
+// they do not all fit.
+void list_passed_over()
+{
+    std::vector<const picture_skip*> order;
+    for (size_t i = 0; i < found.skipped.size(); i++)
+        order.push_back(&found.skipped[(i + scan_skips) % found.skipped.size()]);
+    font_free(&passed_lines[0]);
+    font_make(&passed_lines[0], FONT1,
+              found.files.empty() ? "None of these pictures can be played:" : "These pictures were passed over:", WORDS);
+    const size_t slots = passed_lines.size() - 1, count = found.skipped.size();
+    for (size_t i = 0; i < slots; i++) {
+        font_s* f = &passed_lines[i + 1];
+        font_free(f);
+        if (i + 1 == slots && count > slots) {
+            char more[32];
+            std::snprintf(more, sizeof more, "and %zu more", count - i);
+            font_make(f, FONT2, more, WORDS);
+        } else if (i < count) {
+            passed_line(f, *order[i]);
+        }
+    }
+    passed_shown = true;
+}
+
 std::vector<std::string> scanned_paths;
 
 void scan(const std::vector<std::string>& paths)
@@ -108,6 +153,7 @@ void scan(const std::vector<std::string>& paths)
         found = picture_scan_paths(paths.empty() ? std::vector<std::string>{folder} : paths);
     for (const picture_skip& s : found.skipped)
         picture_report(s.path, s.why.c_str());
+    scan_skips = found.skipped.size();
 }
 
 // Into the game at the first level of the pictures found.
@@ -124,6 +170,7 @@ void play()
 
 void pictures_panel_open(const std::vector<std::string>& paths)
 {
+    passed_shown = false;
     scan(paths);
     focus = key_focus{PLAY, 0};
     describe(paths);
@@ -131,6 +178,7 @@ void pictures_panel_open(const std::vector<std::string>& paths)
 
 bool pictures_play_paths(const std::vector<std::string>& paths)
 {
+    passed_shown = false;
     scan(paths);
     difficulty = PICTURE_MEDIUM;
     if (found.files.empty()) {
@@ -153,6 +201,15 @@ void pictures_panel_passed_over(const std::string& path, const char* why)
     describe(scanned_paths);
 }
 
+bool pictures_panel_set_over()
+{
+    if (found.skipped.empty())
+        return false;
+    focus = key_focus{static_cast<Uint8>(found.files.empty() ? BACK : PLAY), 0};
+    list_passed_over();
+    return true;
+}
+
 Uint8 pictures_panel_click(int x, int y, int button, int type)
 {
     (void)button;
@@ -162,6 +219,7 @@ Uint8 pictures_panel_click(int x, int y, int button, int type)
         if (on_button(BUTTONS[d], x, y)) {
             play_sound(SFX_CLICK);
             difficulty = d;
+            passed_shown = false;
             describe(scanned_paths);
             return 1;
         }
@@ -188,6 +246,7 @@ Uint8 pictures_panel_keys(SDL_keysym* keysym)
         return 1;
     if (sym == SDLK_LEFT || sym == SDLK_RIGHT) {
         difficulty = (difficulty + (sym == SDLK_LEFT ? PICTURE_DIFFICULTIES - 1 : 1)) % PICTURE_DIFFICULTIES;
+        passed_shown = false;
         describe(scanned_paths);
         return 1;
     }
@@ -208,11 +267,17 @@ void pictures_panel_motion(int x, int y)
 void pictures_panel_draw()
 {
     ot_blit(PANEL_TILE, PANEL_X, PANEL_Y, nullptr);
-    for (size_t i = 0; i < lines.size(); i++)
-        if (lines[i].texture != 0) {
-            int left = 320 - lines[i].tw / 2;
-            font_display(&lines[i], left < 70 ? 70 : left, 158 + 30 * static_cast<int>(i) - lines[i].th / 2);
-        }
+    // The three lines 30 pixels apart, or the list of what was passed over:
+    // its heading, then lines of the small font 19 pixels apart.
+    auto show = [](const font_s& f, int y) {
+        int left = 320 - f.tw / 2;
+        if (f.texture != 0)
+            font_display(&f, left < 70 ? 70 : left, y - f.th / 2);
+    };
+    for (size_t i = 0; i < lines.size() && !passed_shown; i++)
+        show(lines[i], 158 + 30 * static_cast<int>(i));
+    for (size_t i = 0; i < passed_lines.size() && passed_shown; i++)
+        show(passed_lines[i], i == 0 ? 158 : 165 + 19 * static_cast<int>(i));
     // The chosen difficulty: a bar under its button.
     const key_button& b = BUTTONS[difficulty];
     ot_fill(static_cast<float>(b.x0 + 10), static_cast<float>(b.y1 + 5), static_cast<float>(b.x1 - 10),

@@ -19,6 +19,11 @@ bool pictures_play_paths(const std::vector<std::string>& paths);
 // it is passed over, and the panel says so when it opens next.
 void pictures_panel_passed_over(const std::string& path, const char* why);
 
+// The set played has ended: true when any of its pictures was passed over,
+// at the scan or at a level's load, and then the panel lists each with its
+// reason (start_show_pictures shows it).
+bool pictures_panel_set_over();
+
 // The panel's handlers answer 0 to close it, 1 to keep it open: Escape and
 // Back close it, Play starts the level (and closes it) when there are pictures.
 Uint8 pictures_panel_keys(SDL_keysym* keysym);

@@ -12,7 +12,8 @@ Uint8 levels_start(const char* buf);
 const char* game_continue_password();
 
 // The start screen with the "Your pictures" panel open, as the panel was
-// last filled (the command line's pictures, none of which can be played).
+// last filled: the command line's pictures, none of which can be played, or
+// the pictures passed over in a set just ended.
 void start_show_pictures();
 
 void mode2_handle_keys(SDL_keysym* keysym);

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Pictures on the command line, as a file manager's "Open with" gives them: the
-# game starts straight into a level of them, and every tile on the board is a
-# cell of one of the pictures, all of them there. Then a folder of files that
+# game starts straight into a level of them (one named twice is one), and
+# every tile on the board is a cell of one of the pictures, all of them there. Then a folder of files that
 # cannot be played: one line on stderr for each, naming it, the panel instead
 # of a level, and the game goes on as usual.
 #   own_pictures.sh GAME DATA_DIR SCREENSHOT_DIR
@@ -16,9 +16,10 @@ mkdir -p "$p/bad/sub"
 convert -seed 3 -size 600x600 plasma:red-yellow "$p/square.jpg"
 convert -seed 4 -size 800x400 plasma:green-blue "$p/wide.png"
 convert -seed 5 -size 450x600 plasma:purple-white "$p/tall.gif"
-E2E_ARGS=("$p/square.jpg" "$p/wide.png" "$p/tall.gif")
+E2E_ARGS=("$p/square.jpg" "$p/wide.png" "$p/tall.gif" "$p/square.jpg")
 e2e_start HOME="$E2E_WORK"
 e2e_sleep 3
+grep -q "^cryptsliders: $p/square.jpg: named twice" "$E2E_WORK/stderr.txt" || e2e_fail "a picture named twice is not one"
 e2e_shot own_pictures_clue
 e2e_key space
 e2e_sleep 1

@@ -8,6 +8,7 @@
 #include "photo_file.h"
 #include "rules/picture_set.h"
 #include "rules/progress_file.h"
+#include "screens/help.h"
 
 namespace fs = std::filesystem;
 
@@ -87,31 +88,22 @@ TEST_F(PicturesTest, ThreeShapesUprightWonAndTheirBestTimeKept)
     EXPECT_EQ(name, picture_set_key());
     EXPECT_EQ(difficulty, 0u);
     EXPECT_LE(seconds, GameTimeTotal);
-
-    // Next: the set had one level, so the start screen; its panel plays it again
-    // at another difficulty, with turned tiles.
-    key(SDLK_RETURN);
-    step();
-    EXPECT_EQ(engineMode, MODE_START);
-    open_level(478);
-    ASSERT_EQ(GameMode, GM_CLUE);
-    EXPECT_EQ(GameRotate, 1);
 }
 
 // A folder of more than a level holds makes levels played one after the
-// other, the won one's Next leading on; a picture that passes its header but
-// cannot be decoded sends the player back to the panel, which names it and
-// plays the others without it.
-TEST_F(PicturesTest, MorePicturesMakeMoreLevelsAndACutOneIsNamedOnThePanel)
+// other, the won one's Next leading on; a level whose pictures pass their
+// header but none of which can be decoded is passed over for the next.
+TEST_F(PicturesTest, MorePicturesMakeMoreLevelsAndOnesNoneOfWhichReadArePassedOver)
 {
-    for (int k = 0; k < 4; k++) {
+    for (int k : {0, 1, 2, 3, 8}) {
         std::string name = folder + "/photo" + std::to_string(k) + ".png";
         write_png(name, 200, 150, false, [k](int x, int y) { return photo_pixel(k, x, y, 200, 150); });
     }
-    write_photo_jpeg(folder + "/photo9_cut.jpg", 0, 400, 300, 1);
-    fs::resize_file(folder + "/photo9_cut.jpg", fs::file_size(folder + "/photo9_cut.jpg") / 2);
+    write_photo_jpeg(folder + "/photo4_cut.jpg", 0, 400, 300, 1);
+    fs::resize_file(folder + "/photo4_cut.jpg", fs::file_size(folder + "/photo4_cut.jpg") / 2);
+    for (int k : {5, 6, 7})
+        fs::copy_file(folder + "/photo4_cut.jpg", folder + "/photo" + std::to_string(k) + "_cut.jpg");
     open_level(162);  // few, large: four pictures a level
-    EXPECT_STREQ(GameName, "Your pictures 1 of 2");
     ASSERT_TRUE(reach_play());
     play_solution();
     for (int i = 0; i < 400 && GameMode != GM_WIN; i++)
@@ -121,13 +113,56 @@ TEST_F(PicturesTest, MorePicturesMakeMoreLevelsAndACutOneIsNamedOnThePanel)
     key(SDLK_RETURN);  // Next
     step();
     std::string err = testing::internal::GetCapturedStderr();
-    EXPECT_NE(err.find("photo9_cut.jpg: cut short"), std::string::npos) << err;
-    EXPECT_EQ(engineMode, MODE_START);
-    step();
-    screenshot("pictures_cut");
-    click(266, 400);  // Play: the four pictures again, now one level
-    for (int i = 0; i < 20 && GameMode != GM_CLUE; i++)
+    EXPECT_NE(err.find("photo7_cut.jpg: cut short"), std::string::npos) << err;
+    EXPECT_STREQ(GameName, "Your pictures 3 of 3");
+}
+
+// The same photo under three names (a copy, and a link to it) makes one
+// picture; cells of flat sky stand in for each other, turned or not, at the
+// hard difficulty, whose help shows the first level's pages and turning. At
+// the set's end the panel lists what was passed over, as many as fit.
+TEST_F(PicturesTest, RepeatedAndFlatPicturesPlayAsTheyLook)
+{
+    write_png(folder + "/sky.png", 480, 320, false,
+              [](int x, int y) { return x < 360 || y < 240 ? rgba8{90, 150, 220, 255} : photo_pixel(0, x, y, 480, 320); });
+    fs::copy_file(folder + "/sky.png", folder + "/sky copy.png");
+    fs::create_hard_link(folder + "/sky.png", folder + "/sky link.png");
+    for (const char* name : {"/a.jpg", "/b.png", "/c.gif"})
+        write_text(folder + name, "not a picture\n");
+    testing::internal::CaptureStderr();
+    open_level(478);
+    std::string err = testing::internal::GetCapturedStderr();
+    EXPECT_NE(err.find("sky.png: the same file as sky link.png"), std::string::npos) << err;
+    EXPECT_NE(err.find("sky link.png: the same picture as sky copy.png"), std::string::npos) << err;
+    ASSERT_TRUE(reach_play());
+    EXPECT_EQ(Match[1].id, 0) << "one picture";
+    // The help, last left at a shipped level's fifth page: the turning page,
+    // the third of three; back from it the second, and the first at most.
+    current_help_screen = 5;
+    key(SDLK_h);
+    EXPECT_STREQ(help_caption(), "Help screen (3/3)");
+    key(SDLK_RIGHT), key(SDLK_LEFT);
+    EXPECT_STREQ(help_caption(), "Help screen (2/3)");
+    key(SDLK_LEFT), key(SDLK_LEFT);
+    EXPECT_STREQ(help_caption(), "Help screen (1/3)");
+    key(SDLK_ESCAPE);
+
+    // The picture whole at the top left but for its last tile, its first two
+    // (flat sky) exchanged and turned.
+    const int w = Pictures[0].w, h = Pictures[0].h;
+    Grid = {};
+    for (int r = 0; r < h; r++)
+        for (int c = 0; c < w; c++)
+            Grid[static_cast<size_t>(r * 9 + c)] = {picture_tile_id(1, w, c, r), DIR_UPRIGHT, 0};
+    Grid[0] = {102, DIR_RIGHT, 0}, Grid[1] = {101, DIR_UPSIDE, 0};
+    std::swap(Grid[static_cast<size_t>((h - 1) * 9 + w - 1)], Grid[80]);
+    drag(8, 8, w - 1, h - 1);
+    for (int i = 0; i < 400 && GameMode != GM_WIN; i++)
         step();
-    EXPECT_EQ(engineMode, MODE_GAME);
-    EXPECT_STREQ(GameName, "Your pictures");
+    ASSERT_EQ(GameMode, GM_WIN);
+    key(SDLK_RETURN), step();  // the set's end
+    screenshot("pictures_passed_over");
+    std::vector<rgba8> listed = last_frame;
+    key(SDLK_RIGHT), key(SDLK_LEFT);  // the difficulty, and the panel's usual lines
+    EXPECT_GT(differing(listed, 10, 78, 143, 562, 256), 300) << "the list of what was passed over";
 }

@@ -142,12 +142,18 @@ extern "C" void __wrap_SDL_GL_SwapBuffers(void)
     __real_SDL_GL_SwapBuffers();
 }
 
-// Linked with --wrap for the game's level_load and ot_begin (their C++ names).
+// Linked with --wrap for the game's level_load, picture_level_load and ot_begin (their C++ names).
 extern "C" Uint8 __real__Z10level_loadv();
 extern "C" Uint8 __wrap__Z10level_loadv()
 {
     levels_loaded++;
     return __real__Z10level_loadv();
+}
+extern "C" Uint8 __real__Z18picture_level_loadv();
+extern "C" Uint8 __wrap__Z18picture_level_loadv()
+{
+    levels_loaded++;
+    return __real__Z18picture_level_loadv();
 }
 extern "C" void __real__Z8ot_beginv();
 extern "C" void __wrap__Z8ot_beginv()
