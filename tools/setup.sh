@@ -8,7 +8,7 @@ set -euo pipefail
 GAME_PACKAGES=(cmake g++ make pkg-config dpkg-dev
   libsdl1.2-dev libsdl-image1.2-dev libsdl-mixer1.2-dev libsdl-ttf2.0-dev
   libgl-dev libglu1-mesa-dev libgl1-mesa-dri
-  libjpeg62-turbo-dev libexif-dev libwebp-dev
+  libjpeg62-turbo-dev libpng-dev libtiff-dev libexif-dev libwebp-dev
   libcairo2-dev libsndfile1-dev fonts-linuxlibertine
   librsvg2-dev libpango1.0-dev libfontconfig-dev libfluidsynth-dev fluid-soundfont-gm
   libwebp-dev libvorbis-dev optipng)
