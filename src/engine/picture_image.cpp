@@ -10,13 +10,16 @@
 
 #include "rules/picture_set.h"
 
-// One row of a surface of any depth as RGBA bytes; a colour-keyed pixel is transparent.
+// One row of a surface of any depth as RGBA bytes; a colour-keyed pixel is
+// transparent. Without an alpha channel every other pixel is opaque: a palette
+// has no transparency in SDL 1.2, where sdl12-compat would read a BMP
+// palette's reserved zero byte as one.
 static void surface_row(const void* ctx, int y, Uint8* out)
 {
     const SDL_Surface* s = static_cast<const SDL_Surface*>(ctx);
     const Uint8* row = static_cast<const Uint8*>(s->pixels) + static_cast<size_t>(y) * s->pitch;
     int bpp = s->format->BytesPerPixel;
-    bool keyed = (s->flags & SDL_SRCCOLORKEY) != 0;
+    bool keyed = (s->flags & SDL_SRCCOLORKEY) != 0, alpha = s->format->Amask != 0;
     for (int x = 0; x < s->w; x++, out += 4) {
         const Uint8* p = row + static_cast<size_t>(x) * bpp;
         Uint32 v = 0;
@@ -27,6 +30,8 @@ static void surface_row(const void* ctx, int y, Uint8* out)
         default: v = *reinterpret_cast<const Uint32*>(p); break;
         }
         SDL_GetRGBA(v, s->format, &out[0], &out[1], &out[2], &out[3]);
+        if (!alpha)
+            out[3] = 255;
         if (keyed && v == s->format->colorkey)
             out[3] = 0;
     }
