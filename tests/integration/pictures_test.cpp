@@ -98,6 +98,28 @@ TEST_F(PicturesTest, ThreeShapesUprightWonAndTheirBestTimeKept)
     EXPECT_EQ(GameRotate, 1);
 }
 
+// A panorama wider than SDL 1.2's surfaces take (by the tests' own writer, as
+// ImageMagick caps widths) is read row by row: its one picture lies as a strip
+// of the middle of the panorama, warm there and cool at the ends, green above
+// and dark below.
+TEST_F(PicturesTest, APanoramaWiderThanASurfaceIsPlayedFromItsMiddle)
+{
+    constexpr int W = 20000, H = 300;
+    write_png(folder + "/panorama.png", W, H, false, [](int x, int y) {
+        bool middle = std::abs(x - W / 2) < W / 20;
+        return rgba8{static_cast<std::uint8_t>(middle ? 220 : 30), static_cast<std::uint8_t>(y < H / 2 ? 200 : 40),
+                     static_cast<std::uint8_t>(middle ? 30 : 220), 255};
+    });
+    open_level(162);
+    ASSERT_EQ(GameMode, GM_CLUE);
+    const pictures& p = Pictures[0];
+    EXPECT_TRUE(p.w == 9 && p.h == 1) << p.w << " x " << p.h;
+    draw([] { ot_blit(10, 0, 0, nullptr); });
+    rgba8 above = pixel(p.w * 33 / 2, 6), below = pixel(p.w * 33 / 2, 27), end = pixel(3, 16);
+    EXPECT_TRUE(above.r > 180 && above.g > 160 && below.g < 80 && below.r > 180) << above << ", " << below;
+    EXPECT_GT(end.b, 180) << end;
+}
+
 // A folder of more than a level holds makes levels played one after the
 // other, the won one's Next leading on; a picture that passes its header but
 // cannot be decoded sends the player back to the panel, which names it and
