@@ -14,10 +14,12 @@ GAME_PACKAGES=(cmake g++ make pkg-config dpkg-dev
   libwebp-dev libvorbis-dev optipng)
 # The package tests validate the desktop files and the manual page, and check
 # the .debs with lintian; the help pages are read by OCR; the game runs again
-# on sdl12-compat (beside SDL 1.2, in a directory of its own) under a window manager.
+# on sdl12-compat (beside SDL 1.2, in a directory of its own) under a window
+# manager; pictures are made as real tools write them (exiftool, img2webp,
+# libtiff's tools) for the game to read.
 TEST_PACKAGES=(libgtest-dev xvfb xauth xdotool imagemagick
   desktop-file-utils appstream groff-base lintian tesseract-ocr tesseract-ocr-eng
-  libsdl1.2-compat openbox)
+  libsdl1.2-compat openbox libimage-exiftool-perl webp libtiff-tools)
 
 # Installs whatever of the given packages is missing; a second run costs one dpkg query.
 ensure_packages() {
