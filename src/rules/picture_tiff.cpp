@@ -97,6 +97,11 @@ struct tiff_decode {
 };
 
 // libtiff's RGBA carries its transparency premultiplied; the reduction takes it straight.
+std::uint8_t straight(std::uint32_t c, std::uint32_t a)
+{
+    return static_cast<std::uint8_t>(a == 0 || a == 255 ? c : std::min<std::uint32_t>(255, (c * 255 + a / 2) / a));
+}
+
 void decode_row(const void* ctx, int y, std::uint8_t* out)
 {
     const tiff_decode& d = *static_cast<const tiff_decode*>(ctx);
@@ -115,9 +120,9 @@ void decode_row(const void* ctx, int y, std::uint8_t* out)
     const std::uint32_t* p = d.raster.data() + static_cast<std::size_t>(y - d.band_y) * d.w;
     for (int x = 0; x < d.w; x++, out += 4) {
         std::uint32_t v = p[x], a = TIFFGetA(v);
-        std::uint32_t rgb[3] = {TIFFGetR(v), TIFFGetG(v), TIFFGetB(v)};
-        for (int c = 0; c < 3; c++)
-            out[c] = static_cast<std::uint8_t>(a == 255 || a == 0 ? rgb[c] : std::min<std::uint32_t>(255, (rgb[c] * 255 + a / 2) / a));
+        out[0] = straight(TIFFGetR(v), a);
+        out[1] = straight(TIFFGetG(v), a);
+        out[2] = straight(TIFFGetB(v), a);
         out[3] = static_cast<std::uint8_t>(a);
     }
 }
@@ -149,11 +154,12 @@ const char* tiff_probe(intake_cursor& c, int* w, int* h, int* orientation)
     const char* why = nullptr;
     if (!TIFFIsCODECConfigured(compression))
         why = "a TIFF compressed in a way this game does not read";
-    else if (!TIFFRGBAImageBegin(&img, t, 1, message))
-        why = photometric == PHOTOMETRIC_SEPARATED && bits != 8 ? "a CMYK TIFF of more than 8 bits a sample, which this game does not read"
-                                                                 : "a kind of TIFF this game does not read";
-    else
+    else if (TIFFRGBAImageBegin(&img, t, 1, message))
         TIFFRGBAImageEnd(&img);
+    else if (photometric == PHOTOMETRIC_SEPARATED && bits != 8)
+        why = "a CMYK TIFF of more than 8 bits a sample, which this game does not read";
+    else
+        why = "a kind of TIFF this game does not read";
     TIFFClose(t);
     return why;
 }
@@ -173,9 +179,6 @@ const char* tiff_read(const std::uint8_t* data, std::size_t size, int max_side, 
     const char* why = nullptr;
     if (!TIFFRGBAImageBegin(&img, t, 1, message)) {
         why = "a kind of TIFF this game does not read";
-    } else if (img.width == 0 || img.height == 0 || img.width > 1u << 30 || img.height > 1u << 30) {
-        why = "a damaged TIFF";
-        TIFFRGBAImageEnd(&img);
     } else {
         // The rows as stored, top to bottom; the reduction turns them as the tag says.
         int orientation = img.orientation >= 1 && img.orientation <= 8 ? img.orientation : 1;
