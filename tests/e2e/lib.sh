@@ -189,10 +189,7 @@ e2e_expect_line() {
 e2e_board_shows() {
     local spec ref cells cols rows tiles=0
     picture_samples() { convert "$1" -resize "$2!" -scale "$3!" -depth 8 txt:- | sed -n 's/^\([0-9]*\),\([0-9]*\): (\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1 \2 \3 \4 \5/p'; }
-    for spec in "$@"; do
-        cells=${spec##*:}
-        tiles=$((tiles + ${cells%x*} * ${cells#*x}))
-    done
+    for spec in "$@"; do cells=${spec##*:} && tiles=$((tiles + ${cells%x*} * ${cells#*x})); done
     {
         for spec in "$@"; do
             ref=${spec%:*} cells=${spec##*:} cols=${cells%x*} rows=${cells#*x}

@@ -18,9 +18,9 @@ e2e_workdir
 # and refused/NAME, each with the reason it must be passed over.
 c=$E2E_WORK/corpus
 mkdir -p "$c/pictures" "$c/original" "$c/refused" "$c/work"
-declare -A refused
-original() { convert -seed "$1" -size 198x198 plasma:"$2" -fill white -draw 'rectangle 12,12 90,40' "$c/original/$3.png"; }
+original() { convert -seed "$1" -size 198x198 plasma:"$2" -fill white -draw 'rectangle 12,12 90,40' "${@:4}" "$c/original/$3.png"; }
 as_read() { convert "$c/pictures/$1" +repage -background 'rgb(34,30,26)' -flatten "$c/original/${1%.*}.png"; }
+refuse() { echo "cryptsliders: $c/refused/$1: $2" >>"$c/refused.txt"; }
 w=$c/work
 
 original 1 red-yellow 01_phone
@@ -57,33 +57,28 @@ original 8 gold-violet 08_animated
 convert -seed 18 -size 198x198 plasma:black-white "$w/second.png"
 img2webp -loop 0 -lossless -d 500 "$c/original/08_animated.png" "$w/second.png" -o "$c/pictures/08_animated.webp" >/dev/null 2>&1
 
-original 9 lime-maroon 09_frame
-convert "$c/original/09_frame.png" +dither -posterize 6 "$c/pictures/09_frame.gif"
+original 9 lime-maroon 09_frame +dither -posterize 6
+convert "$c/original/09_frame.png" "$c/pictures/09_frame.gif"
 printf '\x64\x00\x50\x00' | dd of="$c/pictures/09_frame.gif" bs=1 seek=6 conv=notrunc 2>/dev/null  # a 100 x 80 screen
-as_read 09_frame.gif
 
-original 10 white-darkgreen 10_rle
-convert "$c/original/10_rle.png" +dither -posterize 6 -type Palette -compress RLE BMP3:"$c/pictures/10_rle.bmp"
-as_read 10_rle.bmp
+original 10 white-darkgreen 10_rle +dither -posterize 6
+convert "$c/original/10_rle.png" -type Palette -compress RLE BMP3:"$c/pictures/10_rle.bmp"
 
 head -c 150000 "$c/pictures/01_phone.jpg" >"$c/refused/cut_in_metadata.jpg"
-refused[cut_in_metadata.jpg]="cut short"
+refuse cut_in_metadata.jpg "cut short"
 head -c 200000 "$c/pictures/02_editor.tif" >"$c/refused/cut_before_directory.tif"
-refused[cut_before_directory.tif]="cut short"
+refuse cut_before_directory.tif "cut short"
 convert "$c/original/05_cmyk.png" -depth 16 -colorspace CMYK "$c/refused/deep_cmyk.tif"
-refused[deep_cmyk.tif]="a CMYK TIFF of more than 8 bits a sample, which this game does not read"
+refuse deep_cmyk.tif "a CMYK TIFF of more than 8 bits a sample, which this game does not read"
 # A BMP's header, 20,000 pixels wide, by hand: ImageMagick caps widths.
 printf 'BM\0\0\0\0\0\0\0\0\x36\0\0\0\x28\0\0\0\x20\x4e\0\0\x10\0\0\0\1\0\x18\0\0\0\0\0' >"$c/refused/too_wide.bmp"
-refused[too_wide.bmp]="too wide for a GIF or BMP: more than 16,383 pixels across"
+refuse too_wide.bmp "too wide for a GIF or BMP: more than 16,383 pixels across"
 
 # Ten pictures to a level, so that each takes 2 x 2 cells; the last level is
-# filled up with plain plasmas.
+# filled up with plain plasmas, each its own original.
 files=("$c"/pictures/*)
 while (( ${#files[@]} % 10 )); do
-    n=filler${#files[@]}
-    original "${#files[@]}" red-blue "$n"
-    cp "$c/original/$n.png" "$c/pictures/$n.png"
-    files+=("$c/pictures/$n.png")
+    original ${#files[@]} red-blue filler${#files[@]} && files+=("$c/original/filler${#files[@]}.png")
 done
 for ((level = 0; level < ${#files[@]}; level += 10)); do
     E2E_ARGS=("${files[@]:level:10}")
@@ -91,19 +86,12 @@ for ((level = 0; level < ${#files[@]}; level += 10)); do
     e2e_start HOME="$E2E_WORK"
     e2e_sleep 3
     e2e_shot real_pictures_clue$level
-    if ((level == 0)); then
-        e2e_log "$(cat "$E2E_WORK/stderr.txt")"
-        [ "$(wc -l <"$E2E_WORK/stderr.txt")" = ${#refused[@]} ] || e2e_fail "a line on stderr for a picture that is read"
-        for f in "${!refused[@]}"; do
-            grep -qxF "cryptsliders: $c/refused/$f: ${refused[$f]}" "$E2E_WORK/stderr.txt" || e2e_fail "no line for $f"
-        done
-    fi
+    ((level > 0)) || diff <(sort "$c/refused.txt") <(sort "$E2E_WORK/stderr.txt") >&2 ||
+        e2e_fail "stderr names other files, or other reasons, than the refused ones"
     e2e_key space
     e2e_sleep 1
     e2e_shot real_pictures_board$level
-    specs=()
-    for f in "${E2E_ARGS[@]:0:10}"; do specs+=("$c/original/$(basename "${f%.*}").png:2x2"); done
-    e2e_board_shows "${specs[@]}"
+    e2e_board_shows $(for f in "${E2E_ARGS[@]:0:10}"; do echo "$c/original/$(basename "${f%.*}").png:2x2"; done)
     kill "$E2E_PID"
     e2e_wait_exit 0
 done
