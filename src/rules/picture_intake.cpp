@@ -46,13 +46,12 @@ const char* probe_gif(intake_cursor& c, intake_header* out)
             return "a GIF with no picture in it";
         if (*b != 0x21)
             return "a damaged GIF";
-        for (at += 2;; ) {  // the extension's sub-blocks, up to an empty one
+        at += 2;  // the introducer and the label, then sub-blocks up to an empty one
+        do {
             if (!(b = intake_fetch(c, at, 1)))
                 return c.why;
             at += 1u + *b;
-            if (*b == 0)
-                break;
-        }
+        } while (*b != 0);
     }
 }
 

@@ -152,8 +152,12 @@ const char* tiff_probe(intake_cursor& c, int* w, int* h, int* orientation)
     TIFFRGBAImage img;
     char message[1024];
     const char* why = nullptr;
+    // libtiff decodes a strip or a tile whole, however few of its rows are wanted.
+    std::uint64_t piece = TIFFIsTiled(t) ? TIFFTileSize64(t) : TIFFStripSize64(t);
     if (!TIFFIsCODECConfigured(compression))
         why = "a TIFF compressed in a way this game does not read";
+    else if (piece > INTAKE_MAX_DECODE_BYTES)
+        why = "too large to decode in the memory a picture may take";
     else if (TIFFRGBAImageBegin(&img, t, 1, message))
         TIFFRGBAImageEnd(&img);
     else if (photometric == PHOTOMETRIC_SEPARATED && bits != 8)
