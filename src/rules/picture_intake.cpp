@@ -142,7 +142,7 @@ const char* intake_probe(const intake_source& file, intake_header* out)
         return "too wide for a GIF or BMP: more than 16,383 pixels across";
     if (surface && out->h > INTAKE_SURFACE_MAX_H)
         return "too tall for a GIF or BMP: more than 65,535 pixels high";
-    // JPEG decodes at a fraction of its size; the others whole, four bytes a pixel.
+    // JPEG decodes at a fraction of its size; the others at most whole, four bytes a pixel.
     if (out->format != FMT_JPEG && pixels * 4 > INTAKE_MAX_DECODE_BYTES)
         return "too large to decode in the memory a picture may take";
     return nullptr;
