@@ -30,10 +30,10 @@ inline double epoch_ms()
     return t.tv_sec * 1e3 + t.tv_nsec / 1e6;
 }
 
-// A line of /proc/self/status in kB (e.g. "VmHWM:", "VmRSS:").
-inline long status_kb(const char* key)
+// The number after the key in a /proc file ("rchar:" in /proc/self/io, say).
+inline long proc_value(const char* file, const char* key)
 {
-    std::FILE* f = std::fopen("/proc/self/status", "r");
+    std::FILE* f = std::fopen(file, "r");
     if (!f)
         return -1;
     char line[256];
@@ -43,6 +43,12 @@ inline long status_kb(const char* key)
             std::sscanf(line + std::strlen(key), "%ld", &value);
     std::fclose(f);
     return value;
+}
+
+// A line of /proc/self/status in kB (e.g. "VmHWM:", "VmRSS:").
+inline long status_kb(const char* key)
+{
+    return proc_value("/proc/self/status", key);
 }
 
 // One result line: "NAME VALUE UNIT", which bench/run.sh collects.

@@ -1,8 +1,11 @@
 #!/usr/bin/env bash
 # picture-seeds.sh DIR -- makes the picture fuzz target's seeds in DIR: one
 # small picture in every format and variant the intake reads (JPEG plain,
-# progressive, CMYK and turned by its EXIF orientation; lossy and lossless
-# WebP; PNG with alpha and in grey; GIF, BMP, TIFF), drawn by ImageMagick.
+# progressive, CMYK and turned by its EXIF orientation; lossy, lossless and
+# animated WebP; PNG with alpha, in grey, 16-bit interlaced and in a palette
+# with transparency; GIF, also with a frame larger than its screen; BMP, also
+# run-length coded; TIFF plain, with alpha, tiled and turned, JPEG-compressed
+# and CMYK), drawn by ImageMagick, img2webp and libtiff's tools.
 set -euo pipefail
 dir=${1:?usage: picture-seeds.sh DIR}
 mkdir -p "$dir"
@@ -17,8 +20,21 @@ convert "${src[@]}" -colorspace CMYK -quality 80 "$dir/cmyk.jpg"
   tail -c +3 "$dir/small.jpg"; } >"$dir/oriented.jpg"
 convert "${src[@]}" -quality 60 "$dir/lossy.webp"
 convert "${src[@]}" -define webp:lossless=true "$dir/lossless.webp"
+convert "${src[@]}" -flip "$dir/second.png"
+img2webp -lossy -q 50 "$dir/lossless.webp" "$dir/second.png" -o "$dir/animated.webp" >/dev/null 2>&1
+rm "$dir/second.png"
 convert -size 20x10 xc:'rgba(40,200,40,0.5)' "$dir/alpha.png"
 convert "${src[@]}" -colorspace Gray "$dir/grey.png"
+convert "${src[@]}" -depth 16 -interlace PNG "$dir/deep_interlaced.png"
+convert "${src[@]}" -alpha set -region 8x8+0+0 -alpha transparent +region PNG8:"$dir/palette.png"
 convert "${src[@]}" "$dir/small.gif"
+cp "$dir/small.gif" "$dir/frame_beyond_screen.gif"
+printf '\x10\x00\x08\x00' | dd of="$dir/frame_beyond_screen.gif" bs=1 seek=6 conv=notrunc 2>/dev/null
 convert "${src[@]}" BMP3:"$dir/small.bmp"
-convert "${src[@]}" -compress None "$dir/small.tif"
+convert "${src[@]}" -type Palette -compress RLE BMP3:"$dir/rle.bmp"
+convert "${src[@]}" -depth 8 -compress None "$dir/small.tif"
+convert "${src[@]}" -alpha set -channel A -evaluate set 50% +channel -depth 16 -compress lzw "$dir/alpha.tif"
+tiffcp -t -w 16 -l 16 -c zip "$dir/small.tif" "$dir/tiled.tif"
+tiffset -s 274 6 "$dir/tiled.tif"
+tiffcp -c jpeg "$dir/small.tif" "$dir/jpeg.tif"
+convert "${src[@]}" -depth 8 -colorspace CMYK "$dir/cmyk.tif"

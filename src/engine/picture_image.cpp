@@ -1,5 +1,5 @@
-// picture_image.cpp -- a player's picture file to a reduced, upright image: JPEG and
-// WebP through the rules' intake, the other formats through SDL_image, every one
+// picture_image.cpp -- a player's picture file to a reduced, upright image: JPEG, PNG,
+// TIFF and WebP through the rules' intake, GIF and BMP through SDL_image, every one
 // checked against the intake's limits before it is decoded
 #include "engine/picture_image.h"
 
@@ -8,16 +8,18 @@
 #include <mutex>
 #include <vector>
 
-#include "engine/images.h"
 #include "rules/picture_set.h"
 
-// One row of a surface of any depth as RGBA bytes; a colour-keyed pixel is transparent.
+// One row of a surface of any depth as RGBA bytes; a colour-keyed pixel is
+// transparent. Without an alpha channel every other pixel is opaque: a palette
+// has no transparency in SDL 1.2, where sdl12-compat would read a BMP
+// palette's reserved zero byte as one.
 static void surface_row(const void* ctx, int y, Uint8* out)
 {
     const SDL_Surface* s = static_cast<const SDL_Surface*>(ctx);
     const Uint8* row = static_cast<const Uint8*>(s->pixels) + static_cast<size_t>(y) * s->pitch;
     int bpp = s->format->BytesPerPixel;
-    bool keyed = (s->flags & SDL_SRCCOLORKEY) != 0;
+    bool keyed = (s->flags & SDL_SRCCOLORKEY) != 0, alpha = s->format->Amask != 0;
     for (int x = 0; x < s->w; x++, out += 4) {
         const Uint8* p = row + static_cast<size_t>(x) * bpp;
         Uint32 v = 0;
@@ -28,6 +30,8 @@ static void surface_row(const void* ctx, int y, Uint8* out)
         default: v = *reinterpret_cast<const Uint32*>(p); break;
         }
         SDL_GetRGBA(v, s->format, &out[0], &out[1], &out[2], &out[3]);
+        if (!alpha)
+            out[3] = 255;
         if (keyed && v == s->format->colorkey)
             out[3] = 0;
     }
@@ -42,16 +46,16 @@ const char* picture_image_read(const std::string& path, intake_image* out, int m
     const char* why = intake_read(file.data(), file.size(), &header, out, max_side);
     if (why != INTAKE_OTHER_DECODER)
         return why;
-    // The PNG reader does not notice a file that ends early.
-    if (header.format == FMT_PNG && !png_complete(file.data(), file.size()))
-        return "cut short";
     // SDL_image's decoders are not known to be safe on several threads at once.
     static std::mutex sdl_image;
     std::lock_guard<std::mutex> hold(sdl_image);
-    SDL_Surface* s = IMG_Load_RW(SDL_RWFromConstMem(file.data(), static_cast<int>(file.size())), 1);
+    // As the format the header was checked for, not one SDL_image may guess.
+    char gif[] = "GIF", bmp[] = "BMP";  // SDL_image 1.2 takes the name as char*
+    SDL_Surface* s = IMG_LoadTyped_RW(SDL_RWFromConstMem(file.data(), static_cast<int>(file.size())), 1,
+                                      header.format == FMT_GIF ? gif : bmp);
     if (!s)
-        return "a damaged picture";
-    // A GIF frame may differ from the size its header gave: checked again.
+        return header.format == FMT_GIF ? "a damaged GIF" : "a damaged BMP";
+    // The header's size is checked again on what was decoded.
     if (static_cast<Uint64>(s->w) * static_cast<Uint64>(s->h) > INTAKE_MAX_PIXELS || SDL_LockSurface(s) != 0) {
         SDL_FreeSurface(s);
         return "a damaged picture";

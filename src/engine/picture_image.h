@@ -1,5 +1,5 @@
-// picture_image.h -- a player's picture file to a reduced, upright image: JPEG and
-// WebP through the rules' intake, the other formats through SDL_image, every one
+// picture_image.h -- a player's picture file to a reduced, upright image: JPEG, PNG,
+// TIFF and WebP through the rules' intake, GIF and BMP through SDL_image, every one
 // checked against the intake's limits before it is decoded
 #pragma once
 

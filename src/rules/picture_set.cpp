@@ -19,10 +19,6 @@
 
 namespace {
 
-// Bytes read of a file to judge its header: a camera's JPEG puts a thumbnail
-// of up to 64 KB before its frame header.
-constexpr std::size_t HEAD_BYTES = 256 * 1024;
-
 std::vector<picture_file> set_files;
 int set_difficulty = PICTURE_MEDIUM;
 int set_level = 0;
@@ -54,50 +50,50 @@ const char* stat_problem(const std::string& path, struct stat* st)
     return nullptr;
 }
 
-// Opens a regular file only: O_NONBLOCK so that a pipe swapped in after the
-// check cannot hang the game, and fstat again on what was opened.
-const char* read_bytes(const std::string& path, std::size_t limit, std::vector<std::uint8_t>* out,
-                       std::uint64_t* file_size)
+// The bytes of an open file at any offset, as the intake asks for them.
+long read_at(void* ctx, std::uint64_t at, std::size_t n, std::uint8_t* out)
 {
-    struct stat st;
-    if (const char* why = stat_problem(path, &st))
-        return why;
-    int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0)
-        return "not readable";
-    if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        close(fd);
-        return "not a file (a device or a pipe)";
+    for (;;) {
+        ssize_t got = pread(*static_cast<const int*>(ctx), out, n, static_cast<off_t>(at));
+        if (got >= 0 || errno != EINTR)
+            return static_cast<long>(got);
     }
-    *file_size = static_cast<std::uint64_t>(st.st_size);
-    std::size_t want = std::min<std::uint64_t>(limit, *file_size);
-    out->resize(want);
-    std::size_t got = 0;
-    while (got < want) {
-        ssize_t n = read(fd, out->data() + got, want - got);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            break;
-        got += static_cast<std::size_t>(n);
-    }
-    close(fd);
-    out->resize(got);
-    if (got == 0)
-        return "an empty file";
-    return nullptr;
 }
 
+// Opens a regular file only, within the size limit: O_NONBLOCK so that a pipe
+// swapped in after the check cannot hang the game, and fstat again on what was
+// opened. The file as the intake reads it, through *fd (-1 when not opened),
+// or why not.
+const char* open_picture(const std::string& path, int* fd, intake_source* file)
+{
+    struct stat st;
+    *fd = -1;
+    if (const char* why = stat_problem(path, &st))
+        return why;
+    *fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (*fd < 0)
+        return "not readable";
+    if (fstat(*fd, &st) != 0 || !S_ISREG(st.st_mode))
+        return "not a file (a device or a pipe)";
+    file->size = static_cast<std::uint64_t>(st.st_size);
+    file->read = read_at;
+    file->ctx = fd;
+    return file->size > INTAKE_MAX_FILE_BYTES ? "too large a file" : nullptr;
+}
+
+// The header is read where it lies: the probe asks for the bytes it needs,
+// a few small reads even where megabytes of metadata come first or a TIFF's
+// directory lies at the end of a large file.
 void check_file(const std::string& path, picture_scan& scan)
 {
-    std::vector<std::uint8_t> head;
-    std::uint64_t size = 0;
-    const char* why = read_bytes(path, HEAD_BYTES, &head, &size);
+    int fd;
+    intake_source file;
+    const char* why = open_picture(path, &fd, &file);
     intake_header h;
-    if (!why && size > INTAKE_MAX_FILE_BYTES)
-        why = "too large a file";
     if (!why)
-        why = intake_probe(head.data(), head.size(), &h);
+        why = intake_probe(file, &h);
+    if (fd >= 0)
+        close(fd);
     if (why) {
         scan.skipped.push_back({path, why});
         return;
@@ -106,7 +102,7 @@ void check_file(const std::string& path, picture_scan& scan)
     f.path = path;
     std::size_t slash = path.find_last_of('/');
     f.name = slash == std::string::npos ? path : path.substr(slash + 1);
-    f.size = size;
+    f.size = file.size;
     intake_oriented_size(h, &f.w, &f.h);
     scan.files.push_back(f);
 }
@@ -185,12 +181,18 @@ picture_scan picture_scan_paths(const std::vector<std::string>& paths)
 
 const char* picture_read_file(const std::string& path, std::vector<std::uint8_t>* out)
 {
-    std::uint64_t size = 0;
-    if (const char* why = read_bytes(path, INTAKE_MAX_FILE_BYTES + 1, out, &size))
-        return why;
-    if (out->size() > INTAKE_MAX_FILE_BYTES)
-        return "too large a file";
-    return nullptr;
+    int fd;
+    intake_source file;
+    const char* why = open_picture(path, &fd, &file);
+    if (!why) {
+        out->resize(static_cast<std::size_t>(file.size));
+        long got = intake_copy(file, 0, out->size(), out->data());
+        why = got < 0 ? "not readable" : got == 0 ? "an empty file" : nullptr;
+        out->resize(got < 0 ? 0 : static_cast<std::size_t>(got));
+    }
+    if (fd >= 0)
+        close(fd);
+    return why;
 }
 
 void picture_report(const std::string& path, const char* why)

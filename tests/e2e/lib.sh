@@ -182,3 +182,38 @@ e2e_expect_line() {
     done
     e2e_fail "stdout has no line starting with: $*"
 }
+
+# e2e_board_shows PICTURE:COLSxROWS...: every cell of each picture, as ImageMagick
+# reads it scaled to its size in cells, is shown by some cell of the board in
+# E2E_SHOT (upright tiles), each compared as 3 x 3 samples.
+e2e_board_shows() {
+    local spec ref cells cols rows tiles=0
+    picture_samples() { convert "$1" -resize "$2!" -scale "$3!" -depth 8 txt:- | sed -n 's/^\([0-9]*\),\([0-9]*\): (\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1 \2 \3 \4 \5/p'; }
+    for spec in "$@"; do cells=${spec##*:} && tiles=$((tiles + ${cells%x*} * ${cells#*x})); done
+    {
+        for spec in "$@"; do
+            ref=${spec%:*} cells=${spec##*:} cols=${cells%x*} rows=${cells#*x}
+            picture_samples "$ref" $((33 * cols))x$((33 * rows)) $((3 * cols))x$((3 * rows)) | sed "s|^|P $(basename "$ref") |"
+        done
+        convert "$E2E_SHOT" -crop 297x297+63+88 -scale 27x27! -depth 8 txt:- |
+            sed -n 's/^\([0-9]*\),\([0-9]*\): (\([0-9]*\),\([0-9]*\),\([0-9]*\).*/B \1 \2 \3 \4 \5/p'
+    } | awk -v want="$tiles" '
+        $1 == "P" { t = $2 "," int($3 / 3) "," int($4 / 3); tiles[t] = 1; k = ($3 % 3) * 3 + $4 % 3; pic[t, k] = $5 " " $6 " " $7 }
+        $1 == "B" { c = int($2 / 3) "," int($3 / 3); cells[c] = 1; k = ($2 % 3) * 3 + $3 % 3; board[c, k] = $4 " " $5 " " $6 }
+        END {
+            for (t in tiles) {
+                found = 0
+                for (c in cells) {
+                    d = 0
+                    for (k = 0; k < 9; k++) {
+                        split(pic[t, k], a, " "); split(board[c, k], b, " ")
+                        for (i = 1; i <= 3; i++) d += (a[i] > b[i] ? a[i] - b[i] : b[i] - a[i])
+                    }
+                    if (d / 27 < 14) { found = 1; break }
+                }
+                n++; if (!found) { missing++; print "no board cell shows tile " t }
+            }
+            printf "%d tiles of the pictures, %d not on the board\n", n, missing
+            exit !(n == want && missing == 0)
+        }' || e2e_fail "the board does not show the pictures' tiles: $E2E_SHOT"
+}

@@ -90,6 +90,26 @@ TEST_F(PicturesTest, ThreeShapesUprightWonAndTheirBestTimeKept)
     EXPECT_LE(seconds, GameTimeTotal);
 }
 
+// A panorama wider than SDL 1.2's surfaces take (by the tests' own writer, as
+// ImageMagick caps widths) is read row by row: its one picture lies as a strip
+// of the middle of the panorama, warm there and cool at the ends, green above
+// and dark below.
+TEST_F(PicturesTest, APanoramaWiderThanASurfaceIsPlayedFromItsMiddle)
+{
+    write_png(folder + "/panorama.png", 20000, 300, false, [](int x, int y) {
+        std::uint8_t middle = std::abs(x - 10000) < 1000 ? 190 : 0;
+        return rgba8{static_cast<std::uint8_t>(30 + middle), static_cast<std::uint8_t>(y < 150 ? 200 : 40),
+                     static_cast<std::uint8_t>(220 - middle), 255};
+    });
+    open_level(162);
+    ASSERT_EQ(GameMode, GM_CLUE);
+    EXPECT_TRUE(Pictures[0].w == 9 && Pictures[0].h == 1) << Pictures[0].w << " x " << Pictures[0].h;
+    draw([] { ot_blit(10, 0, 0, nullptr); });
+    rgba8 above = pixel(148, 6), below = pixel(148, 27), end = pixel(3, 16);
+    EXPECT_TRUE(above.r > 180 && above.g > 160 && below.g < 80 && below.r > 180 && end.b > 180)
+        << above << ", " << below << ", " << end;
+}
+
 // A folder of more than a level holds makes levels played one after the
 // other, the won one's Next leading on; a level whose pictures pass their
 // header but none of which can be decoded is passed over for the next.
