@@ -80,10 +80,13 @@ void EngineTest::push_focus_lost(Uint8 state)
     ASSERT_EQ(SDL_PushEvent(&e), 0);
 }
 
-// SDL 1.2 numbers an Xbox pad's Back and Start 6 and 7, sdl12-compat (1.2.50
-// on) with SDL2's game-controller mapping 4 and 6.
-const int EngineTest::PAD_START = SDL_Linked_Version()->patch >= 50 ? 6 : 7;
-const int EngineTest::PAD_BACK = SDL_Linked_Version()->patch >= 50 ? 4 : 6;
+// Linux numbers an Xbox pad's Back and Start 6 and 7 and the cross's right
+// 12; SDL2's game controller, which the game asks sdl12-compat for, 4, 6 and 14.
+static const bool CONTROLLER = pad_controller_numbering(SDL_Linked_Version()->major, SDL_Linked_Version()->minor,
+                                                        SDL_Linked_Version()->patch, "1");
+const int EngineTest::PAD_START = CONTROLLER ? 6 : 7;
+const int EngineTest::PAD_BACK = CONTROLLER ? 4 : 6;
+const int EngineTest::PAD_CROSS_RIGHT = CONTROLLER ? 14 : 12;
 
 void EngineTest::push_pad(Uint8 type, int index, int value)
 {
@@ -291,7 +294,7 @@ void GameTest::drag(int from_x, int from_y, int to_x, int to_y)
 void GameTest::press(SDLKey key)
 {
     const Uint8 hat = key == SDLK_LEFT ? SDL_HAT_LEFT : key == SDLK_DOWN ? SDL_HAT_DOWN : 0;
-    const int button = key == SDLK_RIGHT ? 14 : key == SDLK_SPACE ? 0 : key == SDLK_r ? 2 : 1;
+    const int button = key == SDLK_RIGHT ? PAD_CROSS_RIGHT : key == SDLK_SPACE ? 0 : key == SDLK_r ? 2 : 1;
     if (!by_pad)
         push_key(key);
     else if (hat)

@@ -62,13 +62,14 @@ protected:
     void push_motion(int x, int y);
     void push_focus_lost(Uint8 state);  // SDL_APPINPUTFOCUS, SDL_APPACTIVE (iconified) or SDL_APPMOUSEFOCUS
     // A pad's events, as SDL delivers them from pad 0: a button by its number
-    // (PAD_START and PAD_BACK as the SDL in use numbers them), the hat, an axis.
+    // (PAD_START, PAD_BACK and PAD_CROSS_RIGHT as the SDL in use numbers them),
+    // the hat, an axis.
     void push_pad(Uint8 type, int index, int value);
     void push_pad_button(int button, Uint8 type = SDL_JOYBUTTONDOWN) { push_pad(type, button, 0); }
     void push_hat(Uint8 value) { push_pad(SDL_JOYHATMOTION, 0, value); }
     void push_axis(Uint8 axis, int value) { push_pad(SDL_JOYAXISMOTION, axis, value); }
     void pad(int button) { push_pad_button(button), push_pad_button(button, SDL_JOYBUTTONUP), step(); }
-    static const int PAD_START, PAD_BACK;
+    static const int PAD_START, PAD_BACK, PAD_CROSS_RIGHT;
 
     // One turn of the main loop: the clocks move on, queued events are handled,
     // a frame is drawn and kept for pixel().
