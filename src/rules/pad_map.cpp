@@ -39,20 +39,19 @@ bool pad_controller_numbering(int major, int minor, int patch, const char* setti
 }
 
 // The pad's one direction after its sources changed: the one down goes up
-// when nothing holds it; a direction goes down when it is the only one held
-// and the pad is not settling from a diagonal.
+// when nothing holds it; a direction goes down when it is the only one held,
+// unless two have been held at once since the pad was last let go entirely.
 static pad_press settle(pad_cross& p)
 {
     int held = 0, only = -1;
     for (int d = 0; d < 4; d++)
         if (p.holders[static_cast<size_t>(d)])
             held++, only = d;
-    if (held == 0)
-        p.settling = 0;
+    if (held != 1)
+        p.settling = held > 1;
     if (p.down != PAD_NONE && !p.holders[static_cast<size_t>(p.down - PAD_UP)]) {
         const uint8_t up = p.down;
         p.down = PAD_NONE;
-        p.settling = held > 0;
         return {up, 0};
     }
     if (p.down == PAD_NONE && !p.settling && held == 1) {

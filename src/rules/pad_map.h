@@ -50,7 +50,7 @@ struct pad_cross {
     std::array<uint8_t, 4> holders{};
     std::array<int8_t, 4> axis_at{};
     uint8_t down = PAD_NONE;
-    uint8_t settling = 0;  // one let go with another still held: none goes down until all are
+    uint8_t settling = 0;  // two held at once: none goes down until all are let go
 };
 struct pad_map_state {
     bool controller = false;  // the game controller's numbering
@@ -59,9 +59,10 @@ struct pad_map_state {
 
 // What one event does: at most one press or release. A pad has one direction
 // down at a time, however many of its sources (hats, direction buttons,
-// direction axes, the stick) hold it: it goes down when it is the only one
-// held and up when its last source lets go. A second direction held meanwhile
-// (a diagonal) does nothing, nor does what remains of one when the first is
-// let go, until the pad is let go entirely. Pads, buttons, hats and axes
-// beyond the ones the game knows give nothing.
+// direction axes, the stick) hold it: it goes down when its first source
+// presses it while no other direction is held, and up when its last source
+// lets go. Two directions held at once (a diagonal, the stick pushed one way
+// while the cross holds another) press nothing more, nor does what remains
+// when one is let go, until the pad is let go entirely. Pads, buttons, hats
+// and axes beyond the ones the game knows give nothing.
 pad_press pad_read(pad_map_state& state, const pad_report& report);

@@ -1,6 +1,7 @@
 // screens_test.cpp -- the screens before the game as a player meets them: the
 // loop, the logo, the start screen's menu and password panel, the options
 // panel and the settings it saves, the sounds and volumes
+#include <algorithm>
 #include <cmath>
 #include <fstream>
 
@@ -370,6 +371,60 @@ TEST_F(Screens, OptionsSetTheVolumesAndBackSavesThem)
     step();
     click(320, 400);
     EXPECT_EQ(slurp(SETTINGS_FILE), "2.50\n0.50\n0\n-1\n");
+}
+
+// Arrows held on the options panel, where every Right, a repeat too, clicks:
+// from the keyboard and from pads (pad 0 unless named).
+class Pads : public Screens {
+protected:
+    int clicks(Uint32 ms)
+    {
+        sound_spy_clear();
+        for (Uint32 t = 0; t < ms; t += 100)
+            step(100);
+        return static_cast<int>(std::count(sound_spy.effects.begin(), sound_spy.effects.end(), SFX_CLICK));
+    }
+};
+
+// Each source's own release ends only its own repeat: one held Right goes on
+// repeating when another source's Right is pressed and let go.
+TEST_F(Pads, EachSourcesReleaseEndsOnlyItsOwnRepeat)
+{
+    to_start_screen();
+    click(300, 320);
+    const struct {
+        const char* what;
+        std::function<void()> hold, meddle, release;
+        bool repeats;
+    } cases[] = {
+        {"the keyboard's, as the stick's is pressed and let go", [&] { push_key(SDLK_RIGHT); },
+         [&] { push_axis(0, 32767), push_axis(0, 0); }, [&] { push_key(SDLK_RIGHT, SDL_KEYUP); }, true},
+        {"pad 1's hat's, as the keyboard's is pressed and let go", [&] { push_hat(SDL_HAT_RIGHT, 1); },
+         [&] { push_key(SDLK_RIGHT), push_key(SDLK_RIGHT, SDL_KEYUP); }, [&] { push_hat(SDL_HAT_CENTERED, 1); }, true},
+        {"the stick's, as pad 1's cross is pressed and let go", [&] { push_axis(0, 32767); },
+         [&] { push_hat(SDL_HAT_RIGHT, 1), push_hat(SDL_HAT_CENTERED, 1); }, [&] { push_axis(0, 0); }, true},
+        {"the hat's and the stick's of one pad, as the stick lets go", [&] { push_hat(SDL_HAT_RIGHT), push_axis(0, 32767); },
+         [&] { push_axis(0, 0); }, [&] { push_hat(SDL_HAT_CENTERED); }, true},
+        {"the keyboard's, let go", [&] { push_key(SDLK_RIGHT); }, [&] { push_key(SDLK_RIGHT, SDL_KEYUP); }, [] {}, false},
+        {"the cross's, let go", [&] { push_pad_button(PAD_CROSS[3]); },
+         [&] { push_pad_button(PAD_CROSS[3], SDL_JOYBUTTONUP); }, [] {}, false},
+    };
+    for (const auto& c : cases) {
+        c.hold(), step();
+        c.meddle(), step();
+        EXPECT_EQ(clicks(1000) > 0, c.repeats) << c.what;
+        c.release(), step();
+        EXPECT_EQ(clicks(600), 0) << c.what << ": all let go";
+    }
+    // A pad that stops reporting with Right held repeats it for a few seconds
+    // only; let go and pressed again, it moves again.
+    push_hat(SDL_HAT_RIGHT), step();
+    clicks(3500);
+    EXPECT_GT(clicks(1000), 0) << "held for 4.5 s";
+    clicks(500);
+    EXPECT_EQ(clicks(1500), 0) << "past 5 s";
+    push_hat(SDL_HAT_CENTERED), push_hat(SDL_HAT_RIGHT);
+    EXPECT_EQ(clicks(100), 1);
 }
 
 class ScreensWithoutSoundFiles : public EngineTest {

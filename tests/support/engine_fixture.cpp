@@ -80,18 +80,21 @@ void EngineTest::push_focus_lost(Uint8 state)
     ASSERT_EQ(SDL_PushEvent(&e), 0);
 }
 
-// Linux numbers an Xbox pad's Back and Start 6 and 7 and the cross's right
-// 12; SDL2's game controller, which the game asks sdl12-compat for, 4, 6 and 14.
+// Linux numbers an Xbox pad's Back and Start 6 and 7 and its cross's buttons
+// left, right, up, down from 11; SDL2's game controller, which the game asks
+// sdl12-compat for, 4 and 6, and up, down, left, right from 11.
 static const bool CONTROLLER = pad_controller_numbering(SDL_Linked_Version()->major, SDL_Linked_Version()->minor,
                                                         SDL_Linked_Version()->patch, "1");
 const int EngineTest::PAD_START = CONTROLLER ? 6 : 7;
 const int EngineTest::PAD_BACK = CONTROLLER ? 4 : 6;
-const int EngineTest::PAD_CROSS_RIGHT = CONTROLLER ? 14 : 12;
+const std::array<int, 4> EngineTest::PAD_CROSS = CONTROLLER ? std::array<int, 4>{11, 12, 13, 14}
+                                                             : std::array<int, 4>{13, 14, 11, 12};
 
-void EngineTest::push_pad(Uint8 type, int index, int value)
+void EngineTest::push_pad(Uint8 type, int index, int value, Uint8 which)
 {
     SDL_Event e{};
     e.type = type;
+    e.jbutton.which = which;  // where every joystick event keeps it
     if (type == SDL_JOYAXISMOTION)
         e.jaxis.axis = static_cast<Uint8>(index), e.jaxis.value = static_cast<Sint16>(value);
     else if (type == SDL_JOYHATMOTION)
@@ -157,6 +160,28 @@ extern "C" void __wrap__Z8ot_beginv()
 {
     drawn_for = {engineMode, GameMode};
     __real__Z8ot_beginv();
+}
+
+// Linked with --wrap for the three screen modes' key handlers (their C++ names).
+std::vector<handed_key> keys_handed;
+static void handed(const SDL_keysym* k)
+{
+    keys_handed.push_back({k->sym, pad_pressed, key_repeating});
+}
+extern "C" void __real__Z17mode1_handle_keysP10SDL_keysym(SDL_keysym* k);
+extern "C" void __wrap__Z17mode1_handle_keysP10SDL_keysym(SDL_keysym* k)
+{
+    handed(k), __real__Z17mode1_handle_keysP10SDL_keysym(k);
+}
+extern "C" void __real__Z17mode2_handle_keysP10SDL_keysym(SDL_keysym* k);
+extern "C" void __wrap__Z17mode2_handle_keysP10SDL_keysym(SDL_keysym* k)
+{
+    handed(k), __real__Z17mode2_handle_keysP10SDL_keysym(k);
+}
+extern "C" void __real__Z17mode3_handle_keysP10SDL_keysym(SDL_keysym* k);
+extern "C" void __wrap__Z17mode3_handle_keysP10SDL_keysym(SDL_keysym* k)
+{
+    handed(k), __real__Z17mode3_handle_keysP10SDL_keysym(k);
 }
 
 void EngineTest::draw(const std::function<void()>& blits)
@@ -294,7 +319,7 @@ void GameTest::drag(int from_x, int from_y, int to_x, int to_y)
 void GameTest::press(SDLKey key)
 {
     const Uint8 hat = key == SDLK_LEFT ? SDL_HAT_LEFT : key == SDLK_DOWN ? SDL_HAT_DOWN : 0;
-    const int button = key == SDLK_RIGHT ? PAD_CROSS_RIGHT : key == SDLK_SPACE ? 0 : key == SDLK_r ? 2 : 1;
+    const int button = key == SDLK_RIGHT ? PAD_CROSS[3] : key == SDLK_SPACE ? 0 : key == SDLK_r ? 2 : 1;
     if (!by_pad)
         push_key(key);
     else if (hat)

@@ -62,7 +62,7 @@ TEST(PadMap, ACrossReportedTwiceMovesOnceAndNeverDiagonally)
         {"up, its button first", false, "b13+ h:U b13- h:", "U+ U-"},
         {"up, its hat first", false, "h:U b13+ h: b13-", "U+ U-"},
         {"a hat's diagonal while one button is down", false, "b12+ h:R h:RU h:R b12- h:", "R+ R-"},
-        {"a hat's diagonal, then one button", false, "h:RU b12+ h:R b12- h:", "R+ R-"},
+        {"a hat's diagonal, then one button: none until let go", false, "h:RU b12+ h:R b12- h: h:R h:", "R+ R-"},
         {"a diagonal let go one side at a time", false, "b12+ b13+ h:R h:RU b12- h:U b13- h:", "R+ R-"},
         {"a roll from one direction to the next needs a fresh press", false, "h:R h:RU h:U h: h:U h:", "R+ R- U+ U-"},
         {"the stick: dead zone, half way, back within a quarter", false, "a0=9000 a0=20000 a0=10000 a0=5000", "R+ R-"},
