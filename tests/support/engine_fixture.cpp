@@ -162,27 +162,17 @@ extern "C" void __wrap__Z8ot_beginv()
     __real__Z8ot_beginv();
 }
 
-// Linked with --wrap for the three screen modes' key handlers (their C++ names).
+// Linked with --wrap for the start screen's and the game's key handlers (their C++ names).
 std::vector<handed_key> keys_handed;
-static void handed(const SDL_keysym* k)
-{
-    keys_handed.push_back({k->sym, pad_pressed, key_repeating});
-}
-extern "C" void __real__Z17mode1_handle_keysP10SDL_keysym(SDL_keysym* k);
-extern "C" void __wrap__Z17mode1_handle_keysP10SDL_keysym(SDL_keysym* k)
-{
-    handed(k), __real__Z17mode1_handle_keysP10SDL_keysym(k);
-}
-extern "C" void __real__Z17mode2_handle_keysP10SDL_keysym(SDL_keysym* k);
-extern "C" void __wrap__Z17mode2_handle_keysP10SDL_keysym(SDL_keysym* k)
-{
-    handed(k), __real__Z17mode2_handle_keysP10SDL_keysym(k);
-}
-extern "C" void __real__Z17mode3_handle_keysP10SDL_keysym(SDL_keysym* k);
-extern "C" void __wrap__Z17mode3_handle_keysP10SDL_keysym(SDL_keysym* k)
-{
-    handed(k), __real__Z17mode3_handle_keysP10SDL_keysym(k);
-}
+#define KEYS_HANDED_TO(handler)                                                  \
+    extern "C" void __real_##handler(SDL_keysym* k);                             \
+    extern "C" void __wrap_##handler(SDL_keysym* k)                              \
+    {                                                                            \
+        keys_handed.push_back({k->sym, pad_pressed, key_repeating});             \
+        __real_##handler(k);                                                     \
+    }
+KEYS_HANDED_TO(_Z17mode2_handle_keysP10SDL_keysym)
+KEYS_HANDED_TO(_Z17mode3_handle_keysP10SDL_keysym)
 
 void EngineTest::draw(const std::function<void()>& blits)
 {

@@ -43,8 +43,8 @@ using screen_state = std::pair<Uint8, Uint8>;
 extern screen_state drawn_for, presented_for;
 extern int levels_loaded;
 
-// The keys the screens were handed, as the loop hands them: the key, the
-// pad's button that made it (PAD_NONE for the keyboard), whether a repeat.
+// The keys the start screen and the game were handed, as the loop hands them:
+// the key, the pad's button that made it (PAD_NONE for the keyboard), whether a repeat.
 struct handed_key {
     SDLKey key;
     Uint8 button, repeat;
