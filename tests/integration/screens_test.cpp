@@ -389,11 +389,12 @@ TEST_F(Pads, EachSourcesReleaseEndsOnlyItsOwnRepeat)
                  pad1 = [&](bool d) { push_hat(d ? SDL_HAT_RIGHT : SDL_HAT_CENTERED, 1); };
     int n = 0;  // held on one, pressed and let go on another: the first repeats on
     for (auto [held, other] : {std::pair{keyboard, stick}, {pad1, keyboard}, {stick, pad1}, {hat, stick}}) {
+        SCOPED_TRACE(n++);
         held(true), step();
         other(true), other(false), step();
-        EXPECT_GT(clicks(1000), 0) << "case " << n;
+        EXPECT_GT(clicks(1000), 0);
         held(false), step();
-        EXPECT_EQ(clicks(600), 0) << "case " << n++ << ", let go";
+        EXPECT_EQ(clicks(600), 0) << "let go";
     }
     hat(true), step();
     clicks(3500);
