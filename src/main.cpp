@@ -182,26 +182,25 @@ static void pad_key_handled(SDLKey key, Uint8 button)
     pad_pressed = PAD_NONE;
 }
 
-// A pad's event: its presses act as their keys, its releases end a held
-// direction's repeat. False when it stands for nothing (a stick within its
-// dead zone, a button without a use, a press without the focus), so that
-// an idle or drifting stick never asks for a frame.
+// A pad's event: a press acts as its key, a release ends that pad's repeat
+// of it. False when it stands for nothing (a stick within its dead zone, a
+// button without a use, a press without the focus), so that an idle or
+// drifting stick never asks for a frame.
 static bool pad_event(const SDL_Event& event)
 {
-    pad_keys keys{};
-    int n = pad_translate(event, keys);
-    bool acted = false;
-    for (int i = 0; i < n; i++) {
-        const pad_key& k = keys[static_cast<size_t>(i)];
-        if (!k.down) {
-            key_repeat_up(k.key);
-        } else if (input_focus) {
-            key_repeat_down(k.key, SDL_GetTicks(), k.button);
-            pad_key_handled(k.key, k.button);
-            acted = true;
-        }
+    pad_key k{};
+    if (!pad_translate(event, k))
+        return false;
+    const Uint8 source = static_cast<Uint8>(1 + k.pad);
+    if (!k.down) {
+        key_repeat_up(k.key, SDL_GetTicks(), source);
+        return false;
     }
-    return acted;
+    if (!input_focus)
+        return false;
+    key_repeat_down(k.key, SDL_GetTicks(), source, k.button);
+    pad_key_handled(k.key, k.button);
+    return true;
 }
 
 // The window lost the input focus or was iconified: no key is held any more,
@@ -226,7 +225,7 @@ bool main_events()
             key_pressed(event.key.keysym);
             break;
         case SDL_KEYUP:
-            key_repeat_up(event.key.keysym.sym);
+            key_repeat_up(event.key.keysym.sym, SDL_GetTicks());
             break;
         case SDL_JOYAXISMOTION:
         case SDL_JOYHATMOTION:
@@ -258,10 +257,10 @@ bool main_events()
     }
     // A held arrow key's (or pad direction's) repeat, as one more press of it.
     SDL_keysym held{};
-    Uint8 pad = PAD_NONE;
-    if (key_repeat_due(SDL_GetTicks(), &held.sym, &pad)) {
+    Uint8 button = PAD_NONE;
+    if (key_repeat_due(SDL_GetTicks(), &held.sym, &button)) {
         key_repeating = 1;
-        pad_pressed = pad;
+        pad_pressed = button;
         handle_keys(&held);
         pad_pressed = PAD_NONE;
         key_repeating = 0;

@@ -2,46 +2,83 @@
 // panel's buttons, and the brass frame that marks it and the board cursor
 #include "engine/keyboard.h"
 
+#include <array>
+
 #include "engine/opengl_tile.h"
 
 static const ot_rgba FRAME_BRASS = {255, 214, 92, 255};
 static const ot_rgba FRAME_DARK = {28, 20, 10, 255};
 
 Uint8 key_repeating = 0;
-static SDLKey held_key = SDLK_UNKNOWN;
-static Uint8 held_pad = 0;
-static Uint32 next_repeat = 0;
+
+// Each source's held arrow (SDLK_UNKNOWN for none), the pad's button it
+// stands for, when it went down and its place in the order of presses.
+struct held_arrow {
+    SDLKey key = SDLK_UNKNOWN;
+    Uint8 button = PAD_NONE;
+    Uint32 since = 0, order = 0;
+};
+static std::array<held_arrow, KEY_SOURCES> held{};
+static int repeating = -1;  // the source whose arrow repeats, -1 for none
+static Uint32 next_repeat = 0, presses = 0;
 
 static bool is_arrow(SDLKey key)
 {
     return key == SDLK_UP || key == SDLK_DOWN || key == SDLK_LEFT || key == SDLK_RIGHT;
 }
 
-void key_repeat_down(SDLKey key, Uint32 now, Uint8 pad)
+// The arrow pressed last among those still held repeats, after the delay.
+static void repeat_latest(Uint32 now)
 {
-    held_key = is_arrow(key) ? key : SDLK_UNKNOWN;  // another key ends an arrow's repeat
-    held_pad = pad;
+    repeating = -1;
+    for (int s = 0; s < KEY_SOURCES; s++)
+        if (held[static_cast<size_t>(s)].key != SDLK_UNKNOWN &&
+            (repeating < 0 || held[static_cast<size_t>(s)].order > held[static_cast<size_t>(repeating)].order))
+            repeating = s;
     next_repeat = now + SDL_DEFAULT_REPEAT_DELAY;
 }
 
-void key_repeat_up(SDLKey key)
+void key_repeat_down(SDLKey key, Uint32 now, Uint8 source, Uint8 button)
 {
-    if (key == held_key)
-        held_key = SDLK_UNKNOWN;
+    if (source >= KEY_SOURCES)
+        return;
+    if (is_arrow(key)) {
+        held[source] = held_arrow{key, button, now, ++presses};
+        repeating = source;
+        next_repeat = now + SDL_DEFAULT_REPEAT_DELAY;
+    } else {
+        held[source] = held_arrow{};
+        if (repeating == source)
+            repeat_latest(now);
+    }
+}
+
+void key_repeat_up(SDLKey key, Uint32 now, Uint8 source)
+{
+    if (source >= KEY_SOURCES || held[source].key != key)
+        return;
+    held[source] = held_arrow{};
+    if (repeating == source)
+        repeat_latest(now);
 }
 
 void key_repeat_stop()
 {
-    held_key = SDLK_UNKNOWN;
+    held.fill(held_arrow{});
+    repeating = -1;
 }
 
-bool key_repeat_due(Uint32 now, SDLKey* key, Uint8* pad)
+bool key_repeat_due(Uint32 now, SDLKey* key, Uint8* button)
 {
-    if (held_key == SDLK_UNKNOWN || static_cast<Sint32>(now - next_repeat) < 0)
+    if (repeating > KEY_KEYBOARD && now - held[static_cast<size_t>(repeating)].since >= PAD_HOLD_MS) {
+        held[static_cast<size_t>(repeating)] = held_arrow{};  // a pad held this long has stopped reporting
+        repeat_latest(now);
+    }
+    if (repeating < 0 || static_cast<Sint32>(now - next_repeat) < 0)
         return false;
     next_repeat = now + SDL_DEFAULT_REPEAT_INTERVAL;
-    *key = held_key;
-    *pad = held_pad;
+    *key = held[static_cast<size_t>(repeating)].key;
+    *button = held[static_cast<size_t>(repeating)].button;
     return true;
 }
 

@@ -4,6 +4,8 @@
 
 #include <SDL/SDL.h>
 
+#include "rules/pad_map.h"
+
 // A modifier pressed alone (Shift, Ctrl, Alt, AltGr, Super, Meta, Caps Lock,
 // Num Lock, Scroll Lock, Compose): the loop hands it to no screen.
 inline bool key_is_modifier(SDLKey key)
@@ -24,13 +26,23 @@ inline bool key_is_press(SDLKey key)
 // set: only the board cursor, the volume sliders and the pad's letters on the
 // password panel take them.
 extern Uint8 key_repeating;
-// A key went down (from a pad's button pad, 0 for the keyboard) or up; a lost
-// focus or a screen switch lets go of it.
-void key_repeat_down(SDLKey key, Uint32 now, Uint8 pad = 0);
-void key_repeat_up(SDLKey key);
+// Where a key comes from: the keyboard, or pad n as source n + 1. Each source
+// holds its own arrow: another key from it ends that arrow's repeat, and only
+// its own release does. The arrow pressed last of all repeats; let go, the
+// one still held from another source (pressed last of those) takes over,
+// after the delay again. A pad's arrow repeats for a few seconds at most, as
+// a pad that stops reporting (out of range, its battery flat) never sends
+// its release, and SDL 1.2 goes on answering what it last reported.
+constexpr Uint8 KEY_KEYBOARD = 0;
+constexpr int KEY_SOURCES = 1 + PAD_MAX;
+constexpr Uint32 PAD_HOLD_MS = 5000;
+// A key went down (with the pad's button, PAD_NONE from the keyboard) or up; a
+// lost focus or a screen switch lets go of every one.
+void key_repeat_down(SDLKey key, Uint32 now, Uint8 source = KEY_KEYBOARD, Uint8 button = PAD_NONE);
+void key_repeat_up(SDLKey key, Uint32 now, Uint8 source = KEY_KEYBOARD);
 void key_repeat_stop();
 // The held arrow's next repeat, when it is due now, and the pad's button it came from.
-bool key_repeat_due(Uint32 now, SDLKey* key, Uint8* pad);
+bool key_repeat_due(Uint32 now, SDLKey* key, Uint8* button);
 
 // A button's rectangle in window pixels, edges included.
 struct key_button {

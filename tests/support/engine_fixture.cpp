@@ -80,15 +80,21 @@ void EngineTest::push_focus_lost(Uint8 state)
     ASSERT_EQ(SDL_PushEvent(&e), 0);
 }
 
-// SDL 1.2 numbers an Xbox pad's Back and Start 6 and 7, sdl12-compat (1.2.50
-// on) with SDL2's game-controller mapping 4 and 6.
-const int EngineTest::PAD_START = SDL_Linked_Version()->patch >= 50 ? 6 : 7;
-const int EngineTest::PAD_BACK = SDL_Linked_Version()->patch >= 50 ? 4 : 6;
+// Linux numbers an Xbox pad's Back and Start 6 and 7 and its cross's buttons
+// left, right, up, down from 11; SDL2's game controller, which the game asks
+// sdl12-compat for, 4 and 6, and up, down, left, right from 11.
+static const bool CONTROLLER = pad_controller_numbering(SDL_Linked_Version()->major, SDL_Linked_Version()->minor,
+                                                        SDL_Linked_Version()->patch, "1");
+const int EngineTest::PAD_START = CONTROLLER ? 6 : 7;
+const int EngineTest::PAD_BACK = CONTROLLER ? 4 : 6;
+const std::array<int, 4> EngineTest::PAD_CROSS = CONTROLLER ? std::array<int, 4>{11, 12, 13, 14}
+                                                             : std::array<int, 4>{13, 14, 11, 12};
 
-void EngineTest::push_pad(Uint8 type, int index, int value)
+void EngineTest::push_pad(Uint8 type, int index, int value, Uint8 which)
 {
     SDL_Event e{};
     e.type = type;
+    e.jbutton.which = which;  // where every joystick event keeps it
     if (type == SDL_JOYAXISMOTION)
         e.jaxis.axis = static_cast<Uint8>(index), e.jaxis.value = static_cast<Sint16>(value);
     else if (type == SDL_JOYHATMOTION)
@@ -161,6 +167,18 @@ extern "C" void __wrap__Z8ot_beginv()
     drawn_for = {engineMode, GameMode};
     __real__Z8ot_beginv();
 }
+
+// Linked with --wrap for the start screen's and the game's key handlers (their C++ names).
+std::vector<handed_key> keys_handed;
+#define KEYS_HANDED_TO(handler)                                                  \
+    extern "C" void __real_##handler(SDL_keysym* k);                             \
+    extern "C" void __wrap_##handler(SDL_keysym* k)                              \
+    {                                                                            \
+        keys_handed.push_back({k->sym, pad_pressed, key_repeating});             \
+        __real_##handler(k);                                                     \
+    }
+KEYS_HANDED_TO(_Z17mode2_handle_keysP10SDL_keysym)
+KEYS_HANDED_TO(_Z17mode3_handle_keysP10SDL_keysym)
 
 void EngineTest::draw(const std::function<void()>& blits)
 {
@@ -297,7 +315,7 @@ void GameTest::drag(int from_x, int from_y, int to_x, int to_y)
 void GameTest::press(SDLKey key)
 {
     const Uint8 hat = key == SDLK_LEFT ? SDL_HAT_LEFT : key == SDLK_DOWN ? SDL_HAT_DOWN : 0;
-    const int button = key == SDLK_RIGHT ? 14 : key == SDLK_SPACE ? 0 : key == SDLK_r ? 2 : 1;
+    const int button = key == SDLK_RIGHT ? PAD_CROSS[3] : key == SDLK_SPACE ? 0 : key == SDLK_r ? 2 : 1;
     if (!by_pad)
         push_key(key);
     else if (hat)

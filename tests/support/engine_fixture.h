@@ -43,6 +43,14 @@ using screen_state = std::pair<Uint8, Uint8>;
 extern screen_state drawn_for, presented_for;
 extern int levels_loaded;
 
+// The keys the start screen and the game were handed, as the loop hands them:
+// the key, the pad's button that made it (PAD_NONE for the keyboard), whether a repeat.
+struct handed_key {
+    SDLKey key;
+    Uint8 button, repeat;
+};
+extern std::vector<handed_key> keys_handed;
+
 // A whole file, "" when it cannot be read.
 std::string slurp(const char* path);
 
@@ -61,14 +69,16 @@ protected:
     void push_button(int x, int y, Uint8 type, Uint8 button = SDL_BUTTON_LEFT);
     void push_motion(int x, int y);
     void push_focus_lost(Uint8 state);  // SDL_APPINPUTFOCUS, SDL_APPACTIVE (iconified) or SDL_APPMOUSEFOCUS
-    // A pad's events, as SDL delivers them from pad 0: a button by its number
-    // (PAD_START and PAD_BACK as the SDL in use numbers them), the hat, an axis.
-    void push_pad(Uint8 type, int index, int value);
+    // A pad's events, as SDL delivers them from pad 0 (or another): a button by
+    // its number (PAD_START, PAD_BACK and the cross's PAD_CROSS, up, down, left
+    // and right, as the SDL in use numbers them), the hat, an axis.
+    void push_pad(Uint8 type, int index, int value, Uint8 which = 0);
     void push_pad_button(int button, Uint8 type = SDL_JOYBUTTONDOWN) { push_pad(type, button, 0); }
-    void push_hat(Uint8 value) { push_pad(SDL_JOYHATMOTION, 0, value); }
-    void push_axis(Uint8 axis, int value) { push_pad(SDL_JOYAXISMOTION, axis, value); }
+    void push_hat(Uint8 value, Uint8 which = 0) { push_pad(SDL_JOYHATMOTION, 0, value, which); }
+    void push_axis(Uint8 axis, int value, Uint8 which = 0) { push_pad(SDL_JOYAXISMOTION, axis, value, which); }
     void pad(int button) { push_pad_button(button), push_pad_button(button, SDL_JOYBUTTONUP), step(); }
     static const int PAD_START, PAD_BACK;
+    static const std::array<int, 4> PAD_CROSS;
 
     // One turn of the main loop: the clocks move on, queued events are handled,
     // a frame is drawn and kept for pixel().
