@@ -133,13 +133,13 @@ std::string picture_folder()
     return pictures + "/CryptSLIDERS";
 }
 
-picture_scan picture_scan_paths(const std::vector<std::string>& paths)
+std::vector<picture_entry> picture_list_paths(const std::vector<std::string>& paths)
 {
-    picture_scan scan;
+    std::vector<picture_entry> entries;
     for (const std::string& path : paths) {
         struct stat st;
         if (stat(path.c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) {
-            check_file(path, scan);
+            entries.push_back({path});
             continue;
         }
         std::vector<std::string> names;
@@ -149,13 +149,29 @@ picture_scan picture_scan_paths(const std::vector<std::string>& paths)
                     names.push_back(e->d_name);
             closedir(dir);
         } else {
-            scan.skipped.push_back({path, "a folder that cannot be read"});
+            entries.push_back({path, "a folder that cannot be read"});
         }
         std::sort(names.begin(), names.end());
         std::string base = path.empty() || path.back() == '/' ? path : path + "/";
         for (const std::string& name : names)
-            check_file(base + name, scan);
+            entries.push_back({base + name});
     }
+    return entries;
+}
+
+void picture_check_entry(const picture_entry& entry, picture_scan& scan)
+{
+    if (entry.why)
+        scan.skipped.push_back({entry.path, entry.why});
+    else
+        check_file(entry.path, scan);
+}
+
+picture_scan picture_scan_paths(const std::vector<std::string>& paths)
+{
+    picture_scan scan;
+    for (const picture_entry& entry : picture_list_paths(paths))
+        picture_check_entry(entry, scan);
     return scan;
 }
 
