@@ -16,9 +16,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size)
         check((u < 0xD800 || u > 0xDFFF) && u != 0xFEFF && u != 0xFFFE);
 
     // Cut to a length: the cut's characters start the text's, and the next would not have fitted.
-    const size_t max = size ? data[0] % size : 0, cut = utf8_fit(text, max);
+    size_t max = size ? data[0] % size : 0, cut = utf8_fit(text, max), next = 0;
     const std::vector<std::uint16_t> start = utf8_to_ucs2(text.substr(0, cut));
-    size_t next = 0;
     check(cut <= max && std::equal(start.begin(), start.end(), units.begin()) &&
           (cut == size || (utf8_next(text.substr(cut), &next), cut + next > max)));
 

@@ -13,10 +13,7 @@
 TEST(Utf8, DecodesAsTheStandardAdvises)
 {
     constexpr std::uint16_t R = UCS2_REPLACEMENT, BOX = UCS2_BOX;
-    const struct {
-        const char* bytes;
-        std::vector<std::uint16_t> units;
-    } cases[] = {
+    const struct { const char* bytes; std::vector<std::uint16_t> units; } cases[] = {
         {"\x61\xF1\x80\x80\xE1\x80\xC2\x62\x80\x63\x80\xBF\x64", {'a', R, R, R, 'b', R, 'c', R, R, 'd'}},
         {"B\xC3\xBC" "cher \xD0\x96\x7F\xC2\x80\xDF\xBF\xE0\xA0\x80\xEF\xBF\xBD", {'B', 0xFC, 'c', 'h', 'e', 'r', ' ', 0x416, 0x7F, 0x80, 0x7FF, 0x800, 0xFFFD}},
         {"\xC0\xAF\xE0\x80\xAF|\xF0\x8F\xBF\xBF", {R, R, R, R, R, '|', R, R, R, R}},   // overlong forms
