@@ -6,8 +6,10 @@
 #include <algorithm>
 #include <array>
 #include <cstdio>
+#include <vector>
 
 #include "engine/misc.h"
+#include "rules/utf8.h"
 
 TTF_Font* FONT1 = nullptr;
 TTF_Font* FONT2 = nullptr;
@@ -20,7 +22,7 @@ static const int FONT_SIZES[3] = {FONT1_SIZE, FONT2_SIZE, FONT3_SIZE};
 // the texts made and not yet freed, to make again at a new scale.
 static double font_scale = 1.0;
 static std::array<TTF_Font*, 3> shown_fonts{};
-static std::array<font_s*, 32> live_texts{};
+static std::vector<font_s*> live_texts;
 
 // Same results as next_power_of_two; the text module keeps its own copy.
 static int nextpoweroftwo(int x)
@@ -75,12 +77,12 @@ void font_rescale(double scale)
                 TTF_OpenFont(FONT_FILE, static_cast<int>(FONT_SIZES[i] * font_scale + 0.5));
     // The old textures may have gone with the old OpenGL context; deleting a
     // name that no longer exists does nothing.
-    for (font_s* f : live_texts)
-        if (f) {
-            font_s old = *f;
-            font_free(f);
-            font_make(f, old.font, old.text, old.color);
-        }
+    std::vector<font_s*> texts = live_texts;
+    for (font_s* f : texts) {
+        font_s old = *f;
+        font_free(f);
+        font_make(f, old.font, old.text.c_str(), old.color);
+    }
 }
 
 void font_deinit()
@@ -88,7 +90,7 @@ void font_deinit()
     if (!font_initialized)
         return;
     close_shown_fonts();
-    live_texts = {};
+    live_texts.clear();
     font_scale = 1.0;
     TTF_CloseFont(FONT1);
     TTF_CloseFont(FONT2);
@@ -105,6 +107,28 @@ static const Uint32 TEXT_RMASK = 0x000000ff, TEXT_GMASK = 0x0000ff00, TEXT_BMASK
 static const Uint32 TEXT_RMASK = 0xff000000, TEXT_GMASK = 0x00ff0000, TEXT_BMASK = 0x0000ff00, TEXT_AMASK = 0x000000ff;
 #endif
 
+// The text as SDL_ttf takes it: UCS-2, zero-terminated.
+static std::vector<Uint16> ucs2_text(const std::string& text)
+{
+    std::vector<Uint16> units = utf8_to_ucs2(text);
+    units.push_back(0);
+    return units;
+}
+
+int font_width(TTF_Font* font, const std::string& text)
+{
+    int w = 0, h = 0;
+    if (!font || TTF_SizeUNICODE(font, ucs2_text(text).data(), &w, &h) != 0)
+        return 0;
+    return w;
+}
+
+std::string font_fit(TTF_Font* font, const std::string& text, int width)
+{
+    const char* ellipsis = font && TTF_GlyphIsProvided(font, 0x2026) ? "\xE2\x80\xA6" : "...";  // U+2026 in UTF-8
+    return utf8_shorten(text, ellipsis, width, [font](const std::string& t) { return font_width(font, t); });
+}
+
 // Renders text into a new texture held by f. An empty string, or a font that
 // cannot render, leaves f as it was; when the texture surface cannot be made
 // f is left empty, so it draws nothing.
@@ -112,28 +136,26 @@ void font_make(font_s* f, TTF_Font* font, const char* text, SDL_Color color)
 {
     if (!font || !text)
         return;
-    SDL_Surface* rendered = TTF_RenderText_Blended(shown_font(font), text, color);
+    std::vector<Uint16> units = ucs2_text(text);
+    SDL_Surface* rendered = TTF_RenderUNICODE_Blended(shown_font(font), units.data(), color);
     if (!rendered)
         return;
     f->font = font;
     f->color = color;
-    std::snprintf(f->text, sizeof f->text, "%s", text);
+    f->text = text;
     f->scale = static_cast<float>(shown_font(font) == font ? 1.0 : font_scale);
-    if (std::find(live_texts.begin(), live_texts.end(), f) == live_texts.end()) {
-        auto free_slot = std::find(live_texts.begin(), live_texts.end(), nullptr);
-        if (free_slot != live_texts.end())
-            *free_slot = f;
-    }
+    if (std::find(live_texts.begin(), live_texts.end(), f) == live_texts.end())
+        live_texts.push_back(f);
     // Copy the rendered alpha instead of blending with it.
     SDL_SetAlpha(rendered, 0, 0);
-    TTF_SizeText(font, text, &f->tw, &f->th);
+    TTF_SizeUNICODE(font, units.data(), &f->tw, &f->th);
     f->w = static_cast<Uint16>(nextpoweroftwo(rendered->w));
     f->h = static_cast<Uint16>(nextpoweroftwo(rendered->h));
 
     SDL_Surface* pot = SDL_CreateRGBSurface(0, f->w, f->h, 32, TEXT_RMASK, TEXT_GMASK, TEXT_BMASK, TEXT_AMASK);
     if (!pot) {
         SDL_FreeSurface(rendered);
-        *f = font_s{};
+        font_free(f);
         return;
     }
     SDL_BlitSurface(rendered, nullptr, pot, nullptr);
@@ -155,7 +177,7 @@ void font_make(font_s* f, TTF_Font* font, const char* text, SDL_Color color)
 
 void font_free(font_s* f)
 {
-    std::replace(live_texts.begin(), live_texts.end(), f, static_cast<font_s*>(nullptr));
+    live_texts.erase(std::remove(live_texts.begin(), live_texts.end(), f), live_texts.end());
     if (f->texture != 0) {
         GLuint name = static_cast<GLuint>(f->texture);
         glDeleteTextures(1, &name);

@@ -4,20 +4,22 @@
 #include <SDL/SDL.h>
 #include <SDL/SDL_ttf.h>
 
+#include <string>
+
 #include "rules/level_file.h"
 #include "rules/password_line.h"
 
 // One rendered string. Zero-initialised means empty; the texture belongs to the
-// record until font_free. The string is kept so that the text can be made
-// again when the screen's scale changes.
+// record until font_free. The whole string is kept so that the text can be
+// made again, the same, when the screen's scale changes.
 struct font_s {
-    int texture;  // OpenGL texture name, 0 = none
-    int tw, th;   // text size as measured, for layout, in logical pixels
-    Uint16 w, h;  // texture size: powers of two holding the rendered text
-    float scale;  // texture pixels per logical pixel: the text is drawn w / scale wide
-    TTF_Font* font;
-    SDL_Color color;
-    char text[96];
+    int texture = 0;  // OpenGL texture name, 0 = none
+    int tw = 0, th = 0;  // text size as measured, for layout, in logical pixels
+    Uint16 w = 0, h = 0;  // texture size: powers of two holding the rendered text
+    float scale = 0;  // texture pixels per logical pixel: the text is drawn w / scale wide
+    TTF_Font* font = nullptr;
+    SDL_Color color{};
+    std::string text;  // UTF-8
 };
 
 extern TTF_Font* FONT1;  // 18 pt: clock, level name, prompts
@@ -33,6 +35,14 @@ void font_deinit();
 // size it is shown at: scale screen pixels per logical pixel. The measured
 // sizes (tw, th) and the fonts FONT1 to FONT3 stay those of the logical sizes.
 void font_rescale(double scale);
+// Texts are UTF-8: bad bytes draw as U+FFFD, a character the font lacks (or
+// one beyond U+FFFF) as the font's missing glyph, a box.
 void font_make(font_s* f, TTF_Font* font, const char* text, SDL_Color color);
+// The width of a text in one of FONT1 to FONT3, in logical pixels, as font_make measures it.
+int font_width(TTF_Font* font, const std::string& text);
+// The text as it is when it is at most width logical pixels wide in the
+// font, else shortened in the middle with an ellipsis. Measured with the
+// logical font, so the same text results at any scale.
+std::string font_fit(TTF_Font* font, const std::string& text, int width);
 void font_free(font_s* f);
 void font_display(const font_s* f, int x, int y);

@@ -12,6 +12,7 @@
 #include <cstring>
 
 #include "rules/tile_looks.h"
+#include "rules/utf8.h"
 
 char GameName[GAME_NAME_SIZE] = {};
 std::uint8_t GameRotate = 0;
@@ -141,9 +142,7 @@ void level_parse_line(const char* raw, int level, std::vector<level_picture>& pi
     line[std::strcspn(line, "\r\n")] = '\0';
 
     if (has_key(line, "name=")) {
-        size_t len = std::min(std::strlen(line + 5), sizeof GameName - 1);  // a longer title is cut to 63
-        std::memcpy(GameName, line + 5, len);
-        GameName[len] = '\0';
+        utf8_copy(GameName, sizeof GameName, line + 5);  // a longer title is cut to 63 bytes, between characters
     } else if (has_key(line, "rotate=")) {
         GameRotate = read_clamped(line + 7, -1, 1) != 0;  // any value but 0 turns the tiles
     } else if (has_key(line, "time=")) {

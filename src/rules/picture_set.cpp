@@ -107,9 +107,9 @@ void check_file(const std::string& path, picture_scan& scan)
     scan.files.push_back(f);
 }
 
-// A file named twice, by the same path or by two names of one file (a link),
-// is one picture: the names after the first are passed over.
-void drop_repeated_files(picture_scan& scan)
+}  // namespace
+
+void picture_scan_finish(picture_scan& scan)
 {
     std::vector<picture_file> kept;
     std::vector<std::pair<dev_t, ino_t>> ids;
@@ -129,8 +129,6 @@ void drop_repeated_files(picture_scan& scan)
     }
     scan.files = std::move(kept);
 }
-
-}  // namespace
 
 std::string picture_folder()
 {
@@ -152,13 +150,13 @@ std::string picture_folder()
     return pictures + "/CryptSLIDERS";
 }
 
-picture_scan picture_scan_paths(const std::vector<std::string>& paths)
+std::vector<picture_entry> picture_list_paths(const std::vector<std::string>& paths)
 {
-    picture_scan scan;
+    std::vector<picture_entry> entries;
     for (const std::string& path : paths) {
         struct stat st;
         if (stat(path.c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) {
-            check_file(path, scan);
+            entries.push_back({path});
             continue;
         }
         std::vector<std::string> names;
@@ -168,14 +166,30 @@ picture_scan picture_scan_paths(const std::vector<std::string>& paths)
                     names.push_back(e->d_name);
             closedir(dir);
         } else {
-            scan.skipped.push_back({path, "a folder that cannot be read"});
+            entries.push_back({path, "a folder that cannot be read"});
         }
         std::sort(names.begin(), names.end());
         std::string base = path.empty() || path.back() == '/' ? path : path + "/";
         for (const std::string& name : names)
-            check_file(base + name, scan);
+            entries.push_back({base + name});
     }
-    drop_repeated_files(scan);
+    return entries;
+}
+
+void picture_check_entry(const picture_entry& entry, picture_scan& scan)
+{
+    if (entry.why)
+        scan.skipped.push_back({entry.path, entry.why});
+    else
+        check_file(entry.path, scan);
+}
+
+picture_scan picture_scan_paths(const std::vector<std::string>& paths)
+{
+    picture_scan scan;
+    for (const picture_entry& entry : picture_list_paths(paths))
+        picture_check_entry(entry, scan);
+    picture_scan_finish(scan);
     return scan;
 }
 

@@ -37,6 +37,20 @@ std::string picture_folder();
 // Nothing is written and no file but a regular one is opened.
 picture_scan picture_scan_paths(const std::vector<std::string>& paths);
 
+// The same scan in two steps, for a caller that checks the files one by one:
+// first what there is to check, in the scan's order (each path that is no
+// folder, each folder's files by name; a folder that cannot be read is an
+// entry passed over already, with why set), then each entry checked in turn.
+struct picture_entry {
+    std::string path;
+    const char* why = nullptr;
+};
+std::vector<picture_entry> picture_list_paths(const std::vector<std::string>& paths);
+void picture_check_entry(const picture_entry& entry, picture_scan& scan);
+// The scan's last step: a file named twice, by the same path or by two names
+// of one file (a link), is one picture; the names after the first are passed over.
+void picture_scan_finish(picture_scan& scan);
+
 // The whole file, checked again as it is read: null, or why it cannot be.
 const char* picture_read_file(const std::string& path, std::vector<std::uint8_t>* out);
 

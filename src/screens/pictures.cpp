@@ -4,6 +4,7 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <cstdlib>
@@ -11,6 +12,7 @@
 #include "engine/engine.h"
 #include "rules/picture_level.h"
 #include "rules/picture_set.h"
+#include "screens/scan_worker.h"
 
 namespace {
 
@@ -26,8 +28,14 @@ constexpr int PLAY = 3, BACK = 4;
 const SDL_Color WORDS = {150, 194, 214, 0};  // the panel's lettering (the font takes B, G, R)
 const ot_rgba CHOSEN = {255, 214, 96, 255};
 constexpr int LINE_WIDTH = 470;  // the message slot's inside
+constexpr int NAME_WIDTH = 240;  // a file's name in a list, at most
+constexpr int REASON_ROOM = 200; // the least a name keeps beside its reason, or the reason goes
+constexpr Uint32 PROGRESS_MS = 100;  // the reading's count is drawn anew at most this often
 
 picture_scan found;
+bool reading = false;            // the scan runs on the worker; Play waits for its count
+scan_progress shown_progress;    // the reading as the lines show it
+Uint32 progress_time = 0;        // when they were made
 int difficulty = PICTURE_MEDIUM;
 std::array<font_s, 3> lines{};
 key_focus focus{};
@@ -47,69 +55,73 @@ std::string shown_path(const std::string& path)
     return path;
 }
 
-std::string short_name(const std::string& path)
+// A file's own name, shortened in the middle to at most width.
+std::string short_name(const std::string& path, int width = NAME_WIDTH)
 {
-    std::string name = path.substr(path.find_last_of('/') + 1);
-    return name.size() > 28 ? name.substr(0, 25) + "..." : name;
+    return font_fit(FONT1, path.substr(path.find_last_of('/') + 1), width);
 }
 
-// The three lines; the last in its short form when the long one is too wide.
-void set_lines(const std::string& a, const std::string& b, const std::string& c, const std::string& c_short)
+// A line of the panel with a name in it, the name shortened to what the
+// line leaves it.
+std::string line_with(const std::string& before, const std::string& name, const std::string& after)
+{
+    return before + font_fit(FONT1, name, LINE_WIDTH - font_width(FONT1, before + after)) + after;
+}
+
+void set_lines(const std::string& a, const std::string& b, const std::string& c)
 {
     const std::string* texts[] = {&a, &b, &c};
     for (size_t i = 0; i < lines.size(); i++) {
         font_free(&lines[i]);
         font_make(&lines[i], FONT1, texts[i]->c_str(), WORDS);
     }
-    if (lines[2].tw > LINE_WIDTH) {
-        font_free(&lines[2]);
-        font_make(&lines[2], FONT1, c_short.c_str(), WORDS);
-    }
 }
 
 // The words for what the scan found: how many pictures and levels, or where
-// to put pictures; and a word on what was passed over.
+// to put pictures; and a word on what was passed over, with its reason while
+// the name keeps some room beside it. While the scan runs, how far it is.
 void describe(const std::vector<std::string>& paths)
 {
     std::string where = paths.empty() ? shown_path(picture_folder()) : paths.size() == 1 ? shown_path(paths[0]) : "";
-    std::string first, second, skipped, skipped_short;
+    std::string first, second, skipped;
+    char text[96];
+    if (reading) {
+        if (shown_progress.listed)
+            std::snprintf(text, sizeof text, "Reading pictures: %zu of %zu", shown_progress.checked, shown_progress.total);
+        set_lines(shown_progress.listed ? text : "Reading pictures ...", where.empty() ? "" : line_with("in ", where, ""), "");
+        return;
+    }
     if (found.files.empty()) {
-        first = paths.empty() ? "Put your photos in the folder " + where : "None of these pictures can be played.";
+        first = paths.empty() ? line_with("Put your photos in the folder ", where, "") : "None of these pictures can be played.";
         second = paths.empty() ? "(make it if it is not there), then come back here." : "";
     } else {
         int per = PICTURES_PER_LEVEL[difficulty];
         int count = static_cast<int>(found.files.size()), levels = (count + per - 1) / per;
-        char text[160];
-        std::snprintf(text, sizeof text, "%d picture%s%s%s", count, count == 1 ? "" : "s", where.empty() ? "" : " in ",
-                      where.c_str());
-        first = text;
+        std::snprintf(text, sizeof text, "%d picture%s", count, count == 1 ? "" : "s");
+        first = where.empty() ? text : line_with(text + std::string(" in "), where, "");
         std::snprintf(text, sizeof text, "%d level%s of up to %d pictures each", levels, levels == 1 ? "" : "s", per);
         second = text;
     }
     if (!found.skipped.empty()) {
         const picture_skip& s = found.skipped.front();
-        char more[32] = "", text[200];
+        std::string head = "Passed over: ", reason = " (" + s.why + ")", more;
         if (found.skipped.size() > 1)
-            std::snprintf(more, sizeof more, " and %zu more", found.skipped.size() - 1);
-        std::snprintf(text, sizeof text, "Passed over: %s (%s)%s", short_name(s.path).c_str(), s.why.c_str(), more);
-        skipped = text;
-        std::snprintf(text, sizeof text, "Passed over: %s%s", short_name(s.path).c_str(), more);
-        skipped_short = text;
+            more = " and " + std::to_string(found.skipped.size() - 1) + " more";
+        int name_w = font_width(FONT1, s.path.substr(s.path.find_last_of('/') + 1));
+        if (LINE_WIDTH - font_width(FONT1, head + reason + more) < std::min(REASON_ROOM, name_w))
+            reason.clear();
+        skipped = head + short_name(s.path, LINE_WIDTH - font_width(FONT1, head + reason + more)) + reason + more;
     }
-    set_lines(first, second, skipped, skipped_short);
+    set_lines(first, second, skipped);
 }
 
-// "name: why" for one picture passed over, its name shortened until the line fits.
+// "name: why" for one picture passed over, its name shortened in the middle
+// until the line fits.
 void passed_line(font_s* f, const picture_skip& s)
 {
-    std::string name = short_name(s.path);
-    for (;;) {
-        font_free(f);
-        font_make(f, FONT2, (name + ": " + s.why).c_str(), WORDS);
-        if (f->tw <= LINE_WIDTH || name.size() <= 8)
-            return;
-        name = name.substr(0, name.size() - 7) + "...";
-    }
+    std::string why = ": " + s.why, name = s.path.substr(s.path.find_last_of('/') + 1);
+    font_free(f);
+    font_make(f, FONT2, (font_fit(FONT2, name, LINE_WIDTH - font_width(FONT2, why)) + why).c_str(), WORDS);
 }
 
 // The pictures passed over in the set, those that failed at a level's load
@@ -141,19 +153,60 @@ void list_passed_over()
 
 std::vector<std::string> scanned_paths;
 
-void scan(const std::vector<std::string>& paths)
+// A scan's result taken over; every file passed over goes to stderr.
+void scan_found(picture_scan result)
 {
-    scanned_paths = paths;
-    // A missing picture folder is no fault: the panel says where to make it.
-    struct stat st;
-    std::string folder = picture_folder();
-    if (paths.empty() && stat(folder.c_str(), &st) != 0)
-        found = picture_scan{};
-    else
-        found = picture_scan_paths(paths.empty() ? std::vector<std::string>{folder} : paths);
+    reading = false;
+    found = std::move(result);
     for (const picture_skip& s : found.skipped)
         picture_report(s.path, s.why.c_str());
     scan_skips = found.skipped.size();
+}
+
+// Scans the paths, or the player's folder when there are none: on the worker
+// when asked, the panel showing how far it is until the count stands, or at once.
+void scan(const std::vector<std::string>& paths, bool on_worker)
+{
+    scanned_paths = paths;
+    scan_worker_stop();
+    // A missing picture folder is no fault: the panel says where to make it.
+    struct stat st;
+    std::string folder = picture_folder();
+    std::vector<std::string> what = paths.empty() ? std::vector<std::string>{folder} : paths;
+    if (paths.empty() && stat(folder.c_str(), &st) != 0) {
+        scan_found(picture_scan{});
+    } else if (on_worker) {
+        reading = true;
+        found = picture_scan{};
+        shown_progress = scan_progress{};
+        progress_time = SDL_GetTicks();
+        scan_worker_start(what);
+    } else {
+        scan_found(picture_scan_paths(what));
+    }
+}
+
+// The worker's news, at most every PROGRESS_MS: its count, or its result.
+void follow_reading()
+{
+    Uint32 now = SDL_GetTicks();
+    if (!reading || now - progress_time < PROGRESS_MS)
+        return;
+    progress_time = now;
+    picture_scan result;
+    scan_progress p = scan_worker_progress();
+    if (scan_worker_take(&result))
+        scan_found(std::move(result));
+    else if (p.listed == shown_progress.listed && p.checked == shown_progress.checked)
+        return;
+    shown_progress = p;
+    describe(scanned_paths);
+}
+
+void stop_reading()
+{
+    scan_worker_stop();
+    reading = false;
 }
 
 // Into the game at the first level of the pictures found.
@@ -171,7 +224,7 @@ void play()
 void pictures_panel_open(const std::vector<std::string>& paths)
 {
     passed_shown = false;
-    scan(paths);
+    scan(paths, true);
     focus = key_focus{PLAY, 0};
     describe(paths);
 }
@@ -179,7 +232,7 @@ void pictures_panel_open(const std::vector<std::string>& paths)
 bool pictures_play_paths(const std::vector<std::string>& paths)
 {
     passed_shown = false;
-    scan(paths);
+    scan(paths, false);
     difficulty = PICTURE_MEDIUM;
     if (found.files.empty()) {
         focus = key_focus{BACK, 0};
@@ -224,14 +277,15 @@ Uint8 pictures_panel_click(int x, int y, int button, int type)
             return 1;
         }
     if (on_button(BUTTONS[PLAY], x, y)) {
-        if (found.files.empty())
-            return 1;  // nothing to play: the panel says where pictures go
+        if (reading || found.files.empty())
+            return 1;  // nothing to play yet, or the panel says where pictures go
         play_sound(SFX_CLICK);
         play();
         return 0;
     }
     if (on_button(BUTTONS[BACK], x, y)) {
         play_sound(SFX_CLICK);
+        stop_reading();
         return 0;
     }
     return 1;
@@ -240,8 +294,10 @@ Uint8 pictures_panel_click(int x, int y, int button, int type)
 Uint8 pictures_panel_keys(SDL_keysym* keysym)
 {
     SDLKey sym = keysym->sym;
-    if (sym == SDLK_ESCAPE)
+    if (sym == SDLK_ESCAPE) {
+        stop_reading();
         return 0;
+    }
     if (key_focus_move(focus, sym, BUTTON_COUNT))
         return 1;
     if (sym == SDLK_LEFT || sym == SDLK_RIGHT) {
@@ -264,8 +320,19 @@ void pictures_panel_motion(int x, int y)
     focus.shown = 0;
 }
 
+bool pictures_panel_reading()
+{
+    return reading;
+}
+
+bool pictures_panel_frame_due(Uint32 now)
+{
+    return reading && now - progress_time >= PROGRESS_MS;
+}
+
 void pictures_panel_draw()
 {
+    follow_reading();
     ot_blit(PANEL_TILE, PANEL_X, PANEL_Y, nullptr);
     // The three lines 30 pixels apart, or the list of what was passed over:
     // its heading, then lines of the small font 19 pixels apart.

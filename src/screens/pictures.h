@@ -8,7 +8,8 @@
 #include <vector>
 
 // Opens the panel on the player's picture folder (paths empty) or on the
-// given pictures and folders; every file passed over is reported on stderr.
+// given pictures and folders, read on a thread of their own; every file
+// passed over is reported on stderr once all are read.
 void pictures_panel_open(const std::vector<std::string>& paths = {});
 
 // The command line's pictures: straight into their first level at the middle
@@ -30,3 +31,7 @@ Uint8 pictures_panel_keys(SDL_keysym* keysym);
 Uint8 pictures_panel_click(int x, int y, int button, int type);
 void pictures_panel_motion(int x, int y);
 void pictures_panel_draw();
+// While the panel reads its pictures (a large folder takes seconds) it shows
+// how far it is, and Play waits for the count; a frame is due as it moves on.
+bool pictures_panel_reading();
+bool pictures_panel_frame_due(Uint32 now);

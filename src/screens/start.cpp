@@ -347,6 +347,8 @@ static void PWInputDisplay()
 
 bool mode2_frame_due(Uint32 now)
 {
+    if (StartMode == START_PICTURES)
+        return pictures_panel_frame_due(now);
     return StartMode == START_PASSWORD && now - PWInputTime > CURSOR_BLINK_MS;
 }
 

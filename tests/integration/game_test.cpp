@@ -712,7 +712,7 @@ TEST_F(GameTest, WonLevelsAndBestTimesOutlastTheGame)
     auto yellow = [this](int x, int y) { return pixel(x, y).r > 200 && pixel(x, y).g > 200 && pixel(x, y).b < 80; };
 
     win_level(3, 30000);
-    EXPECT_STREQ(GameWonTime.text, "Time 0:30");
+    EXPECT_EQ(GameWonTime.text, "Time 0:30");
     screenshot("game_win_time");
     auto shown = box(yellow, 120, 345, 520, 400);
     EXPECT_NEAR((shown[0] + shown[2]) / 2, 320, 3) << "the time shows under the password, centred";
@@ -735,7 +735,7 @@ TEST_F(GameTest, WonLevelsAndBestTimesOutlastTheGame)
 
     // Slower: the best stays; its time shows on the clue image. Faster: a new best.
     win_level(3, 40000);
-    EXPECT_STREQ(GameWonTime.text, "Time 0:40 - best 0:30");
+    EXPECT_EQ(GameWonTime.text, "Time 0:40 - best 0:30");
     EXPECT_EQ(best_line(), "reached=3\nbest=3,30," + today + "\n");
     enter_level(3);
     for (int i = 0; i < 50 && GameMode != GM_CLUE; i++) {
@@ -747,12 +747,12 @@ TEST_F(GameTest, WonLevelsAndBestTimesOutlastTheGame)
     auto best = box(yellow, 100, 392, 540, 416);
     EXPECT_GT(best[2] - best[0], 80) << "the clue image names the best time";
     win_level(3, 10000);
-    EXPECT_STREQ(GameWonTime.text, "Time 0:10 - New best time!");
+    EXPECT_EQ(GameWonTime.text, "Time 0:10 - New best time!");
     EXPECT_EQ(best_line(), "reached=3\nbest=3,10," + today + "\n");
 
     // A record that cannot be written says so, not that it is the best.
     chmod("CryptSLIDERS.sav", 0444);
     win_level(3, 5000);
-    EXPECT_STREQ(GameWonTime.text, "Time 0:05 - could not be saved");
+    EXPECT_EQ(GameWonTime.text, "Time 0:05 - could not be saved");
     EXPECT_EQ(best_line(), "reached=3\nbest=3,10," + today + "\n");
 }

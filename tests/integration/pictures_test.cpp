@@ -1,6 +1,8 @@
 // pictures_test.cpp -- the player's own pictures as the player meets them: the
 // start screen's panel, photos of three shapes standing upright, a level of them
 // won with the solver's moves through the real handlers, its best time kept
+#include <unistd.h>
+
 #include <cstdlib>
 #include <fstream>
 
@@ -9,6 +11,7 @@
 #include "rules/picture_set.h"
 #include "rules/progress_file.h"
 #include "screens/help.h"
+#include "screens/pictures.h"
 
 namespace fs = std::filesystem;
 
@@ -22,17 +25,39 @@ protected:
         unsetenv("XDG_CONFIG_HOME");
         fs::create_directories(folder);
     }
-    // Up from the start screen's menu, through the panel's difficulty and Play, to the clue image.
-    void open_level(int difficulty_x)
+    // The panel from the start screen's menu, once its count stands unless told not to wait.
+    void open_panel(bool wait = true)
     {
         engineMode = MODE_START;
         step();
         click(330, 280);  // Your pictures
+        for (int i = 0; i < 2000 && wait && pictures_panel_reading(); i++)
+            usleep(1000), step();
+    }
+    // Up from the start screen's menu, through the panel's difficulty and Play, to the clue image.
+    void open_level(int difficulty_x)
+    {
+        open_panel();
         screenshot("pictures_panel");
         click(difficulty_x, 300);
         click(266, 400);  // Play
         for (int i = 0; i < 20 && GameMode != GM_CLUE; i++)
             step();
+    }
+    // Per thousand of its lit pixels, how many of the panel's line (0 to 2)
+    // differ from the text as SDL_ttf draws it from UCS-2, centred as the
+    // panel centres it.
+    int line_mismatch(int line, const std::u16string& text)
+    {
+        SDL_Surface* s = TTF_RenderUNICODE_Blended(FONT1, reinterpret_cast<const Uint16*>(text.c_str()), {255, 255, 255, 0});
+        int left = std::max(70, 320 - s->w / 2), top = 158 + 30 * line - s->h / 2, lit = 0, wrong = 0;
+        for (int y = top; y < top + s->h; y++)
+            for (int x = 82, sx = x - left; x < 558; x++, sx++) {
+                bool want = sx >= 0 && sx < s->w && static_cast<Uint32*>(s->pixels)[(y - top) * s->pitch / 4 + sx] >> 31;
+                lit += want, wrong += want != (pixel(x, y).r > 120);
+            }
+        SDL_FreeSurface(s);
+        return wrong * 1000 / std::max(lit, 1);
     }
     const std::string folder = "Pictures/CryptSLIDERS";
 };
@@ -185,4 +210,38 @@ TEST_F(PicturesTest, RepeatedAndFlatPicturesPlayAsTheyLook)
     std::vector<rgba8> listed = last_frame;
     key(SDLK_RIGHT), key(SDLK_LEFT);  // the difficulty, and the panel's usual lines
     EXPECT_GT(differing(listed, 10, 78, 143, 562, 256), 300) << "the list of what was passed over";
+}
+
+// A folder of hundreds, and a name in another alphabet with a byte that is no
+// UTF-8 and an emoji: the panel shows at once that it reads them, and Play
+// waits; closed while it reads and opened again, it counts them all and names
+// the odd file as SDL_ttf draws the same text from UCS-2 (the bad byte as
+// U+FFFD, the emoji as a character the font lacks). A name too long for its
+// line is shortened to its slot, the same when made again at another scale.
+TEST_F(PicturesTest, AFolderOfHundredsIsCountedAndNamesReadAsWritten)
+{
+    write_photo_jpeg(folder + "/0000.jpg", 0, 64, 48, 1);
+    for (int k = 1; k < 600; k++)
+        fs::create_hard_link(folder + "/0000.jpg", folder + "/" + std::to_string(1000 + k) + ".jpg");
+    const std::string odd = folder + "/\xD0\x96\xD1\x91\xD0\xBB\xD1\x82\xD1\x8B\xD0\xB5 B\xC3\xBC" "cher\xFF\xF0\x9F\x98\x80.jpg";
+    write_text(odd, "");
+    open_panel(false);
+    EXPECT_LT(line_mismatch(0, u"Reading pictures ..."), 30);
+    click(266, 400);  // Play
+    EXPECT_EQ(engineMode, MODE_START) << "not before the count";
+    key(SDLK_ESCAPE);
+    open_panel();
+    EXPECT_LT(line_mismatch(0, u"600 pictures in ~/Pictures/CryptSLIDERS"), 30);
+    EXPECT_LT(line_mismatch(2, u"Passed over: \u0416\u0451\u043B\u0442\u044B\u0435 B\u00FCcher\uFFFD\u4E2D.jpg (an empty file)"), 30);
+
+    std::string narrow(240, '\x96');  // Cyrillic i, a narrow letter of two bytes: many bytes in the line
+    for (size_t i = 0; i < narrow.size(); i += 2)
+        narrow[i] = '\xD1';
+    fs::rename(odd, folder + "/" + narrow + ".jpg");
+    key(SDLK_ESCAPE);
+    open_panel();
+    EXPECT_LT(box([this](int x, int y) { return pixel(x, y).r > 120; }, 82, 205, 558, 232)[2], 557) << "within its slot";
+    const std::vector<rgba8> before = last_frame;
+    font_rescale(2.0), font_rescale(1.0), frame();
+    EXPECT_EQ(differing(before), 0) << "made again at another scale";
 }

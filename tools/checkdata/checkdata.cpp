@@ -25,6 +25,7 @@
 #include "rules/passwords.h"
 #include "rules/level_run.h"
 #include "rules/solver.h"
+#include "rules/utf8.h"
 
 namespace {
 
@@ -139,9 +140,12 @@ level_facts check_level(const std::string& data, int level)
         problem("level %d: data= gives %d cells of 81; the rest would be inherited", level, text.cells);
     if (GameName[0] == 0)
         problem("level %d: has no name", level);
+    // The title measured as the game draws it, from UTF-8.
     int title_w = 0, title_h = 0;
+    std::vector<std::uint16_t> title = utf8_to_ucs2(GameName);
+    title.push_back(0);
     TTF_Font* small = game_font(data, TITLE_FONT_SIZE);
-    if (small && TTF_SizeText(small, GameName, &title_w, &title_h) == 0 && title_w > TITLE_PLATE_WIDTH)
+    if (small && TTF_SizeUNICODE(small, title.data(), &title_w, &title_h) == 0 && title_w > TITLE_PLATE_WIDTH)
         problem("level %d: its title is %d pixels wide; the name plate takes %d", level, title_w, TITLE_PLATE_WIDTH);
 
     std::set<int> declared;
