@@ -222,7 +222,7 @@ TEST_F(PicturesTest, AFolderOfHundredsIsCountedAndNamesReadAsWritten)
 {
     write_photo_jpeg(folder + "/0000.jpg", 0, 64, 48, 1);
     for (int k = 1; k < 600; k++)
-        fs::create_hard_link(folder + "/0000.jpg", folder + "/" + std::to_string(1000 + k) + ".jpg");
+        fs::copy_file(folder + "/0000.jpg", folder + "/" + std::to_string(1000 + k) + ".jpg");
     const std::string odd = folder + "/\xD0\x96\xD1\x91\xD0\xBB\xD1\x82\xD1\x8B\xD0\xB5 B\xC3\xBC" "cher\xFF\xF0\x9F\x98\x80.jpg";
     write_text(odd, "");
     open_panel(false);
