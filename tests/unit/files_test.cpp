@@ -24,6 +24,7 @@
 #include "rules/settings_file.h"
 
 namespace fs = std::filesystem;
+using namespace std::string_literals;
 
 namespace {
 
@@ -166,7 +167,7 @@ TEST(SettingsFile, ReadAndFormat)
 {
     auto read = [](const std::string& text) { return read_text(text, settings_read); };
     const struct {
-        const char* text;
+        std::string text;
         float sfx, music;
         int full_screen, randomize, scale;
     } cases[] = {
@@ -175,6 +176,9 @@ TEST(SettingsFile, ReadAndFormat)
         {"0.53\n0.00\n1\n-1\n3\n", 0.53f, 0.0f, 1, -1, 3},
         {"loud\n2.5\n258\n200\n", 0.0f, 2.5f, 2, -56, 0},  // no number is 0; volumes as read; flags keep 8 bits
         {"1e39\n-1e39\n99999999999999999999\n-99999999999999999999\n", INFINITY, -INFINITY, 255, 0, 0},
+        // a damaged line is read from its start and costs no other line
+        {"0.30" + std::string(2000, ' ') + "\n0.40\n1\n", 0.3f, 0.4f, 1, 0, 0},
+        {"0.30\0" "9\n0.40\n1\n"s, 0.3f, 0.4f, 1, 0, 0},
     };
     for (const auto& c : cases) {
         settings_values v = read(c.text);
@@ -352,8 +356,10 @@ TEST(ProgressFile, ReadsWhatItCanAndWritesItBack)
         {"reached=51\nreached=-1\nreached=2x\nbest=0,5,\nbest=51,5,\nbest=4,-3,\nbest=5,65536,\nbest=6,+7,\n"
          "best=8\nbest=9,\nbest=,5,\n",
          "reached=0\n"},
-        // a line longer than any the file holds is skipped whole, its tail too
+        // a line longer than any the file holds is skipped whole, its tail
+        // too; a NUL byte ends its line's text, never the line
         {std::string(255, 'x') + "reached=9\nreached=4\n", "reached=4\n"},
+        {"best=2,70\0" "5,x\nbest=3,9\n"s, "reached=3\nbest=2,70,\nbest=3,9,\n"},
         // picture sets: one time per set and difficulty, the shorter kept,
         // no win of a level; a key that is not 16 small hex digits, or a
         // difficulty out of range, skips the line
