@@ -3,6 +3,8 @@
 // the settings and progress files
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -312,6 +314,33 @@ TEST(ProgressFile, TwoGamesWinningAtOnceKeepEveryWin)
         std::uint32_t seconds = 0;
         EXPECT_TRUE(progress_best_time(level, &seconds) && seconds == static_cast<std::uint32_t>(level)) << level;
     }
+}
+
+// A game stuck while it holds the directory's lock holds up no save for
+// long: the save goes on without the lock, and says so on stderr.
+TEST(SettingsFile, ALockHeldByAStuckGameIsWaitedForOnlyAWhile)
+{
+    settings_dir d;
+    int stuck = open(d.dir.c_str(), O_RDONLY | O_DIRECTORY);
+    ASSERT_EQ(flock(stuck, LOCK_EX), 0);
+    int err[2];
+    ASSERT_EQ(pipe(err), 0);
+    pid_t pid = fork();
+    if (pid == 0) {
+        alarm(20);  // a save that waits for ever ends here
+        dup2(err[1], STDERR_FILENO);
+        _exit(settings_write(d.file.c_str(), SOME) ? 0 : 1);
+    }
+    close(err[1]);
+    int status = 0;
+    ASSERT_EQ(waitpid(pid, &status, 0), pid);
+    close(stuck);
+    char said[512] = "";
+    said[std::max<ssize_t>(read(err[0], said, sizeof said - 1), 0)] = '\0';
+    close(err[0]);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the save ended with status " << status;
+    EXPECT_EQ(slurp(d.file), "0.53\n0.00\n");
+    EXPECT_NE(std::strstr(said, "saving without it"), nullptr) << said;
 }
 
 // A full disk (a file-size limit the new file runs into) leaves the old file
