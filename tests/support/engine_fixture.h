@@ -42,6 +42,8 @@ extern std::vector<rgba8> presented_frame;
 using screen_state = std::pair<Uint8, Uint8>;
 extern screen_state drawn_for, presented_for;
 extern int levels_loaded;
+// While non-zero, what OpenGL answers for its largest texture side.
+extern int max_texture_size_stub;
 
 // A whole file, "" when it cannot be read.
 std::string slurp(const char* path);
