@@ -1,9 +1,12 @@
 // floor: the least a frame of the game screen can cost on this machine.
 //
 //   bench_floor [SCALE]
+//   bench_floor full NAME     full screen at the desktop's size, the figure
+//                             named floor_frame_cpu_NAME
 //
 // Bare SDL 1.2 and OpenGL 1.x, nothing of the game: a 640x480 window (or one
-// SCALE times as large, the same drawing stretched to it), the
+// SCALE times as large, or the whole screen with the frame as large as fits
+// between black bars, as the game lies there: the same drawing stretched), the
 // background drawn from a 1024x512 texture, 81 turned 33x33 quads cut from
 // 128x128 textures, and three small text-sized blended quads, every frame.
 // Prints the CPU time of a frame (glFinish included) and the time of its first
@@ -69,13 +72,18 @@ static void draw(GLuint background, const GLuint* pictures, GLuint text)
 
 int main(int argc, char** argv)
 {
-    int scale = argc > 1 ? std::max(1, std::atoi(argv[1])) : 1;
+    bool full = argc > 2 && std::string(argv[1]) == "full";
+    int scale = argc > 1 && !full ? std::max(1, std::atoi(argv[1])) : 1;
     if (SDL_Init(SDL_INIT_VIDEO) < 0)
         return 1;
+    const SDL_VideoInfo* desktop = SDL_GetVideoInfo();
+    int screen_w = full ? desktop->current_w : 640 * scale, screen_h = full ? desktop->current_h : 480 * scale;
     SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
-    if (!SDL_SetVideoMode(640 * scale, 480 * scale, 0, SDL_OPENGL))
+    if (!SDL_SetVideoMode(screen_w, screen_h, 0, SDL_OPENGL | (full ? SDL_FULLSCREEN : 0)))
         return 1;
-    glViewport(0, 0, 640 * scale, 480 * scale);
+    double k = std::min(screen_w / 640.0, screen_h / 480.0);
+    int frame_w = static_cast<int>(640 * k), frame_h = static_cast<int>(480 * k);
+    glViewport((screen_w - frame_w) / 2, (screen_h - frame_h) / 2, frame_w, frame_h);
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
     gluOrtho2D(0, 640, 480, 0);
@@ -98,8 +106,9 @@ int main(int argc, char** argv)
         draw(background, pictures, text);
         glFinish();
     }
-    report(scale == 1 ? "floor_frame_cpu" : ("floor_frame_cpu_" + std::to_string(scale) + "x").c_str(),
-           (cpu_ms() - start) / frames, "ms");
+    std::string name = full ? std::string("floor_frame_cpu_") + argv[2]
+                       : scale == 1 ? "floor_frame_cpu" : "floor_frame_cpu_" + std::to_string(scale) + "x";
+    report(name.c_str(), (cpu_ms() - start) / frames, "ms");
     SDL_Quit();
     return 0;
 }

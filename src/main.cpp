@@ -4,12 +4,11 @@
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
-#include <string>
-#include <vector>
 
 #include "engine/engine.h"
 #include "engine/scaler.h"
 #include "game/game.h"
+#include "rules/command_line.h"
 #include "rules/passwords.h"
 #include "rules/progress.h"
 #include "screens/help.h"
@@ -93,6 +92,18 @@ static int start_failed(const char* call)
     return -1;
 }
 
+// A game that needs OpenGL never lets SDL fall back on a driver that cannot
+// show it: SDL 1.2 would try its text-mode and framebuffer drivers, which take
+// the terminal over and then fail, SDL2 under sdl12-compat (1.2.50 on) its
+// offscreen one, where the game would play unseen. A player's choice stands.
+static void choose_video_driver()
+{
+    const char* chosen = std::getenv("SDL_VIDEODRIVER");
+    if (chosen && chosen[0])
+        return;
+    setenv("SDL_VIDEODRIVER", SDL_Linked_Version()->patch >= 50 ? "x11,wayland,kmsdrm" : "x11", 1);
+}
+
 static int missing_file(const char* path)
 {
     std::printf("Missing data file: %s\n", path);
@@ -117,8 +128,11 @@ int main_start()
 
     // Video: a double-buffered OpenGL window at the largest whole scale of
     // 640 x 480 the desktop takes, or full screen at the desktop's size.
-    if (SDL_Init(SDL_INIT_VIDEO) < 0)
-        return start_failed("SDL_Init");
+    choose_video_driver();
+    if (SDL_Init(SDL_INIT_VIDEO) < 0) {
+        std::printf("SDL_Init: %s: no display to show the game on\n", SDL_GetError());
+        return -1;
+    }
     scaler_init();
     set_window_icon();
     SDL_WM_SetCaption("CryptSLIDERS", "data/base/CryptSLIDERS.png");
@@ -326,16 +340,18 @@ int SDL_main(int argc, char* argv[])
 {
     // Each message reaches a log at once, even when stdout is a pipe or a file.
     std::setvbuf(stdout, nullptr, _IOLBF, 0);
+    // The usage, the version or a wrong option, before any window opens.
+    command_line args = command_line_parse(argc, argv);
+    int answered = command_line_answer(args, stdout, stderr);
+    if (answered >= 0)
+        return answered;
     int status = main_start();
     if (status != 0)
         return status;
     // Pictures or a folder on the command line: straight into their level, or
     // to the panel that says why none can be played.
-    if (argc > 1) {
-        std::vector<std::string> paths(argv + 1, argv + argc);
-        if (!pictures_play_paths(paths))
-            start_show_pictures();
-    }
+    if (!args.paths.empty() && !pictures_play_paths(args.paths))
+        start_show_pictures();
     while (main_turn()) {
     }
     return 0;

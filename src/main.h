@@ -3,9 +3,10 @@
 
 #include <SDL/SDL.h>
 
-// Entry of the game proper: start-up, the loop, and the exit status (0 normal
-// end, -1 when video or fonts cannot start or a data file the game needs is
-// missing; one line on stdout then says which).
+// Entry of the game proper: the command line, start-up, the loop, and the
+// exit status (0 normal end, or the usage or version shown; 2 for an unknown
+// option; -1 when video or fonts cannot start or a data file the game needs
+// is missing; one line on stdout then says which).
 int SDL_main(int argc, char* argv[]);
 
 // The loop's phases, separate so that tests can drive the engine a step at a time.

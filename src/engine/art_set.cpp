@@ -1,5 +1,5 @@
-// art_set.cpp -- the art drawn at twice the size: which set the frame's scale asks for, an image's file in it,
-// and how a texture of either set is sampled
+// art_set.cpp -- the art drawn at twice the size: which set the frame's scale asks for, an image read from it
+// (its 1x file where the 2x one does not read), and how a texture of either set is sampled
 #include "engine/art_set.h"
 
 #include <GL/gl.h>
@@ -8,6 +8,8 @@
 #include <cstdio>
 #include <cstring>
 #include <initializer_list>
+
+#include "engine/image_file.h"
 
 // The largest texture of the 1x set is 1024 wide: the 2x set needs twice that.
 constexpr int LARGEST_2X_SIDE = 2048;
@@ -53,6 +55,26 @@ int artset_file(const char* path, char* out, std::size_t out_size)
     }
     std::snprintf(out, out_size, "%s", path);
     return 1;
+}
+
+// The file read into a surface; a file that is there and does not read is
+// told, with what is drawn instead.
+static SDL_Surface* read_file(const char* file, int pw, int ph, const char* instead)
+{
+    SDL_Surface* surface = image_texture_surface(file, pw, ph);
+    if (!surface && access(file, F_OK) == 0)
+        std::fprintf(stderr, "%s could not be read: %s%s\n", file, instead ? "drawing " : "not drawn",
+                     instead ? instead : "");
+    return surface;
+}
+
+SDL_Surface* artset_read(const char* path, int tw, int th)
+{
+    char file[136];
+    if (artset_file(path, file, sizeof file) == 2)
+        if (SDL_Surface* surface = read_file(file, tw * 2, th * 2, path))
+            return surface;
+    return read_file(path, tw, th, nullptr);
 }
 
 art_sampling artset_sampling(int art)

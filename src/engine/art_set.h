@@ -1,6 +1,8 @@
-// art_set.h -- the art drawn at twice the size: which set the frame's scale asks for, an image's file in it,
-// and how a texture of either set is sampled
+// art_set.h -- the art drawn at twice the size: which set the frame's scale asks for, an image read from it
+// (its 1x file where the 2x one does not read), and how a texture of either set is sampled
 #pragma once
+
+#include <SDL/SDL.h>
 
 #include <cstddef>
 
@@ -22,6 +24,13 @@ void artset_choose(const frame_geometry& frame);
 // else the path itself (a level drawn by hand may have only the 1x pictures).
 // Answers the file's scale, 1 or 2.
 int artset_file(const char* path, char* out, std::size_t out_size);
+
+// The image whose 1x file is path, in the chosen set, as a texture surface
+// for tw x th frame pixels (image_file.h): from its 2x file where the set has
+// one, else from path. A file that is there but does not read (cut short,
+// damaged) is named in one line on stderr, and a 2x one gives way to the 1x
+// file. Null when neither reads; the caller frees the surface.
+SDL_Surface* artset_read(const char* path, int tw, int th);
 
 // How a texture whose image has `art` pixels to the frame's unit is sampled
 // on the frame as it lies: exactly where its pixels meet the screen's one to

@@ -24,27 +24,22 @@ struct image_source {
 };
 static std::array<image_source, OT_GAME_TEXTURES> image_sources{};
 
-// The texture of id from the file that stands for path in the chosen art set,
-// read now or at its first blit; a 2x file that does not read gives way to
-// the 1x one. Returns 1 when the texture has its image (or will have it).
+// The texture of id from the file that stands for path in the chosen art
+// set, read now or at its first blit, by artset_read either way. Returns 1
+// when the texture has its image (or will have it).
 static Uint8 load_image(Uint32 id, int tw, int th, const char* path, bool lazily)
 {
-    char file[136];
-    int art = artset_file(path, file, sizeof file);
     bool loaded = false;
     if (lazily) {
+        char file[136];
+        artset_file(path, file, sizeof file);
         loaded = access(file, R_OK) == 0;
         if (loaded)
-            ot_defer_texture(static_cast<int>(id), tw, th, file, art);
-    } else {
-        SDL_Surface* surface = image_texture_surface(file, tw * art, th * art);
-        if (!surface && art > 1)
-            surface = image_texture_surface(path, tw, th);
-        loaded = surface != nullptr;
-        if (surface) {
-            ot_build_texture(static_cast<int>(id), tw, th, surface);
-            SDL_FreeSurface(surface);
-        }
+            ot_defer_texture(static_cast<int>(id), tw, th, path);
+    } else if (SDL_Surface* surface = artset_read(path, tw, th)) {
+        loaded = true;
+        ot_build_texture(static_cast<int>(id), tw, th, surface);
+        SDL_FreeSurface(surface);
     }
     if (loaded && id < image_sources.size()) {
         image_source& src = image_sources[id];

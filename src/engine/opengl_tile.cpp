@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "engine/art_set.h"
-#include "engine/image_file.h"
 
 ot_tile* ot_tiles = nullptr;
 Uint32 ot_tile_count = 0;
@@ -19,11 +18,10 @@ Uint32* textures = nullptr;
 
 static Uint8 ot_initialized = 0;
 
-// A texture whose image is read at its first blit: the file and the pixels it
-// has to the frame's unit.
+// A texture whose image is read at its first blit: the path of its 1x file,
+// read in the art set chosen then.
 struct pending_image {
-    char path[144];  // a 127-character path with "@2x.webp" in place of ".png"
-    int art;
+    char path[128];
 };
 static std::vector<pending_image> pending;
 
@@ -121,7 +119,7 @@ void ot_build_texture(int id, int w, int h, SDL_Surface* surface)
     glTexImage2D(GL_TEXTURE_2D, 0, 4, surface->w, surface->h, 0, GL_BGRA, GL_UNSIGNED_BYTE, surface->pixels);
 }
 
-void ot_defer_texture(int id, int w, int h, const char* path, int art)
+void ot_defer_texture(int id, int w, int h, const char* path)
 {
     Uint16 tid = static_cast<Uint16>(id);
     if (!ot_textures || tid >= ot_texture_count || tid >= pending.size())
@@ -129,17 +127,15 @@ void ot_defer_texture(int id, int w, int h, const char* path, int art)
     ot_textures[tid].width = static_cast<Uint16>(w);
     ot_textures[tid].height = static_cast<Uint16>(h);
     std::snprintf(pending[tid].path, sizeof pending[tid].path, "%s", path);
-    pending[tid].art = art;
 }
 
-// A deferred image read now; one that no longer reads leaves its texture empty,
-// so its tiles draw nothing.
+// A deferred image read now, as the image loader reads one; one that no
+// longer reads leaves its texture empty, so its tiles draw nothing.
 static void load_pending(Uint16 tid)
 {
-    pending_image p = pending[tid];
     ot_texture& tex = ot_textures[tid];
     int w = static_cast<int>(tex.width), h = static_cast<int>(tex.height);
-    SDL_Surface* surface = image_texture_surface(p.path, w * p.art, h * p.art);
+    SDL_Surface* surface = artset_read(pending[tid].path, w, h);
     if (surface) {
         ot_build_texture(tid, w, h, surface);
         SDL_FreeSurface(surface);

@@ -48,10 +48,10 @@ Uint8 ot_build(Uint32 tile_count, int texture_count);
 // Texture id takes the surface's pixels; its recorded size is w x h, which
 // the surface fills once or, for art drawn at twice the size, twice over.
 void ot_build_texture(int id, int w, int h, SDL_Surface* surface);
-// Texture id takes the recorded size w x h now and the image in path, of art
-// pixels to the unit, at the first blit of one of its tiles: an image is read
-// only when it is drawn.
-void ot_defer_texture(int id, int w, int h, const char* path, int art);
+// Texture id takes the recorded size w x h now and the image whose 1x file is
+// path, read from the art set chosen at the first blit of one of its tiles
+// (artset_read): an image is read only when it is drawn.
+void ot_defer_texture(int id, int w, int h, const char* path);
 void ot_build_tile(int id, int tex_id, float x, float y, float w, float h);
 
 void ot_blit(Uint32 id, float x, float y, const ot_rgba* rgb);

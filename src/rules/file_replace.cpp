@@ -12,6 +12,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <ctime>
 #include <string>
 
 // The directory part of path ("." for a bare file name), and the name after it.
@@ -100,12 +101,35 @@ static mode_t file_mode(const std::string& path)
     return 0666 & ~mask;
 }
 
+// A game holds the lock for the few milliseconds of a write (and a read and
+// merge before it); one that holds it far longer is stuck (stopped, its disk
+// hung), and no save waits for it: past this the write goes on without the
+// lock, as it does where the directory cannot be locked at all.
+constexpr int LOCK_WAIT_MS = 2000, LOCK_POLL_MS = 10;
+
+static double monotonic_ms()
+{
+    timespec t{};
+    clock_gettime(CLOCK_MONOTONIC, &t);
+    return t.tv_sec * 1e3 + t.tv_nsec / 1e6;
+}
+
 file_lock::file_lock(const char* path)
 {
-    fd = open(file_dir(file_target(path)).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd >= 0 && flock(fd, LOCK_EX) != 0) {
-        close(fd);
-        fd = -1;
+    std::string dir = file_dir(file_target(path));
+    fd = open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    double start = monotonic_ms();
+    while (fd >= 0 && flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        bool held = errno == EWOULDBLOCK || errno == EINTR;
+        if (held && monotonic_ms() - start < LOCK_WAIT_MS) {
+            usleep(LOCK_POLL_MS * 1000);
+        } else {
+            if (held)
+                std::fprintf(stderr, "%s: another game has held the lock on %s for %d s: saving without it\n", path,
+                             dir.c_str(), LOCK_WAIT_MS / 1000);
+            close(fd);
+            fd = -1;
+        }
     }
 }
 

@@ -7,8 +7,9 @@
 // symbolic link), held while the record lives. Every write of the game's takes
 // it, so that two games never write at once and none clears away the other's
 // temporary file in the middle of a write; a game that reads, merges and
-// writes a file holds it throughout. Where the directory cannot be locked, fd
-// is -1 and writing goes on without it.
+// writes a file holds it throughout. Where the directory cannot be locked, or
+// another game has held the lock for two seconds (a line on stderr says so),
+// fd is -1 and writing goes on without it.
 struct file_lock {
     explicit file_lock(const char* path);
     ~file_lock();

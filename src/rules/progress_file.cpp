@@ -8,6 +8,7 @@
 #include <strings.h>
 
 #include "rules/file_replace.h"
+#include "rules/text_line.h"
 
 // A decimal number within lo..hi at s, followed by one of the stop characters
 // (a line end also by the end of the text, for a last line without one); s is
@@ -91,16 +92,12 @@ progress_values progress_read(std::FILE* file)
 {
     progress_values v;
     char line[256];
-    while (std::fgets(line, sizeof line, file)) {
-        // A line longer than the buffer comes in pieces: only a piece that
-        // starts a line is read as one, and none of this file's lines is that long.
-        bool whole = std::strchr(line, '\n') != nullptr || std::feof(file);
-        if (!whole) {
-            int c;
-            while ((c = std::fgetc(file)) != EOF && c != '\n') {
-            }
+    bool whole = true;
+    while (text_line_read(file, line, sizeof line, &whole)) {
+        // None of this file's lines is longer than the buffer: one that is,
+        // is damaged and skipped.
+        if (!whole)
             continue;
-        }
         if (strncasecmp(line, "reached=", 8) == 0) {
             const char* s = line + 8;
             long n = 0;

@@ -2,6 +2,7 @@
 #include "rules/settings_file.h"
 
 #include "rules/file_replace.h"
+#include "rules/text_line.h"
 
 #include <cfloat>
 #include <cmath>
@@ -28,25 +29,28 @@ static long settings_long(const char* line)
 
 settings_values settings_read(std::FILE* file)
 {
+    // The values by their line's place: each line is read whole, so that a
+    // damaged one (too long, a NUL byte) leaves the lines after it in place.
     settings_values v;
-    char line[1024];
-    if (std::fgets(line, sizeof line, file))
+    char line[256];
+    bool whole = true;
+    if (text_line_read(file, line, sizeof line, &whole))
         v.sfx = settings_float(line);
     else
         return v;
-    if (std::fgets(line, sizeof line, file))
+    if (text_line_read(file, line, sizeof line, &whole))
         v.music = settings_float(line);
     else
         return v;
-    if (std::fgets(line, sizeof line, file))
+    if (text_line_read(file, line, sizeof line, &whole))
         v.full_screen = static_cast<std::uint8_t>(settings_long(line));
     else
         return v;
-    if (std::fgets(line, sizeof line, file))
+    if (text_line_read(file, line, sizeof line, &whole))
         v.randomize = static_cast<std::int8_t>(settings_long(line));
     else
         return v;
-    if (std::fgets(line, sizeof line, file))
+    if (text_line_read(file, line, sizeof line, &whole))
         v.window_scale = static_cast<std::uint8_t>(settings_long(line));
     return v;
 }

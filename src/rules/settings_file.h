@@ -15,7 +15,8 @@ struct settings_values {
 };
 
 // Reads up to five lines; a missing line leaves its default, a line that holds
-// no number gives 0. Values are taken as read (the mixer clamps volumes).
+// no number gives 0, and a damaged one (too long, a NUL byte) is read from its
+// start and costs no other line. Values are taken as read (the mixer clamps volumes).
 settings_values settings_read(std::FILE* file);
 
 // The file's text: both volumes with two decimals, then the full-screen flag,

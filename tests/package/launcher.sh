@@ -78,13 +78,17 @@ done
 [ ! -e "$s/gone" ] || fail "the launcher made a home directory"
 
 # Pictures on the command line reach the game, a relative one made absolute
-# against where the launcher started (the game itself runs elsewhere): the game
-# here a stand-in that prints its arguments.
+# against where the launcher started (the game itself runs elsewhere), and
+# options as they are, up to "--": the game here a stand-in that prints its
+# arguments. Asked for its version alone, the game needs no home.
 game=$prefix/libexec/cryptsliders/cryptsliders
 mv "$game" "$game.real" && printf '#!/bin/sh\nprintf "%%s\\n" "$@"\n' >"$game" && chmod +x "$game"
 mkdir -p "$s/photos"
-args=$(cd "$s/photos" && env HOME="$s/home" "$s/start" "a b.jpg" /abs/c.png ../d 2>&1)
-[ "$args" = "$(printf '%s\n' "$s/photos/a b.jpg" /abs/c.png "$s/photos/../d")" ] || fail "the game got: $args"
+args=$(cd "$s/photos" && env HOME="$s/home" "$s/start" "a b.jpg" -x /abs/c.png ../d -- -e.jpg -- 2>&1)
+[ "$args" = "$(printf '%s\n' "$s/photos/a b.jpg" -x /abs/c.png "$s/photos/../d" -- "$s/photos/-e.jpg" "$s/photos/--")" ] ||
+    fail "the game got: $args"
+args=$(env -u XDG_DATA_HOME HOME="$s/gone" "$s/start" photo.jpg --version 2>&1)
+[ "$args" = "$(printf '%s\n' photo.jpg --version)" ] || fail "asked for the version, the launcher said: $args"
 mv "$game.real" "$game"
 
 # A read-only home, where the player's directory exists already so that only

@@ -148,6 +148,15 @@ extern "C" void __wrap_SDL_GL_SwapBuffers(void)
     __real_SDL_GL_SwapBuffers();
 }
 
+int max_texture_size_stub = 0;
+extern "C" void __real_glGetIntegerv(GLenum name, GLint* value);
+extern "C" void __wrap_glGetIntegerv(GLenum name, GLint* value)
+{
+    __real_glGetIntegerv(name, value);
+    if (name == GL_MAX_TEXTURE_SIZE && max_texture_size_stub)
+        *value = max_texture_size_stub;
+}
+
 // Linked with --wrap for the game's level_load, picture_level_load and ot_begin (their C++ names).
 extern "C" Uint8 __real__Z10level_loadv();
 extern "C" Uint8 __wrap__Z10level_loadv()

@@ -42,6 +42,8 @@ extern std::vector<rgba8> presented_frame;
 using screen_state = std::pair<Uint8, Uint8>;
 extern screen_state drawn_for, presented_for;
 extern int levels_loaded;
+// While non-zero, what OpenGL answers for its largest texture side.
+extern int max_texture_size_stub;
 
 // The keys the start screen and the game were handed, as the loop hands them:
 // the key, the pad's button that made it (PAD_NONE for the keyboard), whether a repeat.

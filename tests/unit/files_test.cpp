@@ -3,6 +3,8 @@
 // the settings and progress files
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -24,6 +26,7 @@
 #include "rules/settings_file.h"
 
 namespace fs = std::filesystem;
+using namespace std::string_literals;
 
 namespace {
 
@@ -160,7 +163,7 @@ TEST(SettingsFile, ReadAndFormat)
 {
     auto read = [](const std::string& text) { return read_text(text, settings_read); };
     const struct {
-        const char* text;
+        std::string text;
         float sfx, music;
         int full_screen, randomize, scale;
     } cases[] = {
@@ -169,6 +172,9 @@ TEST(SettingsFile, ReadAndFormat)
         {"0.53\n0.00\n1\n-1\n3\n", 0.53f, 0.0f, 1, -1, 3},
         {"loud\n2.5\n258\n200\n", 0.0f, 2.5f, 2, -56, 0},  // no number is 0; volumes as read; flags keep 8 bits
         {"1e39\n-1e39\n99999999999999999999\n-99999999999999999999\n", INFINITY, -INFINITY, 255, 0, 0},
+        // a damaged line is read from its start and costs no other line
+        {"0.30" + std::string(2000, ' ') + "\n0.40\n1\n", 0.3f, 0.4f, 1, 0, 0},
+        {"0.30\0" "9\n0.40\n1\n"s, 0.3f, 0.4f, 1, 0, 0},
     };
     for (const auto& c : cases) {
         settings_values v = read(c.text);
@@ -304,6 +310,22 @@ TEST(ProgressFile, TwoGamesWinningAtOnceKeepEveryWin)
     }
 }
 
+// A game stuck while it holds the directory's lock holds up no save for
+// long: the save goes on without the lock, and says so on stderr.
+TEST(SettingsFile, ALockHeldByAStuckGameIsWaitedForOnlyAWhile)
+{
+    settings_dir d;
+    int stuck = open(d.dir.c_str(), O_RDONLY | O_DIRECTORY);
+    ASSERT_EQ(flock(stuck, LOCK_EX), 0);
+    alarm(20);  // a save that waits for ever ends the test here
+    testing::internal::CaptureStderr();
+    EXPECT_TRUE(settings_write(d.file.c_str(), SOME));
+    EXPECT_NE(testing::internal::GetCapturedStderr().find("saving without it"), std::string::npos);
+    alarm(0);
+    close(stuck);
+    EXPECT_EQ(slurp(d.file), "0.53\n0.00\n");
+}
+
 // A full disk (a file-size limit the new file runs into) leaves the old file
 // whole and no partial file behind.
 TEST(SettingsFile, FullDiskLeavesTheOldFile)
@@ -346,8 +368,10 @@ TEST(ProgressFile, ReadsWhatItCanAndWritesItBack)
         {"reached=51\nreached=-1\nreached=2x\nbest=0,5,\nbest=51,5,\nbest=4,-3,\nbest=5,65536,\nbest=6,+7,\n"
          "best=8\nbest=9,\nbest=,5,\n",
          "reached=0\n"},
-        // a line longer than any the file holds is skipped whole, its tail too
+        // a line longer than any the file holds is skipped whole, its tail
+        // too; a NUL byte ends its line's text, never the line
         {std::string(255, 'x') + "reached=9\nreached=4\n", "reached=4\n"},
+        {"best=2,70\0" "5,x\nbest=3,9\n"s, "reached=3\nbest=2,70,\nbest=3,9,\n"},
         // picture sets: one time per set and difficulty, the shorter kept,
         // no win of a level; a key that is not 16 small hex digits, or a
         // difficulty out of range, skips the line
