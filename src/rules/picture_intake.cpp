@@ -1,7 +1,7 @@
 // picture_intake.cpp -- a player's picture file read as a careful program reads it: its
-// header checked against the limits before decoding, JPEG and WebP decoded here (JPEG
-// at a reduced scale where that suffices), the camera's orientation applied, and any
-// image reduced with an area filter to the size its tiles are drawn at
+// header checked against the limits before decoding, JPEG, WebP, HEIC and AVIF decoded
+// here (JPEG at a reduced scale where that suffices), the camera's orientation applied,
+// and any image reduced with an area filter to the size its tiles are drawn at
 #include "rules/picture_intake.h"
 
 #include <algorithm>
@@ -15,6 +15,8 @@
 #include <libexif/exif-data.h>
 #include <webp/decode.h>
 #include <webp/demux.h>
+
+#include "rules/decode_budget.h"
 
 const char* const INTAKE_OTHER_DECODER = "decoded elsewhere";
 
@@ -161,7 +163,18 @@ const char* probe_format(const std::uint8_t* d, std::size_t size, intake_header*
             return "a damaged WebP picture";
         out->w = f.width;
         out->h = f.height;
+        out->lossless = f.format == 2;
         return nullptr;
+    }
+    if (size >= 12 && std::memcmp(d + 4, "ftyp", 4) == 0) {
+        const char* why = heif_probe(d, size, &out->heif);
+        if (why != HEIF_NOT_HEIF) {
+            out->format = FMT_HEIF;
+            out->w = out->heif.w;
+            out->h = out->heif.h;
+            out->orientation = out->heif.orientation;
+            return why;
+        }
     }
     return "not a picture this game reads";
 }
@@ -225,6 +238,15 @@ void decoded_row(const void* ctx, int y, std::uint8_t* out)
 
 // Decoded at 1/8, 1/4 or 1/2 of its size where the shorter side still reaches
 // the largest size shown: most of a camera's pixels are never looked at.
+unsigned jpeg_scale(unsigned w, unsigned h, int max_side)
+{
+    unsigned shorter = std::min(w, h), need = std::min(shorter, static_cast<unsigned>(max_side));
+    for (unsigned d : {8u, 4u, 2u})
+        if ((shorter + d - 1) / d >= need)
+            return d;
+    return 1;
+}
+
 const char* read_jpeg(const std::uint8_t* data, std::size_t size, decoded* out, int max_side)
 {
     jpeg_decompress_struct cinfo;
@@ -243,15 +265,8 @@ const char* read_jpeg(const std::uint8_t* data, std::size_t size, decoded* out, 
     cinfo.progress = &progress;
     jpeg_mem_src(&cinfo, data, static_cast<unsigned long>(size));
     jpeg_read_header(&cinfo, TRUE);
-    int shorter = static_cast<int>(std::min(cinfo.image_width, cinfo.image_height));
-    int need = std::min(shorter, max_side);
     cinfo.scale_num = 1;
-    cinfo.scale_denom = 1;
-    for (unsigned d : {8u, 4u, 2u})
-        if ((static_cast<unsigned>(shorter) + d - 1) / d >= static_cast<unsigned>(need)) {
-            cinfo.scale_denom = d;
-            break;
-        }
+    cinfo.scale_denom = jpeg_scale(cinfo.image_width, cinfo.image_height, max_side);
     out->cmyk = cinfo.jpeg_color_space == JCS_CMYK || cinfo.jpeg_color_space == JCS_YCCK;
     cinfo.out_color_space = out->cmyk ? JCS_CMYK : JCS_EXT_RGBA;
     jpeg_start_decompress(&cinfo);
@@ -333,11 +348,16 @@ std::vector<std::vector<tap>> axis_taps(int src0, int n_src, int n_dst)
 }
 
 // The crop (x0, y0, cw, ch) of the rows resampled to dw x dh, transparency
-// laid on the backdrop: rows across first, then down.
+// laid on the backdrop: each row read in turn, resampled across, and added
+// into the rows of the result it weighs in, so that only the result is held.
 intake_image resample(const intake_rows& rows, int x0, int y0, int cw, int ch, int dw, int dh)
 {
     std::vector<std::vector<tap>> across = axis_taps(x0, cw, dw), down = axis_taps(y0, ch, dh);
-    std::vector<float> wide(static_cast<std::size_t>(ch) * dw * 3);
+    std::vector<std::vector<tap>> uses(static_cast<std::size_t>(ch));  // per source row: result rows, weights
+    for (int j = 0; j < dh; j++)
+        for (const tap& t : down[static_cast<std::size_t>(j)])
+            uses[static_cast<std::size_t>(t.i - y0)].push_back({j, t.w});
+    std::vector<float> sums(static_cast<std::size_t>(dh) * dw * 3), wide(static_cast<std::size_t>(dw) * 3);
     std::vector<std::uint8_t> line(static_cast<std::size_t>(rows.w) * 4);
     for (int y = 0; y < ch; y++) {
         rows.row(rows.ctx, y0 + y, line.data());
@@ -347,28 +367,36 @@ intake_image resample(const intake_rows& rows, int x0, int y0, int cw, int ch, i
                 for (int c = 0; c < 3; c++)
                     p[c] = static_cast<std::uint8_t>((p[c] * p[3] + INTAKE_BACKDROP[c] * (255 - p[3]) + 127) / 255);
         }
-        float* out = &wide[static_cast<std::size_t>(y) * dw * 3];
+        std::fill(wide.begin(), wide.end(), 0.0f);
         for (int k = 0; k < dw; k++)
             for (const tap& t : across[static_cast<std::size_t>(k)])
                 for (int c = 0; c < 3; c++)
-                    out[k * 3 + c] += t.w * line[static_cast<std::size_t>(t.i) * 4 + c];
+                    wide[static_cast<std::size_t>(k) * 3 + c] += t.w * line[static_cast<std::size_t>(t.i) * 4 + c];
+        for (const tap& u : uses[static_cast<std::size_t>(y)]) {
+            float* out = &sums[static_cast<std::size_t>(u.i) * dw * 3];
+            for (std::size_t v = 0; v < wide.size(); v++)
+                out[v] += u.w * wide[v];
+        }
     }
     intake_image img;
     img.w = dw;
     img.h = dh;
     img.rgba.resize(static_cast<std::size_t>(dw) * dh * 4);
-    for (int j = 0; j < dh; j++)
-        for (int k = 0; k < dw; k++) {
-            float sum[3] = {0, 0, 0};
-            for (const tap& t : down[static_cast<std::size_t>(j)])
-                for (int c = 0; c < 3; c++)
-                    sum[c] += t.w * wide[(static_cast<std::size_t>(t.i - y0) * dw + k) * 3 + c];
-            std::uint8_t* p = &img.rgba[(static_cast<std::size_t>(j) * dw + k) * 4];
-            for (int c = 0; c < 3; c++)
-                p[c] = static_cast<std::uint8_t>(std::clamp(sum[c] + 0.5f, 0.0f, 255.0f));
-            p[3] = 255;
-        }
+    for (std::size_t i = 0; i < static_cast<std::size_t>(dw) * dh; i++) {
+        for (int c = 0; c < 3; c++)
+            img.rgba[i * 4 + c] = static_cast<std::uint8_t>(std::clamp(sums[i * 3 + c] + 0.5f, 0.0f, 255.0f));
+        img.rgba[i * 4 + 3] = 255;
+    }
     return img;
+}
+
+// The size an image is reduced to: its shorter side at most max_side.
+void reduced_size(int w, int h, int max_side, int* dw, int* dh)
+{
+    int shorter = std::min(w, h);
+    double s = shorter > max_side ? static_cast<double>(max_side) / shorter : 1.0;
+    *dw = std::max(1, static_cast<int>(std::lround(w * s)));
+    *dh = std::max(1, static_cast<int>(std::lround(h * s)));
 }
 
 // Turns the image as the camera's orientation code says it should stand.
@@ -420,8 +448,9 @@ const char* intake_probe(const std::uint8_t* data, std::size_t size, intake_head
     std::uint64_t pixels = static_cast<std::uint64_t>(out->w) * static_cast<std::uint64_t>(out->h);
     if (pixels > INTAKE_MAX_PIXELS)
         return "too large: more than 60 megapixels";
-    // JPEG decodes at a fraction of its size; the others whole, four bytes a pixel.
-    if (out->format != FMT_JPEG && pixels * 4 > INTAKE_MAX_DECODE_BYTES)
+    // Read for the larger art, the decode alone would pass all the memory
+    // that decodes may take together.
+    if (intake_decode_bytes(*out, 2 * INTAKE_MAX_SIDE) > decode_budget_total())
         return "too large to decode in the memory a picture may take";
     return nullptr;
 }
@@ -433,6 +462,13 @@ const char* intake_read(const std::uint8_t* data, std::size_t size, intake_heade
         return "too large a file";
     if (const char* why = intake_probe(data, size, header))
         return why;
+    if (header->format == FMT_HEIF) {
+        heif_pixels pixels;
+        if (const char* why = heif_decode(data, size, header->heif, &pixels))
+            return why;
+        *out = intake_reduce(intake_rows{pixels.w, pixels.h, &pixels, heif_row}, header->orientation, max_side);
+        return nullptr;
+    }
     if (header->format != FMT_JPEG && header->format != FMT_WEBP)
         return INTAKE_OTHER_DECODER;
     decoded d;
@@ -446,12 +482,39 @@ const char* intake_read(const std::uint8_t* data, std::size_t size, intake_heade
     return nullptr;
 }
 
+std::uint64_t intake_decode_bytes(const intake_header& h, int max_side)
+{
+    // The size handed to the reduction, and what the decoder holds at its peak
+    // (measured with each library on camera-sized pictures).
+    std::uint64_t w = static_cast<std::uint64_t>(h.w), ht = static_cast<std::uint64_t>(h.h), decoder = 0;
+    switch (h.format) {
+    case FMT_JPEG: {  // at its reduced scale, with libjpeg's few rows
+        unsigned d = jpeg_scale(static_cast<unsigned>(h.w), static_cast<unsigned>(h.h), max_side);
+        w = (w + d - 1) / d;
+        ht = (ht + d - 1) / d;
+        decoder = w * ht * 4 + (1u << 20);
+        break;
+    }
+    case FMT_WEBP:  // RGBA, and a lossless one through its own ARGB picture beside it
+        decoder = w * ht * (h.lossless ? 9 : 4);
+        break;
+    case FMT_HEIF:
+        decoder = heif_decode_bytes(h.heif);
+        break;
+    default:  // SDL_image's surface, four bytes a pixel at most
+        decoder = w * ht * 4 + (1u << 20);
+        break;
+    }
+    // The reduction: a row of the source, the result's sums, the result turned.
+    int dw = 0, dh = 0;
+    reduced_size(static_cast<int>(w), static_cast<int>(ht), max_side, &dw, &dh);
+    return decoder + w * 4 + static_cast<std::uint64_t>(dw) * static_cast<std::uint64_t>(dh) * (12 + 4 + 4);
+}
+
 intake_image intake_reduce(const intake_rows& rows, int orientation, int max_side)
 {
-    int shorter = std::min(rows.w, rows.h);
-    double s = shorter > max_side ? static_cast<double>(max_side) / shorter : 1.0;
-    int dw = std::max(1, static_cast<int>(std::lround(rows.w * s)));
-    int dh = std::max(1, static_cast<int>(std::lround(rows.h * s)));
+    int dw = 0, dh = 0;
+    reduced_size(rows.w, rows.h, max_side, &dw, &dh);
     return orient(resample(rows, 0, 0, rows.w, rows.h, dw, dh), orientation);
 }
 

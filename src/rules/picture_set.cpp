@@ -108,6 +108,7 @@ void check_file(const std::string& path, picture_scan& scan)
     f.name = slash == std::string::npos ? path : path.substr(slash + 1);
     f.size = size;
     intake_oriented_size(h, &f.w, &f.h);
+    f.decode_bytes = intake_decode_bytes(h, 2 * INTAKE_MAX_SIDE);
     scan.files.push_back(f);
 }
 
