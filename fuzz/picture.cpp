@@ -1,6 +1,6 @@
 // picture.cpp -- fuzz target: any bytes as a player's picture file, through the
-// intake as the game reads it: header and limits, JPEG and WebP decoded, the
-// orientation applied, the image reduced and fitted to a picture's cells
+// intake as the game reads it: header and limits, JPEG, WebP, HEIC and AVIF
+// decoded, the orientation applied, the image reduced and fitted to a picture's cells
 #include "fuzz_file.h"
 #include "rules/picture_intake.h"
 

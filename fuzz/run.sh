@@ -10,7 +10,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source tools/setup.sh
-ensure_packages clang libclang-rt-14-dev cmake make pkg-config imagemagick "${GAME_PACKAGES[@]}"
+ensure_packages clang libclang-rt-14-dev cmake make pkg-config imagemagick libheif-examples libavif-bin "${GAME_PACKAGES[@]}"
 seconds=${1:?usage: fuzz/run.sh SECONDS [TARGET...]}
 targets=("${@:2}")
 [ $# -gt 1 ] || targets=(level_parse level_play password_list help_config settings progress picture)

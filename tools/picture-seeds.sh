@@ -2,7 +2,8 @@
 # picture-seeds.sh DIR -- makes the picture fuzz target's seeds in DIR: one
 # small picture in every format and variant the intake reads (JPEG plain,
 # progressive, CMYK and turned by its EXIF orientation; lossy and lossless
-# WebP; PNG with alpha and in grey; GIF, BMP, TIFF), drawn by ImageMagick.
+# WebP; PNG with alpha and in grey; GIF, BMP, TIFF), drawn by ImageMagick; HEIC
+# by heif-enc, AVIF by avifenc, one a grid turned and mirrored.
 set -euo pipefail
 dir=${1:?usage: picture-seeds.sh DIR}
 mkdir -p "$dir"
@@ -22,3 +23,9 @@ convert "${src[@]}" -colorspace Gray "$dir/grey.png"
 convert "${src[@]}" "$dir/small.gif"
 convert "${src[@]}" BMP3:"$dir/small.bmp"
 convert "${src[@]}" -compress None "$dir/small.tif"
+heif-enc -q 50 "$dir/small.jpg" -o "$dir/small.heic" >/dev/null
+heif-enc -q 50 "$dir/alpha.png" -o "$dir/alpha.heic" >/dev/null
+avifenc -s 10 "$dir/small.jpg" "$dir/small.avif" >/dev/null
+convert -size 128x128 gradient:'rgb(200,40,40)-rgb(40,40,200)' "$dir/grid-source.png"
+avifenc -s 10 --grid 2x2 --irot 1 --imir 0 "$dir/grid-source.png" "$dir/turned-grid.avif" >/dev/null
+rm "$dir/grid-source.png"
