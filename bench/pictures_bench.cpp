@@ -1,13 +1,19 @@
-// pictures_bench: a level of ten 24-megapixel camera JPEGs, from the files to
-// the clue image on screen, run from a directory that holds data/.
+// pictures_bench: a level of the player's photos, from the files to the clue
+// image on screen, run from a directory that holds data/; one level a run, so
+// that the peak memory is that level's.
 //
-//   pictures_bench
+//   pictures_bench [jpeg|heic|mixed]
 //
-// The photos (6000 x 4000, every other one lying on its side with its EXIF
-// orientation, as a phone leaves portraits) are made first, outside the
-// timing. Then: the time from starting the level to its first presented frame
-// and the peak memory of the whole process, and for one photo the intake's
-// time with the reduction timed apart from the decode.
+// jpeg, the default: ten 24-megapixel camera JPEGs (6000 x 4000, every other
+// one lying on its side with its EXIF orientation, as a phone leaves
+// portraits), and for one of them the intake's time with the reduction timed
+// apart from the decode. heic: ten 12-megapixel HEIC photos (4032 x 3024, as a
+// phone's camera takes them) made by heif-enc. mixed: ten pictures of up to 60
+// megapixels, two JPEGs at 60 and one of every other format at the size the
+// decoding budget still lets it be read, made by ImageMagick, heif-enc and
+// avifenc. The pictures are made first, outside the timing; then the time from
+// starting the level to its first presented frame and the peak memory of the
+// whole process.
 #include <unistd.h>
 
 #include <algorithm>
@@ -28,7 +34,7 @@ constexpr int PHOTO_W = 6000, PHOTO_H = 4000, PHOTOS = 10;
 
 // A photo-like JPEG at a phone's quality: gradients, a sun, and sensor noise,
 // which is what makes a camera's files large.
-static void write_photo(const std::string& path, int kind, bool portrait)
+static void write_photo(const std::string& path, int kind, bool portrait, int w = PHOTO_W, int h = PHOTO_H)
 {
     std::FILE* f = std::fopen(path.c_str(), "wb");
     if (!f)
@@ -38,8 +44,8 @@ static void write_photo(const std::string& path, int kind, bool portrait)
     c.err = jpeg_std_error(&err);
     jpeg_create_compress(&c);
     jpeg_stdio_dest(&c, f);
-    c.image_width = PHOTO_W;
-    c.image_height = PHOTO_H;
+    c.image_width = static_cast<JDIMENSION>(w);
+    c.image_height = static_cast<JDIMENSION>(h);
     c.input_components = 3;
     c.in_color_space = JCS_RGB;
     jpeg_set_defaults(&c);
@@ -48,15 +54,15 @@ static void write_photo(const std::string& path, int kind, bool portrait)
     const unsigned char exif[] = {'E', 'x', 'i', 'f', 0, 0, 'M', 'M', 0, 42, 0, 0, 0, 8, 0, 1, 0x01, 0x12, 0, 3,
                                   0, 0, 0, 1, 0, static_cast<unsigned char>(portrait ? 6 : 1), 0, 0, 0, 0, 0, 0};
     jpeg_write_marker(&c, JPEG_APP0 + 1, exif, sizeof exif);
-    std::vector<JSAMPLE> row(PHOTO_W * 3);
+    std::vector<JSAMPLE> row(static_cast<size_t>(w) * 3);
     unsigned noise = 12345u + static_cast<unsigned>(kind);
-    for (int y = 0; y < PHOTO_H; y++) {
-        for (int x = 0; x < PHOTO_W; x++) {
+    for (int y = 0; y < h; y++) {
+        for (int x = 0; x < w; x++) {
             noise = noise * 1103515245u + 12345u;
             int n = static_cast<int>(noise >> 27) - 16;
             int dx = x - 1500 - 300 * kind, dy = y - 1000;
             int sun = dx * dx + dy * dy < 400 * 400 ? 60 : 0;
-            int base[3] = {y < PHOTO_H / 2 ? 190 : 40, 60 + 15 * kind + y / 80, y < PHOTO_H / 2 ? 60 : 170 + x / 200};
+            int base[3] = {y < h / 2 ? 190 : 40, 60 + 15 * kind + y / 80, y < h / 2 ? 60 : 170 + x / 200};
             for (int k = 0; k < 3; k++)
                 row[static_cast<size_t>(x) * 3 + k] = static_cast<JSAMPLE>(std::min(255, std::max(0, base[k] + sun + n)));
         }
@@ -68,19 +74,16 @@ static void write_photo(const std::string& path, int kind, bool portrait)
     std::fclose(f);
 }
 
-int main()
+// Ten camera JPEGs, and one of them through the intake with the reduction
+// timed apart, on an image of the size the decoder hands it (an eighth of
+// each side).
+static void intake_times(const std::string& dir)
 {
-    char dir[] = "/tmp/cryptsliders-photos.XXXXXX";
-    if (!mkdtemp(dir))
-        return 1;
     std::vector<std::string> paths;
     for (int i = 0; i < PHOTOS; i++) {
-        paths.push_back(std::string(dir) + "/photo" + std::to_string(i) + ".jpg");
+        paths.push_back(dir + "/photo" + std::to_string(i) + ".jpg");
         write_photo(paths.back(), i, i % 2 == 1);
     }
-
-    // One photo through the intake, and the reduction alone on an image of the
-    // size the decoder hands it (an eighth of each side).
     std::vector<std::uint8_t> file;
     picture_read_file(paths[0], &file);
     intake_header h;
@@ -100,8 +103,69 @@ int main()
     report("photo_decode_ms", intake - reduce, "ms");
     report("photo_reduce_ms", reduce, "ms");
     report("photo_file_mb", static_cast<double>(file.size()) / 1e6, "MB");
-    file.clear();
-    file.shrink_to_fit();
+}
+
+// A command that makes a picture; the bench stops when one fails.
+static void make(const std::string& cmd)
+{
+    if (std::system(("(" + cmd + ") >/dev/null 2>&1").c_str()) != 0) {
+        std::fprintf(stderr, "pictures_bench: failed: %s\n", cmd.c_str());
+        std::exit(1);
+    }
+}
+
+// Ten 12-megapixel HEIC photos, two of them encoded and copied, as the
+// encoder takes half a minute for each.
+static void make_heic(const std::string& dir)
+{
+    for (int i = 0; i < 2; i++) {
+        std::string jpeg = dir + "/source" + std::to_string(i) + ".jpg", heic = dir + "/photo" + std::to_string(i) + ".heic";
+        write_photo(jpeg, i, false, 4032, 3024);
+        make("heif-enc -q 50 " + jpeg + " -o " + heic + " && rm " + jpeg);
+    }
+    for (int i = 2; i < PHOTOS; i++)
+        make("cp " + dir + "/photo" + std::to_string(i % 2) + ".heic " + dir + "/photo" + std::to_string(i) + ".heic");
+}
+
+// Ten pictures of up to 60 megapixels, each format at the largest its
+// decode's estimate lets it be read within the decoding budget.
+static void make_mixed(const std::string& dir)
+{
+    std::string base = dir + "/source.jpg";
+    write_photo(base, 0, false, 9487, 6324);
+    write_photo(dir + "/a_60mp.jpg", 1, true, 9487, 6324);
+    make("cp " + base + " " + dir + "/b_60mp.jpg");
+    auto from_base = [&](const std::string& area, const std::string& out) {
+        make("convert " + base + " -resize " + area + "@ " + out);
+    };
+    from_base("40000000", dir + "/c_40mp.png");
+    from_base("40000000", dir + "/d_40mp.bmp");
+    from_base("40000000", "-compress lzw " + dir + "/e_40mp.tif");
+    from_base("40000000", "-quality 80 " + dir + "/f_40mp.webp");
+    from_base("18000000", "-define webp:lossless=true " + dir + "/g_18mp_lossless.webp");
+    from_base("28000000", dir + "/h.png");
+    make("heif-enc -q 50 " + dir + "/h.png -o " + dir + "/h_28mp.heic && rm " + dir + "/h.png");
+    from_base("20000000", dir + "/i.png");
+    make("avifenc -s 10 -j 2 " + dir + "/i.png " + dir + "/i_20mp.avif && rm " + dir + "/i.png");
+    // A grid of 512 x 512 tiles, as phones write their large photos.
+    make("convert " + base + " -resize 8192x6144! " + dir + "/j.png");
+    make("avifenc -s 10 -j 2 --grid 16x12 " + dir + "/j.png " + dir + "/j_50mp_grid.avif && rm " + dir + "/j.png");
+    std::remove(base.c_str());
+}
+
+int main(int argc, char** argv)
+{
+    std::string kind = argc > 1 ? argv[1] : "jpeg";
+    char dir[] = "/tmp/cryptsliders-photos.XXXXXX";
+    if (!mkdtemp(dir))
+        return 1;
+    if (kind == "heic")
+        make_heic(dir);
+    else if (kind == "mixed")
+        make_mixed(dir);
+    else
+        intake_times(dir);
+    std::string prefix = kind == "jpeg" ? "photos" : kind;
 
     // The level as the command line starts it: from the first frame drawn
     // after the start to the clue image presented.
@@ -109,18 +173,19 @@ int main()
     if (main_start() != 0 || engineDone)
         return 1;
     picture_scan scan = picture_scan_paths({dir});
+    for (const picture_skip& s : scan.skipped)
+        std::fprintf(stderr, "pictures_bench: %s: %s\n", s.path.c_str(), s.why.c_str());
     picture_set_begin(scan.files, 1);
     GameLevel = 0;
     GameMode = GM_LOAD;
     engineMode = MODE_GAME;
-    t = wall_ms();
+    double t = wall_ms();
     while (GameMode == GM_LOAD || GameMode != 9 /* the clue image */)
         main_turn();
-    report("photos_level_on_screen_ms", wall_ms() - t, "ms");
-    report("photos_peak_rss", static_cast<double>(status_kb("VmHWM:")), "kB");
-    report("photos_peak_rss_before", static_cast<double>(rss_before), "kB");
-    for (const std::string& p : paths)
-        std::remove(p.c_str());
-    rmdir(dir);
+    report((prefix + "_level_on_screen_ms").c_str(), wall_ms() - t, "ms");
+    report((prefix + "_peak_rss").c_str(), static_cast<double>(status_kb("VmHWM:")), "kB");
+    report((prefix + "_peak_rss_before").c_str(), static_cast<double>(rss_before), "kB");
+    report((prefix + "_refused").c_str(), static_cast<double>(scan.skipped.size()), "pictures");
+    make("rm -rf " + std::string(dir));
     return 0;
 }
