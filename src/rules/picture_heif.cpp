@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstring>
 #include <mutex>
+#include <string>
 #include <vector>
 
 #include <libheif/heif.h>
@@ -174,6 +175,16 @@ int property_depth(const box& p)
     return 0;
 }
 
+// An auxC box naming a transparency picture (other auxiliary pictures, a
+// depth map or a gain map, are not decoded with the picture).
+bool is_alpha(const box& p)
+{
+    if (p.type != fourcc("auxC") || p.len < 5)
+        return false;
+    std::string urn(reinterpret_cast<const char*>(p.body + 4), strnlen(reinterpret_cast<const char*>(p.body + 4), p.len - 4));
+    return urn == "urn:mpeg:hevc:2015:auxid:1" || urn == "urn:mpeg:mpegB:cicp:systems:auxiliary:alpha";
+}
+
 // libheif's decoding options, freed on every way out.
 struct decoding_options {
     heif_decoding_options* o = heif_decoding_options_alloc();
@@ -271,7 +282,7 @@ const char* heif_probe(const std::uint8_t* d, std::size_t size, heif_facts* out)
     out->orientation = exif_code(mirrored, quarters % 4);
     for (const box& p : m.properties) {
         out->depth = std::max(out->depth, property_depth(p));
-        out->alpha = out->alpha || p.type == fourcc("auxC");
+        out->alpha = out->alpha || is_alpha(p);
     }
     return nullptr;
 }
