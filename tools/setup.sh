@@ -15,8 +15,9 @@ GAME_PACKAGES=(cmake g++ make pkg-config dpkg-dev
 # The package tests validate the desktop files and the manual page, and check
 # the .debs with lintian; the help pages are read by OCR; the game runs again
 # on sdl12-compat (beside SDL 1.2, in a directory of its own) under a window manager;
-# HEIC and AVIF pictures are made by libheif's and libavif's own encoders.
-TEST_PACKAGES=(libgtest-dev xvfb xauth xdotool imagemagick libheif-examples libavif-bin
+# HEIC and AVIF pictures are made by libheif's and libavif's own encoders, and the
+# benchmark's large WebP, PNG and TIFF ones by libwebp's and libtiff's tools.
+TEST_PACKAGES=(libgtest-dev xvfb xauth xdotool imagemagick libheif-examples libavif-bin webp libtiff-tools
   desktop-file-utils appstream groff-base lintian tesseract-ocr tesseract-ocr-eng
   libsdl1.2-compat openbox)
 

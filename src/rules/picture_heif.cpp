@@ -181,7 +181,8 @@ bool is_alpha(const box& p)
 {
     if (p.type != fourcc("auxC") || p.len < 5)
         return false;
-    std::string urn(reinterpret_cast<const char*>(p.body + 4), strnlen(reinterpret_cast<const char*>(p.body + 4), p.len - 4));
+    const char* text = reinterpret_cast<const char*>(p.body + 4);
+    std::string urn(text, strnlen(text, p.len - 4));
     return urn == "urn:mpeg:hevc:2015:auxid:1" || urn == "urn:mpeg:mpegB:cicp:systems:auxiliary:alpha";
 }
 
