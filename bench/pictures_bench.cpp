@@ -179,7 +179,7 @@ static void make_mixed(const std::string& dir)
     write_photo(dir + "/b_60mp.jpg", 2, false, 9487, 6324);
     write_raw(dir + "/d_40mp.bmp", 3, 7746, 5164);
     write_raw(dir + "/s40.ppm", 4, 7746, 5164);
-    make("cd " + dir + " && cwebp -quiet -q 80 s40.ppm -o f_40mp.webp && dwebp -quiet f_40mp.webp -png -o c_40mp.png &&"
+    make("cd " + dir + " && cwebp -quiet -q 80 s40.ppm -o f_40mp.webp && dwebp -quiet f_40mp.webp -o c_40mp.png &&"
          " ppm2tiff -c lzw s40.ppm e_40mp.tif && rm s40.ppm");
     write_raw(dir + "/s18.ppm", 5, 5196, 3464);
     make("cd " + dir + " && cwebp -quiet -lossless -z 0 s18.ppm -o g_18mp_lossless.webp && rm s18.ppm");
