@@ -177,10 +177,13 @@ static void make_mixed(const std::string& dir)
 {
     write_photo(dir + "/a_60mp.jpg", 1, true, 9487, 6324);
     write_photo(dir + "/b_60mp.jpg", 2, false, 9487, 6324);
-    write_raw(dir + "/d_40mp.bmp", 3, 7746, 5164);
+    // The file is held while it is decoded: an uncompressed one the less.
+    write_raw(dir + "/d_20mp.bmp", 3, 5472, 3648);
     write_raw(dir + "/s40.ppm", 4, 7746, 5164);
-    make("cd " + dir + " && cwebp -quiet -q 80 s40.ppm -o f_40mp.webp && dwebp -quiet f_40mp.webp -o c_40mp.png &&"
-         " ppm2tiff -c lzw s40.ppm e_40mp.tif && rm s40.ppm");
+    make("cd " + dir + " && cwebp -quiet -q 80 s40.ppm -o f_40mp.webp && rm s40.ppm");
+    write_raw(dir + "/s20.ppm", 9, 5472, 3648);
+    make("cd " + dir + " && cwebp -quiet -lossless -z 0 s20.ppm -o s20.webp && dwebp -quiet s20.webp -o c_20mp.png &&"
+         " ppm2tiff -c lzw s20.ppm e_20mp.tif && rm s20.ppm s20.webp");
     write_raw(dir + "/s18.ppm", 5, 5196, 3464);
     make("cd " + dir + " && cwebp -quiet -lossless -z 0 s18.ppm -o g_18mp_lossless.webp && rm s18.ppm");
     write_photo(dir + "/h.jpg", 6, false, 6480, 4320);

@@ -14,6 +14,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "rules/decode_budget.h"
 #include "rules/picture_intake.h"
 #include "rules/picture_level.h"
 
@@ -98,6 +99,9 @@ void check_file(const std::string& path, picture_scan& scan)
         why = "too large a file";
     if (!why)
         why = intake_probe(head.data(), head.size(), &h);
+    // The file is held whole while it is decoded: its bytes count too.
+    if (!why && size + intake_decode_bytes(h, 2 * INTAKE_MAX_SIDE) > decode_budget_total())
+        why = "too large to decode in the memory a picture may take";
     if (why) {
         scan.skipped.push_back({path, why});
         return;
