@@ -2,6 +2,8 @@
 // pictures read and cut into tiles, its clue image drawn at run time, its best time
 #include "game/pictures.h"
 
+#include <malloc.h>
+
 #include <algorithm>
 #include <array>
 #include <atomic>
@@ -68,6 +70,12 @@ void read_pictures(const std::vector<picture_file>& files, std::vector<intake_im
 {
     images.assign(files.size(), intake_image{});
     why.assign(files.size(), nullptr);
+#ifdef __GLIBC__
+    // The decoders' large buffers mapped apart and handed back as each picture
+    // is done: glibc's threshold for that rises with the first one freed, and
+    // what is freed below it stays in each thread's own arena, beyond the budget.
+    mallopt(M_MMAP_THRESHOLD, 1 << 20);
+#endif
     size_t threads = std::clamp<size_t>(std::thread::hardware_concurrency(), 1, 4);
     std::atomic<size_t> next{0};
     auto work = [&] {
