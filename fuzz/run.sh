@@ -19,6 +19,8 @@ cmake -S . -B build-fuzz -DFUZZ=ON -DBUILD_TESTING=OFF -DCMAKE_BUILD_TYPE=RelWit
 cmake --build build-fuzz -j"$(nproc)" --target "${targets[@]/#/fuzz_}" >/dev/null
 
 scratch=$(mktemp -d "${TMPDIR:-/tmp}/cryptsliders-fuzz.XXXXXX")
+# Leaks inside the libraries the game cannot free are the tests' own list.
+export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0"
 # The picture target's seeds are images, drawn anew rather than kept in git.
 tools/picture-seeds.sh "$scratch/picture-seeds"
 # run_one TARGET: the fuzzer for the time given; its exit status goes to a file.
