@@ -21,6 +21,9 @@ one_run() {
   s=$(date +%s%3N); ./bench/bench_game "${IDLE_SECONDS:-10}" | awk -v s="$s" '
     $1 == "game_first_frame_epoch" { printf "game_startup %.3f ms\n", $2 - s; next } { print }'
   ./bench/bench_pictures
+  ./bench/bench_pictures heic
+  ./bench/bench_pictures mixed
+  ./bench/bench_pictures folder
 }
 # A window at twice the size, on a desktop that takes it: start-up, level
 # loads and a frame, drawn from the 2x art.
@@ -94,6 +97,8 @@ awk -v soak="$soak" -v package="$package" '
     printf "| one such photo (%.1f MB): decode at 1/8 size, then reduction | %.0f ms, %.1f ms | | apart |\n", m["photo_file_mb"], m["photo_decode_ms"], m["photo_reduce_ms"]
     printf "| the ten photos judged by the scan from their headers (in the page cache) | %.1f ms | %.0f kB read of each | |\n", m["photos_scan_ms"], m["photos_scan_kb_per_file"]
     printf "| peak RSS, the ten-photo level loaded | %.1f MB | at 2 x: %.1f MB | under 300 MB |\n", m["photos_peak_rss"] / 1024, m["photos2x_peak_rss"] / 1024
+    printf "| level of ten 12-megapixel HEIC photos, start to the clue image on screen | %.0f ms | CPU time of all threads %.0f ms; peak RSS %.1f MB | within 4000 ms |\n", m["heic_level_on_screen_ms"], m["heic_level_cpu_ms"], m["heic_peak_rss"] / 1024
+    printf "| peak RSS, a level of ten pictures of up to 60 megapixels in every format, HEIC and AVIF among them | %.1f MB | to its clue image: %.0f ms; refused as too large: %d | under 300 MB |\n", m["mixed_peak_rss"] / 1024, m["mixed_level_on_screen_ms"], m["mixed_refused"]
     printf "| folder of 5,000 photos (small JPEGs, in the disk cache): click to the panel on screen, to its whole count | %.0f ms, %.0f ms | the loop'"'"'s longest turn meanwhile: %.0f ms | within 1 s, within 10 s |\n", m["folder_panel_ms"], m["folder_count_ms"], m["folder_longest_turn_ms"]
     printf "| soak, 10,000 frames | %s | | heap growth at most 1 MB |\n", soak == "" ? "not run" : substr(soak, 7)
     printf "| data package (cryptsliders-data), both art sets | %s | | at most 50 MB |\n", package

@@ -1,7 +1,7 @@
 // picture.cpp -- fuzz target: any bytes as a player's picture file, through the
 // intake as the game reads it: the header and its limits, judged alike from the
 // whole file and from a few bytes with the rest read at offsets as the scan
-// reads them; JPEG, PNG, TIFF and WebP decoded, the orientation applied, the
+// reads them; JPEG, PNG, TIFF, WebP, HEIC and AVIF decoded, the orientation applied, the
 // image reduced and fitted to a picture's cells, and those cells compared,
 // turned, as a level's tiles are
 #include <algorithm>

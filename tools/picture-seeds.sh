@@ -5,7 +5,8 @@
 # animated WebP; PNG with alpha, in grey, 16-bit interlaced and in a palette
 # with transparency; GIF, also with a frame larger than its screen; BMP, also
 # run-length coded; TIFF plain, with alpha, tiled and turned, JPEG-compressed
-# and CMYK), drawn by ImageMagick, img2webp and libtiff's tools.
+# and CMYK), drawn by ImageMagick, img2webp and libtiff's tools; HEIC by
+# heif-enc, AVIF by avifenc, one a grid turned and mirrored.
 set -euo pipefail
 dir=${1:?usage: picture-seeds.sh DIR}
 mkdir -p "$dir"
@@ -38,3 +39,9 @@ tiffcp -t -w 16 -l 16 -c zip "$dir/small.tif" "$dir/tiled.tif"
 tiffset -s 274 6 "$dir/tiled.tif"
 tiffcp -c jpeg "$dir/small.tif" "$dir/jpeg.tif"
 convert "${src[@]}" -depth 8 -colorspace CMYK "$dir/cmyk.tif"
+heif-enc -q 50 "$dir/small.jpg" -o "$dir/small.heic" >/dev/null
+heif-enc -q 50 "$dir/alpha.png" -o "$dir/alpha.heic" >/dev/null
+avifenc -s 10 "$dir/small.jpg" "$dir/small.avif" >/dev/null
+convert -size 128x128 gradient:'rgb(200,40,40)-rgb(40,40,200)' "$dir/grid-source.png"
+avifenc -s 10 --grid 2x2 --irot 1 --imir 0 "$dir/grid-source.png" "$dir/turned-grid.avif" >/dev/null
+rm "$dir/grid-source.png"

@@ -8,7 +8,7 @@ set -euo pipefail
 GAME_PACKAGES=(cmake g++ make pkg-config dpkg-dev
   libsdl1.2-dev libsdl-image1.2-dev libsdl-mixer1.2-dev libsdl-ttf2.0-dev
   libgl-dev libglu1-mesa-dev libgl1-mesa-dri
-  libjpeg62-turbo-dev libpng-dev libtiff-dev libexif-dev libwebp-dev
+  libjpeg62-turbo-dev libpng-dev libtiff-dev libexif-dev libwebp-dev libheif-dev
   libcairo2-dev libsndfile1-dev fonts-linuxlibertine
   librsvg2-dev libpango1.0-dev libfontconfig-dev libfluidsynth-dev fluid-soundfont-gm
   libwebp-dev libvorbis-dev optipng)
@@ -16,8 +16,8 @@ GAME_PACKAGES=(cmake g++ make pkg-config dpkg-dev
 # the .debs with lintian; the help pages are read by OCR; the game runs again
 # on sdl12-compat (beside SDL 1.2, in a directory of its own) under a window
 # manager; pictures are made as real tools write them (exiftool, img2webp,
-# libtiff's tools) for the game to read.
-TEST_PACKAGES=(libgtest-dev xvfb xauth xdotool imagemagick
+# libtiff's tools, libheif's and libavif's encoders) for the game to read.
+TEST_PACKAGES=(libgtest-dev xvfb xauth xdotool imagemagick libheif-examples libavif-bin
   desktop-file-utils appstream groff-base lintian tesseract-ocr tesseract-ocr-eng
   libsdl1.2-compat openbox libimage-exiftool-perl webp libtiff-tools)
 

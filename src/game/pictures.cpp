@@ -2,8 +2,11 @@
 // pictures read and cut into tiles, its clue image drawn at run time, its best time
 #include "game/pictures.h"
 
+#include <malloc.h>
+
 #include <algorithm>
 #include <array>
+#include <atomic>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
@@ -13,6 +16,7 @@
 #include "engine/engine.h"
 #include "game/level.h"
 #include "game/state.h"
+#include "rules/decode_budget.h"
 #include "rules/picture_level.h"
 #include "rules/picture_set.h"
 #include "screens/pictures.h"
@@ -47,22 +51,51 @@ void pass_over(const picture_file& f, const char* why)
 
 }  // namespace
 
+// One picture read within its share of the decoding budget, waiting for it
+// while other pictures hold it. Running out of memory, or any other failure a
+// library throws, passes the picture over, never the game.
+static const char* read_picture(const picture_file& f, intake_image* out, int max_side)
+{
+    try {
+        decode_share share(f.size + f.decode_bytes);
+        return picture_image_read(f.path, out, max_side);
+    } catch (const std::bad_alloc&) {
+        *out = intake_image{};
+        return "not enough memory to read it";
+    } catch (...) {
+        *out = intake_image{};
+        return "its decoder failed";
+    }
+}
+
 // Decoding is nearly all of a level's loading: the pictures are read on as
-// many threads as there are cores (up to four), each taking every n-th.
+// many threads as there are cores (up to four), each taking the next picture
+// not yet taken.
 void read_pictures(const std::vector<picture_file>& files, std::vector<intake_image>& images,
                    std::vector<const char*>& why, int art)
 {
     images.assign(files.size(), intake_image{});
     why.assign(files.size(), nullptr);
+#ifdef __GLIBC__
+    // The decoders' large buffers mapped apart and handed back as each picture
+    // is done: glibc's threshold for that rises with the first one freed, and
+    // what is freed below it stays in each thread's own arena, beyond the budget.
+    mallopt(M_MMAP_THRESHOLD, 1 << 20);
+#endif
     size_t threads = std::clamp<size_t>(std::thread::hardware_concurrency(), 1, 4);
-    auto work = [&](size_t first) {
-        for (size_t i = first; i < files.size(); i += threads)
-            why[i] = picture_image_read(files[i].path, &images[i], INTAKE_MAX_SIDE * art);
+    std::atomic<size_t> next{0};
+    auto work = [&] {
+        for (size_t i; (i = next++) < files.size();)
+            why[i] = read_picture(files[i], &images[i], INTAKE_MAX_SIDE * art);
     };
     std::vector<std::thread> helpers;
-    for (size_t t = 1; t < threads && t < files.size(); t++)
-        helpers.emplace_back(work, t);
-    work(0);
+    try {
+        for (size_t t = 1; t < threads && t < files.size(); t++)
+            helpers.emplace_back(work);
+    } catch (const std::exception&) {
+        // No more threads to be had: those running, and this one, read them all.
+    }
+    work();
     for (std::thread& h : helpers)
         h.join();
 }

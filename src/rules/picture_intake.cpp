@@ -1,14 +1,15 @@
 // picture_intake.cpp -- a player's picture file read as a careful program reads it: its
 // header found and checked against the limits before decoding, wherever in the file
-// it lies; JPEG, PNG, TIFF and WebP decoded here, reduced to the size its tiles are
-// drawn at and turned upright by the camera's orientation; GIF and BMP left to the
-// display's library, within what its surfaces hold
+// it lies; JPEG, PNG, TIFF, WebP, HEIC and AVIF decoded here, reduced to the size its
+// tiles are drawn at and turned upright by the camera's orientation; GIF and BMP left
+// to the display's library, within what its surfaces hold
 #include "rules/picture_intake.h"
 
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
 
+#include "rules/decode_budget.h"
 #include "rules/picture_jpeg.h"
 #include "rules/picture_png.h"
 #include "rules/picture_tiff.h"
@@ -93,11 +94,11 @@ const char* probe_format(intake_cursor& c, intake_header* out)
         return c.why;
     if (n >= 8 && std::memcmp(d, PNG, 8) == 0) {
         out->format = FMT_PNG;
-        return png_probe(c, &out->w, &out->h);
+        return png_probe(c, &out->w, &out->h, &out->decoder_bytes);
     }
     if (n >= 3 && d[0] == 0xff && d[1] == 0xd8 && d[2] == 0xff) {
         out->format = FMT_JPEG;
-        return jpeg_probe(c, &out->w, &out->h, &out->orientation);
+        return jpeg_probe(c, &out->w, &out->h, &out->orientation, &out->decoder_bytes);
     }
     if (n >= 6 && (std::memcmp(d, "GIF87a", 6) == 0 || std::memcmp(d, "GIF89a", 6) == 0)) {
         out->format = FMT_GIF;
@@ -110,11 +111,22 @@ const char* probe_format(intake_cursor& c, intake_header* out)
     if (n >= 4 && (std::memcmp(d, "II*\0", 4) == 0 || std::memcmp(d, "MM\0*", 4) == 0 ||
                    std::memcmp(d, "II+\0", 4) == 0 || std::memcmp(d, "MM\0+", 4) == 0)) {
         out->format = FMT_TIFF;
-        return tiff_probe(c, &out->w, &out->h, &out->orientation);
+        return tiff_probe(c, &out->w, &out->h, &out->orientation, &out->decoder_bytes);
     }
     if (n >= 12 && std::memcmp(d, "RIFF", 4) == 0 && std::memcmp(d + 8, "WEBP", 4) == 0) {
         out->format = FMT_WEBP;
-        return webp_probe(c, &out->w, &out->h);
+        return webp_probe(c, &out->w, &out->h, &out->decoder_bytes);
+    }
+    if (n >= 12 && std::memcmp(d + 4, "ftyp", 4) == 0) {
+        const char* why = heif_probe(c, &out->heif);
+        if (why != HEIF_NOT_HEIF) {
+            out->format = FMT_HEIF;
+            out->w = out->heif.w;
+            out->h = out->heif.h;
+            out->orientation = out->heif.orientation;
+            out->decoder_bytes = heif_decode_bytes(out->heif);
+            return why;
+        }
     }
     return "not a picture this game reads";
 }
@@ -142,8 +154,11 @@ const char* intake_probe(const intake_source& file, intake_header* out)
         return "too wide for a GIF or BMP: more than 16,383 pixels across";
     if (surface && out->h > INTAKE_SURFACE_MAX_H)
         return "too tall for a GIF or BMP: more than 65,535 pixels high";
-    // JPEG decodes at a fraction of its size; the others at most whole, four bytes a pixel.
-    if (out->format != FMT_JPEG && pixels * 4 > INTAKE_MAX_DECODE_BYTES)
+    if (surface)  // SDL_image's surface, four bytes a pixel at most
+        out->decoder_bytes = pixels * 4 + (1u << 20);
+    // Read for the larger art, the decode alone would pass all the memory
+    // that decodes may take together.
+    if (intake_decode_bytes(*out) > decode_budget_total())
         return "too large to decode in the memory a picture may take";
     return nullptr;
 }
@@ -165,8 +180,26 @@ const char* intake_read(const std::uint8_t* data, std::size_t size, intake_heade
     case FMT_PNG: return png_read(data, size, max_side, out);
     case FMT_TIFF: return tiff_read(data, size, max_side, out);
     case FMT_WEBP: return webp_read(data, size, max_side, &header->orientation, out);
+    case FMT_HEIF: {
+        // Decoded as stored; the reduction turns it as its boxes say.
+        heif_pixels pixels;
+        if (const char* why = heif_decode(data, size, header->heif, &pixels))
+            return why;
+        *out = intake_reduce(intake_rows{pixels.w, pixels.h, &pixels, heif_row}, header->orientation, max_side);
+        return nullptr;
+    }
     default: return INTAKE_OTHER_DECODER;
     }
+}
+
+std::uint64_t intake_decode_bytes(const intake_header& h)
+{
+    // Beside the decoder, the reduction: a row of the source, and the result's
+    // sums, its pixels and their turned copy.
+    int dw = 0, dh = 0;
+    intake_reduced_size(h.w, h.h, 2 * INTAKE_MAX_SIDE, &dw, &dh);
+    return h.decoder_bytes + static_cast<std::uint64_t>(h.w) * 4 +
+           static_cast<std::uint64_t>(dw) * static_cast<std::uint64_t>(dh) * (12 + 4 + 4);
 }
 
 void intake_oriented_size(const intake_header& h, int* w, int* h_out)

@@ -1,18 +1,20 @@
 // picture_intake.h -- a player's picture file read as a careful program reads it: its
 // header found and checked against the limits before decoding, wherever in the file
-// it lies; JPEG, PNG, TIFF and WebP decoded here, reduced to the size its tiles are
-// drawn at and turned upright by the camera's orientation; GIF and BMP left to the
-// display's library, within what its surfaces hold
+// it lies; JPEG, PNG, TIFF, WebP, HEIC and AVIF decoded here, reduced to the size its
+// tiles are drawn at and turned upright by the camera's orientation; GIF and BMP left
+// to the display's library, within what its surfaces hold
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
 
+#include "rules/picture_heif.h"
 #include "rules/picture_resample.h"
 #include "rules/picture_source.h"
 
 // Limits checked on the header, before any pixel is decoded. No side may pass
-// a million pixels either: a row of the longest is decoded whole.
+// a million pixels either: a row of the longest is decoded whole. The memory
+// a decode may take is the decoding budget's (rules/decode_budget.h).
 constexpr std::uint64_t INTAKE_MAX_PIXELS = 60000000;  // 60 megapixels
 constexpr int INTAKE_MAX_LENGTH = 1000000;
 // GIF and BMP are decoded into the display library's surfaces, which SDL 1.2
@@ -20,13 +22,17 @@ constexpr int INTAKE_MAX_LENGTH = 1000000;
 constexpr int INTAKE_SURFACE_MAX_W = 16383;
 constexpr int INTAKE_SURFACE_MAX_H = 65535;
 
-enum intake_format : std::uint8_t { FMT_NONE, FMT_PNG, FMT_JPEG, FMT_GIF, FMT_BMP, FMT_TIFF, FMT_WEBP };
+enum intake_format : std::uint8_t { FMT_NONE, FMT_PNG, FMT_JPEG, FMT_GIF, FMT_BMP, FMT_TIFF, FMT_WEBP, FMT_HEIF };
 
 // What the header says.
 struct intake_header {
     intake_format format = FMT_NONE;
     int w = 0, h = 0;     // stored size in pixels (a GIF's: its first frame's)
     int orientation = 1;  // EXIF orientation 1..8 (1: as stored)
+    // Bytes the format's decoder holds at its peak, reading for the larger
+    // art, beside the reduction's and the file's own: each reader says.
+    std::uint64_t decoder_bytes = 0;
+    heif_facts heif;  // HEIC and AVIF: what their boxes say
 };
 
 // Reads the header of a file, fetching from it what lies past its first
@@ -35,6 +41,10 @@ struct intake_header {
 const char* intake_probe(const intake_source& file, intake_header* out);
 // The same for a file held whole in memory.
 const char* intake_probe(const std::uint8_t* data, std::size_t size, intake_header* out);
+
+// Bytes the picture's decode and reduction take at their peak, read for the
+// larger art, the file's own apart: what it reserves of the decoding budget.
+std::uint64_t intake_decode_bytes(const intake_header& h);
 
 // A whole file to an oriented image whose shorter side is at most max_side
 // (INTAKE_MAX_SIDE times the art's scale): null, or the reason it cannot be

@@ -17,6 +17,34 @@ namespace {
 
 std::size_t be16(const std::uint8_t* p) { return static_cast<std::size_t>(p[0] << 8 | p[1]); }
 
+// Decoded at 1/8, 1/4 or 1/2 of its size where the shorter side still reaches
+// the largest size shown: most of a camera's pixels are never looked at.
+unsigned scale_down(unsigned w, unsigned h, int max_side)
+{
+    unsigned shorter = std::min(w, h), need = std::min(shorter, static_cast<unsigned>(max_side));
+    for (unsigned d : {8u, 4u, 2u})
+        if ((shorter + d - 1) / d >= need)
+            return d;
+    return 1;
+}
+
+// What the decoder holds at its peak: the reduced picture, and a progressive
+// file's coefficients at full size (two bytes a sample, for as many samples as
+// its components' sampling gives a pixel), which it keeps until the last scan.
+std::uint64_t decoder_bytes(const std::uint8_t* frame, std::size_t len, bool progressive, unsigned w, unsigned h)
+{
+    unsigned d = scale_down(w, h, 2 * INTAKE_MAX_SIDE);
+    std::uint64_t bytes = static_cast<std::uint64_t>((w + d - 1) / d) * ((h + d - 1) / d) * 4 + (1u << 20);
+    if (!progressive || len < 6)
+        return bytes;
+    unsigned sum = 0, most_h = 1, most_v = 1;
+    for (std::size_t k = 0; k < frame[5] && 6 + 3 * k + 2 < len; k++) {
+        unsigned hv = frame[6 + 3 * k + 1], sh = std::max(1u, hv >> 4), sv = std::max(1u, hv & 15u);
+        sum += sh * sv, most_h = std::max(most_h, sh), most_v = std::max(most_v, sv);
+    }
+    return bytes + static_cast<std::uint64_t>(w) * h * 2 * sum / (most_h * most_v);
+}
+
 struct jpeg_fail {
     jpeg_error_mgr mgr;
     std::jmp_buf jump;
@@ -81,15 +109,8 @@ const char* decode(const std::uint8_t* data, std::size_t size, int max_side, int
     cinfo.progress = &progress;
     jpeg_mem_src(&cinfo, data, static_cast<unsigned long>(size));
     jpeg_read_header(&cinfo, TRUE);
-    int shorter = static_cast<int>(std::min(cinfo.image_width, cinfo.image_height));
-    int need = std::min(shorter, max_side);
     cinfo.scale_num = 1;
-    cinfo.scale_denom = 1;
-    for (unsigned d : {8u, 4u, 2u})
-        if ((static_cast<unsigned>(shorter) + d - 1) / d >= static_cast<unsigned>(need)) {
-            cinfo.scale_denom = d;
-            break;
-        }
+    cinfo.scale_denom = scale_down(cinfo.image_width, cinfo.image_height, max_side);
     bool cmyk = cinfo.jpeg_color_space == JCS_CMYK || cinfo.jpeg_color_space == JCS_YCCK;
     cinfo.out_color_space = cmyk ? JCS_CMYK : JCS_EXT_RGBA;
     jpeg_start_decompress(&cinfo);
@@ -109,7 +130,7 @@ const char* decode(const std::uint8_t* data, std::size_t size, int max_side, int
 
 }  // namespace
 
-const char* jpeg_probe(intake_cursor& c, int* w, int* h, int* orientation)
+const char* jpeg_probe(intake_cursor& c, int* w, int* h, int* orientation, std::uint64_t* held)
 {
     std::uint64_t at = 2;
     for (;;) {
@@ -151,6 +172,8 @@ const char* jpeg_probe(intake_cursor& c, int* w, int* h, int* orientation)
                     return "a JPEG of 12 or more bits a sample, which this game does not read";
                 *h = static_cast<int>(be16(seg + 1));
                 *w = static_cast<int>(be16(seg + 3));
+                bool progressive = marker == 0xc2 || marker == 0xca;
+                *held = decoder_bytes(seg, len - 2, progressive, static_cast<unsigned>(*w), static_cast<unsigned>(*h));
                 return nullptr;
             }
         }

@@ -10,8 +10,9 @@
 #include "rules/picture_source.h"
 
 // The stored size and the EXIF orientation from a file that begins with a
-// JPEG's start marker: null, or why it cannot be read.
-const char* jpeg_probe(intake_cursor& c, int* w, int* h, int* orientation);
+// JPEG's start marker, and the bytes its decoder holds at its peak reading for
+// the larger art: null, or why it cannot be read.
+const char* jpeg_probe(intake_cursor& c, int* w, int* h, int* orientation, std::uint64_t* held);
 
 // The whole file decoded and reduced (intake_reduce) with the orientation
 // given: null, or why it cannot be read.

@@ -109,15 +109,19 @@ const char* read_whole(png_decode& d, intake_image* px)
 
 }  // namespace
 
-const char* png_probe(intake_cursor& c, int* w, int* h)
+const char* png_probe(intake_cursor& c, int* w, int* h, std::uint64_t* held)
 {
-    const std::uint8_t* d = intake_fetch(c, 0, 24);
+    const std::uint8_t* d = intake_fetch(c, 0, 29);
     if (!d)
         return c.why;
     if (std::memcmp(d + 12, "IHDR", 4) != 0)
         return "a damaged PNG";
     *w = static_cast<int>(std::min<std::uint32_t>(be32(d + 16), 1u << 30));
     *h = static_cast<int>(std::min<std::uint32_t>(be32(d + 20), 1u << 30));
+    // libpng's rows (eight bytes a pixel at the most) and the row skipped; an
+    // interlaced file is held whole besides.
+    std::uint64_t row = static_cast<std::uint64_t>(*w) * 8;
+    *held = 3 * row + (1u << 20) + (d[28] != 0 ? static_cast<std::uint64_t>(*w) * static_cast<std::uint64_t>(*h) * 4 : 0);
     return nullptr;
 }
 

@@ -9,9 +9,9 @@
 #include "rules/picture_resample.h"
 #include "rules/picture_source.h"
 
-// The size from the header of a file that begins with the PNG signature:
-// null, or why it cannot be read.
-const char* png_probe(intake_cursor& c, int* w, int* h);
+// The size from the header of a file that begins with the PNG signature, and
+// the bytes its decoder holds at its peak: null, or why it cannot be read.
+const char* png_probe(intake_cursor& c, int* w, int* h, std::uint64_t* held);
 
 // The whole file decoded and reduced: null, or why it cannot be read.
 const char* png_read(const std::uint8_t* data, std::size_t size, int max_side, intake_image* out);

@@ -129,13 +129,21 @@ intake_rows intake_image_rows(const intake_image& img)
     return intake_rows{img.w, img.h, &img, image_row};
 }
 
+void intake_reduced_size(int w, int h, int max_side, int* dw, int* dh)
+{
+    long cw = std::min<long>(w, static_cast<long>(h) * INTAKE_MAX_ASPECT);
+    long ch = std::min<long>(h, static_cast<long>(w) * INTAKE_MAX_ASPECT);
+    long shorter = std::min(cw, ch);
+    double s = shorter > max_side ? static_cast<double>(max_side) / static_cast<double>(shorter) : 1.0;
+    *dw = std::max(1, static_cast<int>(std::lround(static_cast<double>(cw) * s)));
+    *dh = std::max(1, static_cast<int>(std::lround(static_cast<double>(ch) * s)));
+}
+
 intake_image intake_reduce(const intake_rows& rows, int orientation, int max_side)
 {
     int cw = std::min(rows.w, rows.h * INTAKE_MAX_ASPECT), ch = std::min(rows.h, rows.w * INTAKE_MAX_ASPECT);
-    int shorter = std::min(cw, ch);
-    double s = shorter > max_side ? static_cast<double>(max_side) / shorter : 1.0;
-    int dw = std::max(1, static_cast<int>(std::lround(cw * s)));
-    int dh = std::max(1, static_cast<int>(std::lround(ch * s)));
+    int dw = 0, dh = 0;
+    intake_reduced_size(rows.w, rows.h, max_side, &dw, &dh);
     return orient(resample(rows, (rows.w - cw) / 2, (rows.h - ch) / 2, cw, ch, dw, dh), orientation);
 }
 

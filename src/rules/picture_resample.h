@@ -47,6 +47,8 @@ intake_rows intake_image_rows(const intake_image& img);
 // then turned upright by the EXIF orientation. Memory: one source row and the
 // result.
 intake_image intake_reduce(const intake_rows& rows, int orientation, int max_side = INTAKE_MAX_SIDE);
+// The size intake_reduce makes of a picture of w x h, before it is turned.
+void intake_reduced_size(int w, int h, int max_side, int* dw, int* dh);
 
 // The centre of an image cropped to the proportions dw : dh and resampled to
 // exactly dw x dh pixels (area filter down, linear up).

@@ -14,6 +14,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "rules/decode_budget.h"
 #include "rules/picture_intake.h"
 #include "rules/picture_level.h"
 
@@ -94,6 +95,9 @@ void check_file(const std::string& path, picture_scan& scan)
         why = intake_probe(file, &h);
     if (fd >= 0)
         close(fd);
+    // The file is held whole while it is decoded: its bytes count too.
+    if (!why && file.size + intake_decode_bytes(h) > decode_budget_total())
+        why = "too large to decode in the memory a picture may take";
     if (why) {
         scan.skipped.push_back({path, why});
         return;
@@ -104,6 +108,7 @@ void check_file(const std::string& path, picture_scan& scan)
     f.name = slash == std::string::npos ? path : path.substr(slash + 1);
     f.size = file.size;
     intake_oriented_size(h, &f.w, &f.h);
+    f.decode_bytes = intake_decode_bytes(h);
     scan.files.push_back(f);
 }
 

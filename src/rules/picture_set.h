@@ -13,6 +13,7 @@ struct picture_file {
     std::string name;          // the file's own name, without its folder
     std::uint64_t size = 0;    // bytes
     int w = 0, h = 0;          // pixels, as it stands upright
+    std::uint64_t decode_bytes = 0;  // its decode's peak beside the file's own bytes (intake_decode_bytes)
 };
 
 // A file passed over, and why, in a few words.

@@ -127,9 +127,21 @@ void decode_row(const void* ctx, int y, std::uint8_t* out)
     }
 }
 
+// Rows decoded at once: a strip's or a tile's, within BAND_BYTES of RGBA.
+int band_rows(TIFF* t, int w, int h)
+{
+    std::uint32_t rows = 0;
+    if (TIFFIsTiled(t))
+        TIFFGetField(t, TIFFTAG_TILELENGTH, &rows);
+    else
+        TIFFGetFieldDefaulted(t, TIFFTAG_ROWSPERSTRIP, &rows);
+    std::size_t most = std::max<std::size_t>(1, BAND_BYTES / (static_cast<std::size_t>(std::max(w, 1)) * 4));
+    return static_cast<int>(std::clamp<std::size_t>(rows, 1, std::min<std::size_t>(most, std::max(h, 1))));
+}
+
 }  // namespace
 
-const char* tiff_probe(intake_cursor& c, int* w, int* h, int* orientation)
+const char* tiff_probe(intake_cursor& c, int* w, int* h, int* orientation, std::uint64_t* held)
 {
     tiff_io io;
     io.cursor = &c;
@@ -154,6 +166,8 @@ const char* tiff_probe(intake_cursor& c, int* w, int* h, int* orientation)
     const char* why = nullptr;
     // libtiff decodes a strip or a tile whole, however few of its rows are wanted.
     std::uint64_t piece = TIFFIsTiled(t) ? TIFFTileSize64(t) : TIFFStripSize64(t);
+    // The band of RGBA rows, and the strip or tile libtiff decodes them from.
+    *held = static_cast<std::uint64_t>(*w) * 4 * static_cast<std::uint64_t>(band_rows(t, *w, *h)) + piece + (1u << 20);
     if (!TIFFIsCODECConfigured(compression))
         why = "a TIFF compressed in a way this game does not read";
     else if (piece > INTAKE_MAX_DECODE_BYTES)
@@ -192,13 +206,7 @@ const char* tiff_read(const std::uint8_t* data, std::size_t size, int max_side, 
         d.io = &io;
         d.w = static_cast<int>(img.width);
         d.h = static_cast<int>(img.height);
-        std::uint32_t rows = 0;
-        if (TIFFIsTiled(t))
-            TIFFGetField(t, TIFFTAG_TILELENGTH, &rows);
-        else
-            TIFFGetFieldDefaulted(t, TIFFTAG_ROWSPERSTRIP, &rows);
-        std::size_t most = std::max<std::size_t>(1, BAND_BYTES / (static_cast<std::size_t>(d.w) * 4));
-        d.band = static_cast<int>(std::clamp<std::size_t>(rows, 1, std::min<std::size_t>(most, d.h)));
+        d.band = band_rows(t, d.w, d.h);
         d.raster.resize(static_cast<std::size_t>(d.w) * d.band);
         *out = intake_reduce(intake_rows{d.w, d.h, &d, decode_row}, orientation, max_side);
         why = d.why;

@@ -11,8 +11,9 @@
 #include "rules/picture_source.h"
 
 // The size and orientation of the first picture in a file that begins with a
-// TIFF header, and whether libtiff can give its pixels: null, or why not.
-const char* tiff_probe(intake_cursor& c, int* w, int* h, int* orientation);
+// TIFF header, whether libtiff can give its pixels, and the bytes it holds at
+// its peak doing so: null, or why not.
+const char* tiff_probe(intake_cursor& c, int* w, int* h, int* orientation, std::uint64_t* held);
 
 // The first picture decoded, reduced and turned upright: null, or why it cannot be read.
 const char* tiff_read(const std::uint8_t* data, std::size_t size, int max_side, intake_image* out);

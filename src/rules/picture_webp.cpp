@@ -68,25 +68,34 @@ const char* first_frame(const std::uint8_t* data, std::size_t size, intake_image
 
 }  // namespace
 
-const char* webp_probe(intake_cursor& c, int* w, int* h)
+const char* webp_probe(intake_cursor& c, int* w, int* h, std::uint64_t* held)
 {
     // An extended file gives its canvas in its first chunk, whatever chunks
     // (a colour profile, say) come before the picture's own.
     const std::uint8_t* d = intake_fetch(c, 0, 30);
-    if (d && std::memcmp(d + 12, "VP8X", 4) == 0) {
+    bool extended = d && std::memcmp(d + 12, "VP8X", 4) == 0, animated = extended && (d[20] & 0x02) != 0;
+    if (extended) {
         *w = static_cast<int>(le24(d + 24) + 1);
         *h = static_cast<int>(le24(d + 27) + 1);
-        return nullptr;
     }
-    std::size_t n = static_cast<std::size_t>(std::min<std::uint64_t>(c.src->size, 64));
+    // Enough for the picture's own header after the usual chunks before it.
+    std::size_t n = static_cast<std::size_t>(std::min<std::uint64_t>(c.src->size, extended ? 65536 : 64));
     if (!(d = intake_fetch(c, 0, n)))
         return c.why;
     WebPBitstreamFeatures f;
     VP8StatusCode status = WebPGetFeatures(d, n, &f);
-    if (status != VP8_STATUS_OK)
+    if (!extended && status != VP8_STATUS_OK)
         return status == VP8_STATUS_NOT_ENOUGH_DATA ? "cut short" : "a damaged WebP picture";
-    *w = f.width;
-    *h = f.height;
+    if (!extended) {
+        *w = f.width;
+        *h = f.height;
+    }
+    // The RGBA picture; a lossless one (or one not known lossy from its first
+    // bytes) decodes through an ARGB picture of its own beside it; an
+    // animation's first frame is laid on its canvas, which is kept twice.
+    bool lossy = status == VP8_STATUS_OK && f.format == 1;
+    std::uint64_t px = static_cast<std::uint64_t>(*w) * static_cast<std::uint64_t>(*h);
+    *held = px * (4 + (lossy ? 1 : 5) + (animated ? 8 : 0)) + (1u << 20);
     return nullptr;
 }
 

@@ -9,9 +9,9 @@
 #include "rules/picture_resample.h"
 #include "rules/picture_source.h"
 
-// The canvas size of a file that begins with a WebP's RIFF header: null, or
-// why it cannot be read.
-const char* webp_probe(intake_cursor& c, int* w, int* h);
+// The canvas size of a file that begins with a WebP's RIFF header, and the
+// bytes its decoder holds at its peak: null, or why it cannot be read.
+const char* webp_probe(intake_cursor& c, int* w, int* h, std::uint64_t* held);
 
 // The whole file decoded (an animation's first frame as it is shown) and
 // reduced, turned by its EXIF orientation, which *orientation is set to.

@@ -1,10 +1,13 @@
 // pictures_test.cpp -- the player's own pictures as the player meets them: the
 // start screen's panel, photos of three shapes standing upright, a level of them
-// won with the solver's moves through the real handlers, its best time kept
+// won with the solver's moves through the real handlers, its best time kept,
+// photos as phones save them, and a machine out of memory
 #include <unistd.h>
 
+#include <atomic>
 #include <cstdlib>
 #include <fstream>
+#include <new>
 
 #include "engine_fixture.h"
 #include "photo_file.h"
@@ -14,6 +17,22 @@
 #include "screens/pictures.h"
 
 namespace fs = std::filesystem;
+
+// While set, every allocation of at least this many bytes fails, as on a
+// machine out of memory.
+static std::atomic<std::size_t> fail_from{0};
+
+void* operator new(std::size_t n)
+{
+    std::size_t limit = fail_from;
+    void* p = limit && n >= limit ? nullptr : std::malloc(n ? n : 1);
+    if (!p)
+        throw std::bad_alloc();
+    return p;
+}
+void* operator new(std::size_t n, const std::nothrow_t&) noexcept { return fail_from && n >= fail_from ? nullptr : std::malloc(n ? n : 1); }
+__attribute__((noinline)) void operator delete(void* p) noexcept { std::free(p); }
+__attribute__((noinline)) void operator delete(void* p, std::size_t) noexcept { std::free(p); }
 
 class PicturesTest : public GameTest {
 protected:
@@ -59,6 +78,15 @@ protected:
         SDL_FreeSurface(s);
         return wrong * 1000 / std::max(lit, 1);
     }
+    // Picture n's texture: warm above and cool below, as the photo stands.
+    void expect_upright(int n, const char* name)
+    {
+        const pictures& p = Pictures[static_cast<size_t>(n - 1)];
+        draw([n] { ot_blit(static_cast<Uint32>(n + 9), 0, 0, nullptr); });
+        int w = p.w * 33, h = p.h * 33;
+        rgba8 top = pixel(w / 2, h / 8), bottom = pixel(w / 2, h * 7 / 8);
+        EXPECT_TRUE(top.r > top.b + 80 && bottom.b > bottom.r + 80) << name << ": " << top << " over " << bottom;
+    }
     const std::string folder = "Pictures/CryptSLIDERS";
 };
 
@@ -82,13 +110,8 @@ TEST_F(PicturesTest, ThreeShapesUprightWonAndTheirBestTimeKept)
 
     // Each picture's texture: its shape's proportions, warm above and cool below.
     const char* names[] = {"portrait", "wide", "square"};
-    for (int n = 1; n <= 3; n++) {
-        const pictures& p = Pictures[static_cast<size_t>(n - 1)];
-        draw([n] { ot_blit(static_cast<Uint32>(n + 9), 0, 0, nullptr); });
-        int w = p.w * 33, h = p.h * 33;
-        rgba8 top = pixel(w / 2, h / 8), bottom = pixel(w / 2, h * 7 / 8);
-        EXPECT_TRUE(top.r > top.b + 80 && bottom.b > bottom.r + 80) << names[n - 1] << ": " << top << " over " << bottom;
-    }
+    for (int n = 1; n <= 3; n++)
+        expect_upright(n, names[n - 1]);
     EXPECT_GT(Pictures[0].h, Pictures[0].w) << "the portrait stands";
     EXPECT_GE(Pictures[1].w, 2 * Pictures[1].h) << "the wide picture lies";
     EXPECT_EQ(Pictures[2].w, Pictures[2].h);
@@ -244,4 +267,29 @@ TEST_F(PicturesTest, AFolderOfHundredsIsCountedAndNamesReadAsWritten)
     const std::vector<rgba8> before = last_frame;
     font_rescale(2.0), font_rescale(1.0), frame();
     EXPECT_EQ(differing(before), 0) << "made again at another scale";
+}
+
+// Photos as phones save them: a portrait from the camera as AVIF, stored lying
+// with its turn in irot and the same turn in its EXIF, and a HEIC; both stand
+// upright, turned once. A large photo whose decoding runs out of memory is
+// passed over with its reason, and the level plays the others.
+TEST_F(PicturesTest, PhonePhotosStandUprightAndOneOutOfMemoryIsPassedOver)
+{
+    write_photo_jpeg("portrait.jpg", 0, 600, 900, 6);
+    write_photo_jpeg("landscape.jpg", 1, 900, 600, 1);
+    ASSERT_EQ(std::system(("(avifenc -s 10 --irot 3 portrait.jpg " + folder + "/a_portrait.avif && heif-enc -q 70 landscape.jpg -o " +
+                           folder + "/b_landscape.heic) >/dev/null").c_str()), 0);
+    write_photo_webp(folder + "/c_large.webp", 2, 2000, 1500);
+    fail_from = 8 << 20;  // its 12 MB of pixels cannot be had
+    testing::internal::CaptureStderr();
+    open_level(162);
+    fail_from = 0;
+    std::string err = testing::internal::GetCapturedStderr();
+    EXPECT_NE(err.find("c_large.webp: not enough memory to read it"), std::string::npos) << err;
+    ASSERT_EQ(GameMode, GM_CLUE);
+    screenshot("pictures_phone");
+    EXPECT_GT(Pictures[0].h, Pictures[0].w) << "the portrait stands";
+    EXPECT_GT(Pictures[1].w, Pictures[1].h);
+    expect_upright(1, "AVIF portrait");
+    expect_upright(2, "HEIC");
 }
