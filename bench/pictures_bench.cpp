@@ -237,11 +237,12 @@ static void make_mixed(const std::string& dir)
     write_photo(dir + "/b_60mp.jpg", 2, false, 9487, 6324);
     // The file is held while it is decoded: an uncompressed one the less.
     write_raw(dir + "/d_20mp.bmp", 3, 5472, 3648);
-    write_raw(dir + "/s40.ppm", 4, 7746, 5164);
-    make("cd " + dir + " && cwebp -quiet -q 80 s40.ppm -o f_40mp.webp && rm s40.ppm");
-    // PNG and TIFF are read a row or a band at a time: at the most pixels there are.
+    // PNG, TIFF (in strips, as editors write it) and lossy WebP are read a row
+    // or a band at a time: at the most pixels there are.
+    write_raw(dir + "/s60w.ppm", 4, 9487, 6324);
+    make("cd " + dir + " && cwebp -quiet -q 80 s60w.ppm -o f_60mp.webp && rm s60w.ppm");
     write_raw(dir + "/s60.ppm", 9, 9487, 6324);
-    make("cd " + dir + " && convert s60.ppm c_60mp.png && ppm2tiff -c lzw s60.ppm e_60mp.tif && rm s60.ppm");
+    make("cd " + dir + " && convert s60.ppm c_60mp.png && ppm2tiff -c lzw -r 64 s60.ppm e_60mp.tif && rm s60.ppm");
     write_raw(dir + "/s18.ppm", 5, 5196, 3464);
     make("cd " + dir + " && cwebp -quiet -lossless -z 0 s18.ppm -o g_18mp_lossless.webp && rm s18.ppm");
     write_photo(dir + "/h.jpg", 6, false, 6480, 4320);

@@ -66,6 +66,45 @@ const char* first_frame(const std::uint8_t* data, std::size_t size, intake_image
     return why;
 }
 
+// The size a still picture is decoded at: its shorter side at most twice what
+// the reduction makes of it, for the area filter to finish.
+void decoded_size(int w, int h, int max_side, int* dw, int* dh)
+{
+    int shorter = std::min(w, h), most = 2 * max_side;
+    double s = shorter > most ? static_cast<double>(most) / shorter : 1.0;
+    *dw = std::max(1, static_cast<int>(w * s + 0.5));
+    *dh = std::max(1, static_cast<int>(h * s + 0.5));
+}
+
+// A still picture decoded straight to that size by libwebp's own scaler, so
+// that a lossy one never holds more than a few rows at full size (a lossless
+// one keeps its whole picture inside the decoder all the same).
+const char* decode_still(const std::uint8_t* data, std::size_t size, int max_side, intake_image* px)
+{
+    WebPDecoderConfig config;
+    if (!WebPInitDecoderConfig(&config) || WebPGetFeatures(data, size, &config.input) != VP8_STATUS_OK)
+        return "a damaged or cut WebP picture";
+    int dw = 0, dh = 0;
+    decoded_size(config.input.width, config.input.height, max_side, &dw, &dh);
+    px->w = dw;
+    px->h = dh;
+    px->rgba.resize(static_cast<std::size_t>(dw) * dh * 4);
+    config.options.use_threads = 0;
+    config.options.use_scaling = dw != config.input.width || dh != config.input.height;
+    config.options.scaled_width = dw;
+    config.options.scaled_height = dh;
+    config.output.colorspace = MODE_RGBA;
+    config.output.is_external_memory = 1;
+    config.output.u.RGBA.rgba = px->rgba.data();
+    config.output.u.RGBA.stride = dw * 4;
+    config.output.u.RGBA.size = px->rgba.size();
+    VP8StatusCode status = WebPDecode(data, size, &config);
+    WebPFreeDecBuffer(&config.output);
+    if (status == VP8_STATUS_OUT_OF_MEMORY)
+        return "not enough memory to read it";
+    return status == VP8_STATUS_OK ? nullptr : "a damaged or cut WebP picture";
+}
+
 }  // namespace
 
 const char* webp_probe(intake_cursor& c, int* w, int* h, std::uint64_t* held)
@@ -90,12 +129,22 @@ const char* webp_probe(intake_cursor& c, int* w, int* h, std::uint64_t* held)
         *w = f.width;
         *h = f.height;
     }
-    // The RGBA picture; a lossless one (or one not known lossy from its first
-    // bytes) decodes through an ARGB picture of its own beside it; an
-    // animation's first frame is laid on its canvas, which is kept twice.
+    // A still picture: the picture at the size it is decoded at, and a few
+    // rows at full size; a lossless one (or one not known lossy from its first
+    // bytes) keeps its whole picture inside the decoder, and a lossy one its
+    // transparency. An animation's first frame is laid on its canvas, kept twice
+    // beside the copy taken of it, and decoded through a picture of its own.
     bool lossy = status == VP8_STATUS_OK && f.format == 1;
+    bool alpha = status == VP8_STATUS_OK ? f.has_alpha != 0 : true;
     std::uint64_t px = static_cast<std::uint64_t>(*w) * static_cast<std::uint64_t>(*h);
-    *held = px * (4 + (lossy ? 1 : 5) + (animated ? 8 : 0)) + (1u << 20);
+    int dw = 0, dh = 0;
+    decoded_size(*w, *h, 2 * INTAKE_MAX_SIDE, &dw, &dh);
+    std::uint64_t still = static_cast<std::uint64_t>(dw) * static_cast<std::uint64_t>(dh) * 4 +
+                          static_cast<std::uint64_t>(*w) * 64 + (2u << 20);
+    if (animated)
+        *held = px * (12 + (lossy ? 1 : 5)) + (1u << 20);
+    else
+        *held = still + px * (lossy ? (alpha ? 1 : 0) : 4);
     return nullptr;
 }
 
@@ -105,14 +154,14 @@ const char* webp_read(const std::uint8_t* data, std::size_t size, int max_side, 
     if (WebPGetFeatures(data, size, &f) != VP8_STATUS_OK)
         return "a damaged or cut WebP picture";
     intake_image px;
-    px.w = f.width;
-    px.h = f.height;
-    px.rgba.resize(static_cast<std::size_t>(px.w) * px.h * 4);
     if (f.has_animation) {
+        px.w = f.width;
+        px.h = f.height;
+        px.rgba.resize(static_cast<std::size_t>(px.w) * px.h * 4);
         if (const char* why = first_frame(data, size, &px))
             return why;
-    } else if (!WebPDecodeRGBAInto(data, size, px.rgba.data(), px.rgba.size(), px.w * 4)) {
-        return "a damaged or cut WebP picture";
+    } else if (const char* why = decode_still(data, size, max_side, &px)) {
+        return why;
     }
     *orientation = webp_orientation(data, size);
     *out = intake_reduce(intake_image_rows(px), *orientation, max_side);

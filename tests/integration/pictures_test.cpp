@@ -278,14 +278,14 @@ TEST_F(PicturesTest, PhonePhotosStandUprightAndOneOutOfMemoryIsPassedOver)
     write_photo_jpeg("portrait.jpg", 0, 600, 900, 6);
     write_photo_jpeg("landscape.jpg", 1, 900, 600, 1);
     ASSERT_EQ(std::system(("(avifenc -s 10 --irot 3 portrait.jpg " + folder + "/a_portrait.avif && heif-enc -q 70 landscape.jpg -o " +
-                           folder + "/b_landscape.heic) >/dev/null").c_str()), 0);
-    write_photo_webp(folder + "/c_large.webp", 2, 2000, 1500);
-    fail_from = 8 << 20;  // its 12 MB of pixels cannot be had
+                           folder + "/b_landscape.heic && convert landscape.jpg -resize 2000x1500! -interlace PNG " + folder +
+                           "/c_large.png) >/dev/null").c_str()), 0);
+    fail_from = 8 << 20;  // the interlaced PNG's 12 MB of pixels, read whole, cannot be had
     testing::internal::CaptureStderr();
     open_level(162);
     fail_from = 0;
     std::string err = testing::internal::GetCapturedStderr();
-    EXPECT_NE(err.find("c_large.webp: not enough memory to read it"), std::string::npos) << err;
+    EXPECT_NE(err.find("c_large.png: not enough memory to read it"), std::string::npos) << err;
     ASSERT_EQ(GameMode, GM_CLUE);
     screenshot("pictures_phone");
     EXPECT_GT(Pictures[0].h, Pictures[0].w) << "the portrait stands";
