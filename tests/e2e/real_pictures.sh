@@ -4,7 +4,8 @@
 # side; TIFFs with their directory at the end (with transparency, tiled and turned
 # by their tag, JPEG-compressed, CMYK); a 16-bit interlaced PNG, a palette PNG with
 # a transparent corner, an animated WebP, a GIF whose frame is larger than its
-# screen, a run-length BMP. Those the game cannot read are each named on stderr
+# screen, a run-length BMP, a phone's HEIC, an AVIF stored lying with its turn
+# in its own box. Those the game cannot read are each named on stderr
 # with the true reason, as is a picture named twice, and nothing else is; the others are played, ten to a
 # level, and the board shows every cell of every one of them, upright.
 #   real_pictures.sh GAME DATA_DIR SCREENSHOT_DIR
@@ -63,6 +64,13 @@ printf '\x64\x00\x50\x00' | dd of="$c/pictures/09_frame.gif" bs=1 seek=6 conv=no
 
 original 10 white-darkgreen 10_rle +dither -posterize 6
 convert "$c/original/10_rle.png" -type Palette -compress RLE BMP3:"$c/pictures/10_rle.bmp"
+
+original 11 teal-gold 11_phone
+heif-enc -q 80 "$c/original/11_phone.png" -o "$c/pictures/11_phone.heic" >/dev/null
+
+original 12 navy-pink 12_lying
+convert "$c/original/12_lying.png" -rotate 90 "$w/lying.png"
+avifenc -s 10 --irot 1 "$w/lying.png" "$c/pictures/12_lying.avif" >/dev/null  # to be turned a quarter anticlockwise
 
 head -c 150000 "$c/pictures/01_phone.jpg" >"$c/refused/cut_in_metadata.jpg"
 refuse cut_in_metadata.jpg "cut short"
