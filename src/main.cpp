@@ -6,6 +6,7 @@
 #include <ctime>
 
 #include "engine/engine.h"
+#include "engine/loop.h"
 #include "engine/scaler.h"
 #include "game/game.h"
 #include "rules/command_line.h"
@@ -316,9 +317,9 @@ bool main_turn()
         }
         ot_end();
     }
-    // Pace: a fixed sleep; animations measure time themselves, and input
-    // waits at most this long for its frame.
-    SDL_Delay(10);
+    // Pace: a short sleep on the desktop, nothing where the browser calls
+    // each turn; animations measure time themselves.
+    loop_pace();
     return !engineDone;
 }
 
@@ -352,7 +353,6 @@ int SDL_main(int argc, char* argv[])
     // to the panel that says why none can be played.
     if (!args.paths.empty() && !pictures_play_paths(args.paths))
         start_show_pictures();
-    while (main_turn()) {
-    }
+    loop_run(main_turn);
     return 0;
 }

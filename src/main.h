@@ -13,7 +13,7 @@ int SDL_main(int argc, char* argv[]);
 int main_start();   // start-up; -1 on a fatal failure (reported on stdout), else 0
 bool main_events(); // routes every queued event, and a held arrow's repeat, to the current mode; false when there was none
 void main_draw();   // clears and draws the current mode's frame, without presenting it
-bool main_turn();   // one loop turn: events, a frame when the picture would change, the 10 ms sleep; false to leave
+bool main_turn();   // one loop turn: events, a frame when the picture would change, the pace (loop_pace); false to leave
 void main_exit();   // releases renderer, fonts, sound and SDL; safe to call more than once
 
 void handle_keys(SDL_keysym* keysym);
