@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "engine/misc.h"
+#include "engine/opengl_tile.h"
 #include "rules/utf8.h"
 
 TTF_Font* FONT1 = nullptr;
@@ -169,7 +170,7 @@ void font_make(font_s* f, TTF_Font* font, const char* text, SDL_Color color)
     // The surface holds R, G, B, A in memory but goes up as B, G, R, A: red and
     // blue of the text colour trade places on screen, so (0, 255, 255) shows
     // yellow. The screens choose their text colours with this in mind.
-    glTexImage2D(GL_TEXTURE_2D, 0, 4, f->w, f->h, 0, GL_BGRA, GL_UNSIGNED_BYTE, pot->pixels);
+    ot_upload(f->w, f->h, pot->pixels);
 
     SDL_FreeSurface(pot);
     SDL_FreeSurface(rendered);

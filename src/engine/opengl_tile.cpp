@@ -1,6 +1,9 @@
 // opengl_tile.cpp -- the tile renderer: textures, tiles cut from them, and the blits
 #include "engine/opengl_tile.h"
 
+#ifdef __EMSCRIPTEN__
+#define GL_GLEXT_PROTOTYPES  // glGenerateMipmap
+#endif
 #include <GL/gl.h>
 #include <GL/glu.h>
 
@@ -115,8 +118,29 @@ void ot_build_texture(int id, int w, int h, SDL_Surface* surface)
     glBindTexture(GL_TEXTURE_2D, textures[tid]);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, sampling == SAMPLE_MIPMAP ? GL_LINEAR_MIPMAP_LINEAR : GL_LINEAR);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, sampling == SAMPLE_NEAREST ? GL_NEAREST : GL_LINEAR);
+#ifdef __EMSCRIPTEN__
+    ot_upload(surface->w, surface->h, surface->pixels);
+    if (sampling == SAMPLE_MIPMAP)
+        glGenerateMipmap(GL_TEXTURE_2D);  // WebGL knows no GL_GENERATE_MIPMAP
+#else
     glTexParameteri(GL_TEXTURE_2D, GL_GENERATE_MIPMAP, sampling == SAMPLE_MIPMAP ? GL_TRUE : GL_FALSE);
-    glTexImage2D(GL_TEXTURE_2D, 0, 4, surface->w, surface->h, 0, GL_BGRA, GL_UNSIGNED_BYTE, surface->pixels);
+    ot_upload(surface->w, surface->h, surface->pixels);
+#endif
+}
+
+// WebGL takes no B, G, R, A upload, so every texture goes up as R, G, B, A,
+// the desktop's too: one frame on either.
+void ot_upload(int w, int h, const void* bgra)
+{
+    std::vector<Uint8> rgba(static_cast<size_t>(w) * static_cast<size_t>(h) * 4);
+    const Uint8* in = static_cast<const Uint8*>(bgra);
+    for (size_t i = 0; i < rgba.size(); i += 4) {
+        rgba[i] = in[i + 2];
+        rgba[i + 1] = in[i + 1];
+        rgba[i + 2] = in[i];
+        rgba[i + 3] = in[i + 3];
+    }
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, w, h, 0, GL_RGBA, GL_UNSIGNED_BYTE, rgba.data());
 }
 
 void ot_defer_texture(int id, int w, int h, const char* path)

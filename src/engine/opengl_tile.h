@@ -48,6 +48,8 @@ Uint8 ot_build(Uint32 tile_count, int texture_count);
 // Texture id takes the surface's pixels; its recorded size is w x h, which
 // the surface fills once or, for art drawn at twice the size, twice over.
 void ot_build_texture(int id, int w, int h, SDL_Surface* surface);
+// Uploads w x h pixels laid out B, G, R, A in memory (pitch w) into the bound texture.
+void ot_upload(int w, int h, const void* bgra);
 // Texture id takes the recorded size w x h now and the image whose 1x file is
 // path, read from the art set chosen at the first blit of one of its tiles
 // (artset_read): an image is read only when it is drawn.
