@@ -1,0 +1,134 @@
+#!/usr/bin/env bash
+# web-deps.sh -- the C libraries the web build links, built with emcc from Debian's
+# own sources into build-web/deps/ (static libraries, headers, pkg-config files).
+# Sourced by play.sh and test.sh for web_env and web_deps; run alone it builds them.
+# A library already in deps/ is not built again: delete its stamp to rebuild it.
+set -euo pipefail
+
+# Emscripten and the browser the page is tested in, both from Debian (Node.js and
+# npm, which install the test's driver, come with the machine).
+# Autotools make libexif's configure, which its Debian source does not ship.
+WEB_PACKAGES=(emscripten chromium-headless-shell dpkg-dev python3 autoconf automake libtool autopoint gettext)
+
+# Debian's emscripten keeps its library cache frozen in /usr/share; the build
+# gets a config of its own whose cache, a copy of the packaged one, lies in the
+# build tree, so variants the package lacks can be built into it.
+web_env() {
+  local dir=$1
+  mkdir -p "$dir"
+  dir=$(cd "$dir" && pwd)
+  if [ ! -f "$dir/emcache/.copied" ]; then
+    rm -rf "$dir/emcache"
+    cp -a /usr/share/emscripten/cache "$dir/emcache"
+    touch "$dir/emcache/.copied"
+  fi
+  sed -e "s|^FROZEN_CACHE.*|FROZEN_CACHE = False|" /usr/share/emscripten/.emscripten >"$dir/emscripten.cfg"
+  printf '\nCACHE = %s\n' "'$dir/emcache'" >>"$dir/emscripten.cfg"
+  export EM_CONFIG="$dir/emscripten.cfg"
+  # Debian's node finds its own modules (the minifiers of -O2) only here.
+  export NODE_PATH=/usr/share/nodejs
+}
+
+# One library's Debian source, unpacked once under deps/src. The newest
+# version first; the security archive may not hold the sources of its
+# updates, so the older versions the index lists are tried after it.
+deb_source() {
+  local pkg=$1 src=$2 version
+  if ! compgen -G "$src/$pkg-*/" >/dev/null; then
+    for version in $(apt-cache showsrc "$pkg" | sed -n 's/^Version: //p' | sort -ruV); do
+      (cd "$src" && apt-get source -qq "$pkg=$version" >/dev/null 2>&1) && break
+    done
+  fi
+  compgen -G "$src/$pkg-*/" | head -n1 || { echo "web-deps: no source of $pkg to be had" >&2; return 1; }
+}
+
+# A library built with CMake through emcmake and installed into the prefix.
+# Configure checks that run a program do so in the machine's Node.js without
+# its fetch, with which Emscripten 3.1.6's programs fail to load their .wasm
+# (and without the flag emcmake would add, which Node.js 20 refuses).
+cmake_lib() {
+  local tree=$1 prefix=$2
+  shift 2
+  rm -rf "$tree/build-web"
+  # pkg-config sees the libraries built here alone, never the machine's.
+  PKG_CONFIG_LIBDIR="$prefix/lib/pkgconfig" PKG_CONFIG_PATH="" emcmake cmake -Wno-dev --no-warn-unused-cli -S "$tree" -B "$tree/build-web" \
+    -DCMAKE_CROSSCOMPILING_EMULATOR="$(command -v node);--no-experimental-fetch" -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_INSTALL_PREFIX="$prefix" \
+    -DCMAKE_PREFIX_PATH="$prefix" -DCMAKE_FIND_ROOT_PATH="$prefix" -DBUILD_SHARED_LIBS=OFF \
+    -DZLIB_LIBRARY="$prefix/lib/libz.a" -DZLIB_INCLUDE_DIR="$prefix/include" "$@" >/dev/null
+  cmake --build "$tree/build-web" -j"$(nproc)" >/dev/null
+  cmake --install "$tree/build-web" >/dev/null
+}
+
+web_deps() {
+  local deps
+  mkdir -p "$1/deps/src"
+  deps=$(cd "$1/deps" && pwd)
+  local src=$deps/src prefix=$deps t0 t
+  t0=$(date +%s)
+  local libs=(zlib libpng1.6 libjpeg-turbo tiff libexif libwebp libheif freetype)
+  for lib in "${libs[@]}"; do
+    [ -f "$deps/$lib.stamp" ] && continue
+    t=$(date +%s)
+    local tree
+    tree=$(deb_source "$lib" "$src")
+    case $lib in
+    zlib)
+      (cd "$tree" && { [ -x configure ] || autoreconf -fi >/dev/null 2>&1; } && emconfigure ./configure --static --prefix="$prefix" >/dev/null &&
+        emmake make -j"$(nproc)" libz.a >/dev/null && emmake make install >/dev/null) ;;
+    libpng1.6)
+      cmake_lib "$tree" "$prefix" -DPNG_SHARED=OFF -DPNG_TESTS=OFF -DPNG_EXECUTABLES=OFF \
+        -DPNG_HARDWARE_OPTIMIZATIONS=OFF ;;
+    libjpeg-turbo)
+      cmake_lib "$tree" "$prefix" -DENABLE_SHARED=OFF -DWITH_SIMD=OFF -DWITH_TURBOJPEG=OFF ;;
+    tiff)
+      # The deflate and JPEG codings the photos' TIFFs use; none of the rarer ones.
+      cmake_lib "$tree" "$prefix" -Dtiff-tools=OFF -Dtiff-tests=OFF -Dtiff-contrib=OFF -Dtiff-docs=OFF \
+        -Djbig=OFF -Dlzma=OFF -Dzstd=OFF -Dwebp=OFF -Dlerc=OFF -Dlibdeflate=OFF -Djpeg12=OFF -Dcxx=OFF \
+        -DJPEG_LIBRARY="$prefix/lib/libjpeg.a" -DJPEG_INCLUDE_DIR="$prefix/include" ;;
+    libexif)
+      # Its source has no configure script; the script's checks run programs,
+      # which load in Node.js only without its fetch.
+      (cd "$tree" && { [ -x configure ] || autoreconf -fi >/dev/null 2>&1; } &&
+        NODE_OPTIONS=--no-experimental-fetch emconfigure ./configure --prefix="$prefix" --disable-shared \
+          --enable-static --disable-nls --disable-docs >/dev/null &&
+        emmake make -j"$(nproc)" -C libexif >/dev/null &&
+        emmake make -C libexif install >/dev/null && emmake make install-pkgconfigDATA >/dev/null) ;;
+    libwebp)
+      cmake_lib "$tree" "$prefix" -DWEBP_BUILD_ANIM_UTILS=OFF -DWEBP_BUILD_CWEBP=OFF -DWEBP_BUILD_DWEBP=OFF \
+        -DWEBP_BUILD_GIF2WEBP=OFF -DWEBP_BUILD_IMG2WEBP=OFF -DWEBP_BUILD_VWEBP=OFF -DWEBP_BUILD_WEBPINFO=OFF \
+        -DWEBP_BUILD_WEBPMUX=OFF -DWEBP_BUILD_EXTRAS=OFF -DWEBP_ENABLE_SIMD=OFF ;;
+    libheif)
+      # The container alone: no HEVC or AV1 decoder is built for the page, so
+      # a HEIC or AVIF photo is reported as one that cannot be read.
+      cmake_lib "$tree" "$prefix" -DWITH_LIBDE265=OFF -DWITH_X265=OFF -DWITH_AOM_DECODER=OFF -DWITH_AOM_ENCODER=OFF \
+        -DWITH_DAV1D=OFF -DWITH_RAV1E=OFF -DWITH_SvtEnc=OFF -DWITH_EXAMPLES=OFF -DENABLE_PLUGIN_LOADING=OFF \
+        -DWITH_GDK_PIXBUF=OFF -DBUILD_TESTING=OFF ;;
+    freetype)
+      cmake_lib "$tree" "$prefix" -DFT_DISABLE_HARFBUZZ=ON -DFT_DISABLE_BROTLI=ON -DFT_DISABLE_BZIP2=ON \
+        -DFT_DISABLE_PNG=ON -DFT_DISABLE_ZLIB=ON ;;
+    esac
+    touch "$deps/$lib.stamp"
+    echo "web-deps: $lib built in $(($(date +%s) - t)) s"
+  done
+  echo "web-deps: all in $deps ($(($(date +%s) - t0)) s this run)"
+}
+
+# The game for the page: index.html, cryptsliders.js, .wasm and .data in the
+# build directory, configured with emcmake; the data tree is a native build's.
+web_build() {
+  local dir=$1 data=$2
+  echo "Building the web version in $dir/"
+  emcmake cmake -S . -B "$dir" -DCMAKE_CROSSCOMPILING_EMULATOR="$(command -v node);--no-experimental-fetch" \
+    -DCMAKE_BUILD_TYPE=MinSizeRel \
+    -DWEB_DATA="$data" >/dev/null
+  cmake --build "$dir" -j"$(nproc)"
+}
+
+if [ "${BASH_SOURCE[0]}" = "$0" ]; then
+  cd "$(dirname "$0")/.."
+  source tools/setup.sh
+  ensure_packages "${WEB_PACKAGES[@]}"
+  web_env build-web
+  web_deps build-web
+fi
