@@ -14,6 +14,7 @@
 // transparent. Without an alpha channel every other pixel is opaque: a palette
 // has no transparency in SDL 1.2, where sdl12-compat would read a BMP
 // palette's reserved zero byte as one.
+#ifndef __EMSCRIPTEN__
 static void surface_row(const void* ctx, int y, Uint8* out)
 {
     const SDL_Surface* s = static_cast<const SDL_Surface*>(ctx);
@@ -36,6 +37,7 @@ static void surface_row(const void* ctx, int y, Uint8* out)
             out[3] = 0;
     }
 }
+#endif
 
 const char* picture_image_read(const std::string& path, intake_image* out, int max_side)
 {
@@ -46,6 +48,13 @@ const char* picture_image_read(const std::string& path, intake_image* out, int m
     const char* why = intake_read(file.data(), file.size(), &header, out, max_side);
     if (why != INTAKE_OTHER_DECODER)
         return why;
+#ifdef __EMSCRIPTEN__
+    // The page's SDL_image reads only images the browser decoded ahead, never
+    // a file's bytes: no GIF or BMP is read there.
+    *out = intake_image{};
+    return header.format == FMT_GIF ? "a GIF, which the browser's version does not read"
+                                    : "a BMP, which the browser's version does not read";
+#else
     // SDL_image's decoders are not known to be safe on several threads at once.
     static std::mutex sdl_image;
     std::lock_guard<std::mutex> hold(sdl_image);
@@ -64,4 +73,5 @@ const char* picture_image_read(const std::string& path, intake_image* out, int m
     SDL_UnlockSurface(s);
     SDL_FreeSurface(s);
     return nullptr;
+#endif
 }

@@ -90,28 +90,29 @@ void scaler_switch()
     font_rescale(frame_scale(scaler_frame));
 }
 
-void scaler_map_event(SDL_Event* event)
+// A pointer position moved from the window's pixels to the frame's; the
+// coordinates' type is the SDL's own (16 bits on the desktop, 32 in the page).
+template <typename Coord>
+static void map_position(Coord* x, Coord* y, bool motion)
 {
-    Uint16 *x = nullptr, *y = nullptr;
-    if (event->type == SDL_MOUSEMOTION) {
-        x = &event->motion.x;
-        y = &event->motion.y;
-    } else if (event->type == SDL_MOUSEBUTTONDOWN || event->type == SDL_MOUSEBUTTONUP) {
-        x = &event->button.x;
-        y = &event->button.y;
-    } else {
-        return;
-    }
     const frame_geometry& g = scaler_frame;
     int lx = 0, ly = 0;
     if (frame_to_logical(g, *x, *y, &lx, &ly)) {
         *x = static_cast<Uint16>(lx);
         *y = static_cast<Uint16>(ly);
-    } else if (event->type == SDL_MOUSEMOTION) {
+    } else if (motion) {
         frame_to_logical(g, std::clamp(*x - g.x, 0, g.w - 1) + g.x, std::clamp(*y - g.y, 0, g.h - 1) + g.y, &lx, &ly);
         *x = static_cast<Uint16>(lx);
         *y = static_cast<Uint16>(ly);
     } else {
         *x = *y = 0xffff;
     }
+}
+
+void scaler_map_event(SDL_Event* event)
+{
+    if (event->type == SDL_MOUSEMOTION)
+        map_position(&event->motion.x, &event->motion.y, true);
+    else if (event->type == SDL_MOUSEBUTTONDOWN || event->type == SDL_MOUSEBUTTONUP)
+        map_position(&event->button.x, &event->button.y, false);
 }
