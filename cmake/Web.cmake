@@ -1,0 +1,66 @@
+# Web.cmake -- the game for the browser, built with emcc (emcmake) from the same
+# sources: SDL 1.2 and OpenGL 1.x come from Emscripten itself (its SDL on the
+# page's canvas, its legacy GL emulation on WebGL), the picture libraries from
+# build-web/deps (tools/web-deps.sh), the data tree from a native build's
+# build/data. The loop is handed to the browser (engine/loop_web.cpp).
+set(WEB_DEPS ${CMAKE_BINARY_DIR}/deps CACHE PATH "The web libraries built by tools/web-deps.sh")
+set(WEB_DATA ${CMAKE_SOURCE_DIR}/build/data CACHE PATH "The data tree a native build assembled")
+if(NOT EXISTS ${WEB_DEPS}/lib/libpng.a)
+  message(FATAL_ERROR "No web libraries in ${WEB_DEPS}: run tools/web-deps.sh")
+endif()
+if(NOT EXISTS ${WEB_DATA}/levels.dat)
+  message(FATAL_ERROR "No data tree in ${WEB_DATA}: build the game natively first")
+endif()
+
+add_compile_options(-Wall -Wextra)
+# The picture loading catches a decoder's failure and a lack of memory, and a
+# thread that cannot start (there are none in the page) is caught as well.
+add_compile_options(-fexceptions)
+add_link_options(-fexceptions)
+
+# pkg-config finds only the web libraries, never the machine's own.
+set(ENV{PKG_CONFIG_LIBDIR} "${WEB_DEPS}/lib/pkgconfig:${WEB_DEPS}/share/pkgconfig")
+set(ENV{PKG_CONFIG_PATH} "")
+find_package(PkgConfig REQUIRED)
+# The libraries pkg-config names are looked for there (the toolchain's search
+# is rooted in Emscripten's own sysroot).
+link_directories(${WEB_DEPS}/lib)
+
+# Emscripten's own SDL 1.2 (with its image, mixer and TTF parts) and GL: the
+# names src/ links stand for link flags only.
+add_library(PkgConfig::SDL INTERFACE IMPORTED)
+add_library(PkgConfig::GLU INTERFACE IMPORTED)
+add_library(OpenGL::GL INTERFACE IMPORTED)
+set_property(TARGET OpenGL::GL PROPERTY INTERFACE_LINK_OPTIONS -sLEGACY_GL_EMULATION=1 -sGL_UNSAFE_OPTS=0)
+
+# The loop handed to the browser (one turn an animation frame), or, measured
+# against it, the desktop's own loop kept whole by ASYNCIFY, its sleep a
+# return to the browser: a larger and slower page (docs/WEB.md).
+option(WEB_ASYNCIFY "Keep the desktop's loop and sleep with ASYNCIFY" OFF)
+if(WEB_ASYNCIFY)
+  set(WEB_LOOP engine/loop.cpp)
+  add_link_options(-sASYNCIFY=1)
+else()
+  set(WEB_LOOP engine/loop_web.cpp)
+endif()
+set(WEB_IMAGE_FILE engine/image_file_web.cpp)
+add_subdirectory(src)
+# The static picture libraries' own needs, which their pkg-config files keep private.
+# libheif, built by Emscripten, registers its own JavaScript interface with
+# embind, which is linked for it though the game never calls it.
+target_link_libraries(cryptsliders_rules PUBLIC ${WEB_DEPS}/lib/libz.a)
+target_link_options(cryptsliders_rules INTERFACE -lembind)
+
+# The page: our own index.html beside the game's .js, .wasm and .data. The
+# whole data tree is preloaded before the game starts, as plain bytes: the
+# art is decoded by the game, the music and effects (Ogg Vorbis, WAV) by the
+# browser's Web Audio from those bytes when the mixer loads them. Memory
+# grows as levels need it.
+target_link_options(cryptsliders PRIVATE
+  -sERROR_ON_UNDEFINED_SYMBOLS=1 -sALLOW_MEMORY_GROWTH=1 -sINITIAL_MEMORY=64MB
+  -sEXIT_RUNTIME=0 -sMINIFY_HTML=0
+  --preload-file ${WEB_DATA}@/data)
+set_target_properties(cryptsliders PROPERTIES SUFFIX .js)
+configure_file(${CMAKE_SOURCE_DIR}/dist/web/index.html ${CMAKE_BINARY_DIR}/index.html COPYONLY)
+target_link_options(cryptsliders PRIVATE --js-library ${CMAKE_SOURCE_DIR}/src/engine/font_web.js)
+set_property(TARGET cryptsliders APPEND PROPERTY LINK_DEPENDS ${CMAKE_SOURCE_DIR}/src/engine/font_web.js)
