@@ -1,0 +1,97 @@
+// first_frames.js -- the game in headless Chromium: the page loads and runs without
+// an error, its first frames are the logo fading in, and a key leads to the start screen.
+// Usage: node first_frames.js URL DATA_DIR SHOT_DIR
+const fs = require('fs');
+const path = require('path');
+const puppeteer = require('puppeteer-core');
+
+const [url, dataDir, shotDir] = process.argv.slice(2);
+const started = Date.now();
+
+// How far a screenshot of the canvas lies from an image of the data tree drawn
+// at the canvas's size (or from black, without one): the mean difference of a
+// channel, 0 to 255, each channel by itself so that red and blue traded places count.
+async function distance(page, shot, file) {
+  const art = file ? fs.readFileSync(path.join(dataDir, file)).toString('base64') : null;
+  return page.evaluate(async (shotB64, artB64) => {
+    const load = (b64) => new Promise((ok, fail) => {
+      const img = new Image();
+      img.onload = () => ok(img);
+      img.onerror = fail;
+      img.src = 'data:image/png;base64,' + b64;
+    });
+    const [a, b] = await Promise.all([load(shotB64), artB64 ? load(artB64) : null]);
+    const pixels = (img) => {
+      const c = document.createElement('canvas');
+      c.width = a.width;
+      c.height = a.height;
+      const ctx = c.getContext('2d');
+      ctx.fillStyle = '#000';
+      ctx.fillRect(0, 0, c.width, c.height);
+      if (img) ctx.drawImage(img, 0, 0, c.width, c.height);
+      return ctx.getImageData(0, 0, c.width, c.height).data;
+    };
+    const p = pixels(a), q = pixels(b);
+    let sum = 0;
+    for (let i = 0; i < p.length; i += 4)
+      sum += Math.abs(p[i] - q[i]) + Math.abs(p[i + 1] - q[i + 1]) + Math.abs(p[i + 2] - q[i + 2]);
+    return sum / (p.length / 4 * 3);
+  }, shot.toString('base64'), art);
+}
+
+// Screenshots of the canvas until one lies within `near` of the image, or the time is out.
+async function waitFor(page, canvas, file, near, ms, name) {
+  let best = Infinity;
+  for (const end = Date.now() + ms; Date.now() < end;) {
+    const shot = await canvas.screenshot({type: 'png'});
+    const d = await distance(page, shot, file);
+    best = Math.min(best, d);
+    if (d < near) {
+      fs.writeFileSync(path.join(shotDir, name + '.png'), shot);
+      return Date.now() - started;
+    }
+    await new Promise((r) => setTimeout(r, 100));
+  }
+  throw new Error(`no frame like ${file} within ${ms} ms (nearest: ${best.toFixed(1)})`);
+}
+
+(async () => {
+  const browser = await puppeteer.launch({
+    executablePath: '/usr/bin/chromium-headless-shell',
+    args: ['--no-sandbox', '--disable-gpu', '--enable-unsafe-swiftshader', '--use-angle=swiftshader',
+      '--disable-background-networking', '--disable-component-update', '--no-first-run'],
+  });
+  const problems = [];
+  try {
+    const page = await browser.newPage();
+    await page.setViewport({width: 800, height: 600});
+    page.on('console', (m) => {
+      if (m.type() === 'error') problems.push('console: ' + m.text());
+      else console.log('page: ' + m.text());
+    });
+    page.on('pageerror', (e) => problems.push('page error: ' + e.message));
+    page.on('requestfailed', (r) => problems.push('request failed: ' + r.url()));
+    await page.goto(url);
+    const canvas = await page.$('#canvas');
+    // The first frame that is not black: the logo's first step out of it.
+    for (let shown = false; !shown;) {
+      if (Date.now() - started > 30000) throw new Error('the canvas stayed black for 30 s');
+      shown = await distance(page, await canvas.screenshot({type: 'png'}), null) > 1;
+    }
+    console.log(`the first logo frame is shown ${Date.now() - started} ms after the page was asked for`);
+    // The logo fades in from black and holds for three seconds: its held
+    // frame is the logo's art, dimmed by the fade's last step at most.
+    const firstFrame = await waitFor(page, canvas, 'base/BrassOwl.png', 8, 30000, 'logo');
+    console.log(`the logo stands ${firstFrame} ms after the page was asked for`);
+    await page.keyboard.press('Space');
+    // The key fades the logo out; the start screen follows.
+    const start = await waitFor(page, canvas, 'base/StartScreen.png', 12, 10000, 'start');
+    console.log(`the start screen stands ${start} ms after the page was asked for`);
+    if (problems.length) throw new Error(problems.join('\n'));
+  } finally {
+    await browser.close();
+  }
+})().catch((e) => {
+  console.error(String(e.stack || e));
+  process.exit(1);
+});

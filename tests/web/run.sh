@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# run.sh -- builds the web version when it is missing or old, serves it on
+# 127.0.0.1 and runs the browser test against it (installing its driver).
+# Usage: run.sh NATIVE_BUILD_DIR
+set -euo pipefail
+native=$(cd "$1" && pwd)
+cd "$(dirname "$0")/../.."
+source tools/setup.sh
+source tools/web-deps.sh
+ensure_packages "${WEB_PACKAGES[@]}"
+web_env build-web
+web_deps build-web
+web_build build-web "$native/data" >/dev/null
+# The driver, once, in the build tree: no browser of its own is downloaded.
+if [ ! -d build-web/node/node_modules/puppeteer-core ]; then
+  mkdir -p build-web/node
+  (cd build-web/node && PUPPETEER_SKIP_DOWNLOAD=1 npm install --silent --no-audit --no-fund puppeteer-core@24 >/dev/null)
+fi
+port=$(python3 -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')
+python3 -m http.server "$port" --bind 127.0.0.1 --directory build-web >/dev/null 2>&1 &
+server=$!
+trap 'kill $server' EXIT
+for _ in $(seq 100); do
+  python3 -c "import socket; socket.create_connection(('127.0.0.1', $port), 1)" 2>/dev/null && break
+  sleep 0.1
+done
+mkdir -p build-web/shots
+NODE_PATH=$PWD/build-web/node/node_modules node tests/web/first_frames.js "http://127.0.0.1:$port/" "$native/data" \
+  build-web/shots
