@@ -60,7 +60,7 @@ void handle_keys(SDL_keysym* keysym)
 void handle_mouse_click(int x, int y, int button, int type)
 {
     if (const mode_handlers* m = current_mode())
-        m->click(static_cast<Uint16>(x), static_cast<Uint16>(y), static_cast<Uint8>(button), static_cast<Uint8>(type));
+        m->click(static_cast<Uint16>(x), static_cast<Uint16>(y), static_cast<Uint8>(button), type);
 }
 
 // The pointer position is kept in every mode, even where no handler runs.

@@ -48,7 +48,7 @@ void open_clues()
 }
 
 // A press, a drop or a turn on board cell c.
-void board_action(int c, Uint8 button, Uint8 type)
+void board_action(int c, Uint8 button, int type)
 {
     gridtile& cell = Grid[static_cast<size_t>(c)];
     if (type == SDL_MOUSEBUTTONDOWN) {
@@ -78,7 +78,7 @@ bool pressed(const key_button& b, int x, int y)
     return true;
 }
 
-void play_click(int x, int y, Uint8 button, Uint8 type)
+void play_click(int x, int y, Uint8 button, int type)
 {
     int c = board_cell_at(x, y);
     if (c >= 0) {
@@ -227,7 +227,8 @@ void mode3_mouse_click(int x, int y, int button, int type)
     if (ShowingMatch == 1)
         return;
     int px = static_cast<Uint16>(x), py = static_cast<Uint16>(y);
-    Uint8 b = static_cast<Uint8>(button), t = static_cast<Uint8>(type);
+    Uint8 b = static_cast<Uint8>(button);
+    int t = type;
     switch (GameMode) {
     case GM_SCREEN:
         if (t == SDL_MOUSEBUTTONUP)

@@ -18,7 +18,7 @@ static int cell_centre_x(int x) { return 79 + CELL_SIZE * x; }
 static int cell_centre_y(int y) { return 104 + CELL_SIZE * y; }
 
 // A click of the given button at the cursor's cell, as the mouse makes it.
-static void click_cursor(Uint8 button, Uint8 type)
+static void click_cursor(Uint8 button, int type)
 {
     mode3_mouse_click(cell_centre_x(CursorX), cell_centre_y(CursorY), button, type);
 }

@@ -114,7 +114,7 @@ Uint8 OptionsMouseEvent(int x, int y, int button, int type)
     float fx = static_cast<Uint16>(x), fy = static_cast<Uint16>(y);
     knob_box sfx = knob_at(soundSFX, SFX_TRACK_Y);
     knob_box music = knob_at(soundMusic, MUSIC_TRACK_Y);
-    Uint8 event = static_cast<Uint8>(type);
+    int event = type;
 
     if (event == SDL_MOUSEBUTTONDOWN) {
         if (in_knob(sfx, fx, fy))

@@ -266,7 +266,7 @@ bool pictures_panel_set_over()
 Uint8 pictures_panel_click(int x, int y, int button, int type)
 {
     (void)button;
-    if (static_cast<Uint8>(type) != SDL_MOUSEBUTTONUP)
+    if (type != SDL_MOUSEBUTTONUP)
         return 1;
     for (int d = 0; d < PICTURE_DIFFICULTIES; d++)
         if (on_button(BUTTONS[d], x, y)) {

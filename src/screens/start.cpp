@@ -265,7 +265,7 @@ void start_show_pictures()
 void mode2_mouse_click(int x, int y, int button, int type)
 {
     Uint16 px = static_cast<Uint16>(x), py = static_cast<Uint16>(y);
-    if (static_cast<Uint8>(type) == SDL_MOUSEBUTTONDOWN) {
+    if (type == SDL_MOUSEBUTTONDOWN) {
         if (StartMode == START_OPTIONS)
             OptionsMouseEvent(px, py, button, type);
         return;
