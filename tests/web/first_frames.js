@@ -1,5 +1,6 @@
 // first_frames.js -- the game in headless Chromium: the page loads and runs without
-// an error, its first frames are the logo fading in, and a key leads to the start screen.
+// an error, its first frames are the logo fading in, a key leads to the start screen,
+// and a click on its Options button opens the options.
 // Usage: node first_frames.js URL DATA_DIR SHOT_DIR
 const fs = require('fs');
 const path = require('path');
@@ -87,6 +88,15 @@ async function waitFor(page, canvas, file, near, ms, name) {
     // The key fades the logo out; the start screen follows.
     const start = await waitFor(page, canvas, 'base/StartScreen.png', 12, 10000, 'start');
     console.log(`the start screen stands ${start} ms after the page was asked for`);
+    // A click on its Options button opens the options over it: the frame leaves
+    // the start screen's art, and the options' own art shows in the panel.
+    const box = await canvas.boundingBox();
+    await page.mouse.click(box.x + 337, box.y + 319);
+    let away = 0;
+    for (const end = Date.now() + 5000; away <= 25 && Date.now() < end;)
+      away = await distance(page, await canvas.screenshot({type: 'png'}), 'base/StartScreen.png');
+    if (away <= 25) throw new Error('a click on Options left the start screen as it was');
+    fs.writeFileSync(path.join(shotDir, 'options.png'), await canvas.screenshot({type: 'png'}));
     if (problems.length) throw new Error(problems.join('\n'));
   } finally {
     await browser.close();
