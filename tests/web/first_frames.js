@@ -1,6 +1,6 @@
 // first_frames.js -- the game in headless Chromium: the page loads and runs without
 // an error, its first frames are the logo fading in, a key leads to the start screen,
-// and a click on its Options button opens the options.
+// a click on its Options button opens the options, and a drag moves their knob.
 // Usage: node first_frames.js URL DATA_DIR SHOT_DIR
 const fs = require('fs');
 const path = require('path');
@@ -10,10 +10,11 @@ const [url, dataDir, shotDir] = process.argv.slice(2);
 const started = Date.now();
 
 // How far a screenshot of the canvas lies from an image of the data tree drawn
-// at the canvas's size (or from black, without one): the mean difference of a
+// at the canvas's size, or another screenshot (or from black, without one): the mean difference of a
 // channel, 0 to 255, each channel by itself so that red and blue traded places count.
 async function distance(page, shot, file) {
-  const art = file ? fs.readFileSync(path.join(dataDir, file)).toString('base64') : null;
+  const other = Buffer.isBuffer(file) ? file : file ? fs.readFileSync(path.join(dataDir, file)) : null;
+  const art = other ? other.toString('base64') : null;
   return page.evaluate(async (shotB64, artB64) => {
     const load = (b64) => new Promise((ok, fail) => {
       const img = new Image();
@@ -96,7 +97,19 @@ async function waitFor(page, canvas, file, near, ms, name) {
     for (const end = Date.now() + 5000; away <= 25 && Date.now() < end;)
       away = await distance(page, await canvas.screenshot({type: 'png'}), 'base/StartScreen.png');
     if (away <= 25) throw new Error('a click on Options left the start screen as it was');
-    fs.writeFileSync(path.join(shotDir, 'options.png'), await canvas.screenshot({type: 'png'}));
+    // The music's knob dragged to the left moves: a press is told from a
+    // release, as a drag needs.
+    const options = await canvas.screenshot({type: 'png'});
+    fs.writeFileSync(path.join(shotDir, 'options.png'), options);
+    await page.mouse.move(box.x + 430, box.y + 268);
+    await page.mouse.down();
+    await page.mouse.move(box.x + 290, box.y + 268, {steps: 10});
+    await page.mouse.up();
+    let moved = 0;
+    for (const end = Date.now() + 3000; moved <= 0.2 && Date.now() < end;)
+      moved = await distance(page, await canvas.screenshot({type: 'png'}), options);
+    console.log(`the drag changed the frame by ${moved.toFixed(2)}`);
+    if (moved <= 0.2) throw new Error('dragging the music knob left the options as they were');
     if (problems.length) throw new Error(problems.join('\n'));
   } finally {
     await browser.close();
