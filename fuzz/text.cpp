@@ -1,5 +1,5 @@
 // text.cpp -- fuzz target over text as the game draws it: any bytes as a file's
-// name, decoded for SDL_ttf, cut between characters and shortened to a width
+// name, decoded for the font, cut between characters and shortened to a width
 #include <algorithm>
 #include <string>
 #include <vector>
@@ -11,7 +11,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size)
 {
     const std::string text(reinterpret_cast<const char*>(data), size);
     const std::vector<std::uint16_t> units = utf8_to_ucs2(text);
-    // Each unit one character that SDL_ttf draws as one: no half of a pair, no byte-order mark.
+    // Each unit one character that the font draws as one: no half of a pair, no byte-order mark.
     for (std::uint16_t u : units)
         check((u < 0xD800 || u > 0xDFFF) && u != 0xFEFF && u != 0xFFFE);
 
