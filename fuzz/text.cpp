@@ -1,10 +1,12 @@
 // text.cpp -- fuzz target over text as the game draws it: any bytes as a file's
-// name, decoded for the font, cut between characters and shortened to a width
+// name, decoded for the font, cut between characters and shortened to a width,
+// measured and drawn in the game's font
 #include <algorithm>
 #include <string>
 #include <vector>
 
 #include "fuzz_file.h"
+#include "rules/typeface.h"
 #include "rules/utf8.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size)
@@ -20,6 +22,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size)
     const std::vector<std::uint16_t> start = utf8_to_ucs2(text.substr(0, cut));
     check(cut <= max && std::equal(start.begin(), start.end(), units.begin()) &&
           (cut == size || (utf8_next(text.substr(cut), &next), cut + next > max)));
+
+    // Drawn in the game's font: coverage of the size measured, within its box.
+    static const typeface font = [] {
+        typeface t;
+        check(typeface_open(&t, GAME_FONT, 18));
+        return t;
+    }();
+    const text_size box = typeface_size(font, text);
+    const text_coverage drawn = typeface_draw(font, text);
+    check(drawn.w == box.w && (box.w == 0 || drawn.h == box.h) && drawn.alpha.size() == size_t(drawn.w) * drawn.h);
 
     // Shortened to a width, ten a character: as many of the text's first and
     // last whole characters as fit around the ellipsis, the first half the larger.
