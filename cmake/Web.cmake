@@ -43,7 +43,6 @@ if(WEB_ASYNCIFY)
 else()
   set(WEB_LOOP engine/loop_web.cpp)
 endif()
-set(WEB_IMAGE_FILE engine/image_file_web.cpp)
 add_subdirectory(src)
 # The static picture libraries' own needs, which their pkg-config files keep private.
 # libheif, built by Emscripten, registers its own JavaScript interface with
@@ -62,5 +61,3 @@ target_link_options(cryptsliders PRIVATE
   --preload-file ${WEB_DATA}@/data)
 set_target_properties(cryptsliders PROPERTIES SUFFIX .js)
 configure_file(${CMAKE_SOURCE_DIR}/dist/web/index.html ${CMAKE_BINARY_DIR}/index.html COPYONLY)
-target_link_options(cryptsliders PRIVATE --js-library ${CMAKE_SOURCE_DIR}/src/engine/font_web.js)
-set_property(TARGET cryptsliders APPEND PROPERTY LINK_DEPENDS ${CMAKE_SOURCE_DIR}/src/engine/font_web.js)

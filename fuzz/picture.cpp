@@ -3,11 +3,14 @@
 // whole file and from a few bytes with the rest read at offsets as the scan
 // reads them; JPEG, PNG, TIFF, WebP, HEIC and AVIF decoded, the orientation applied, the
 // image reduced and fitted to a picture's cells, and those cells compared,
-// turned, as a level's tiles are
+// turned, as a level's tiles are; and the same bytes as one of the game's own
+// images, read whole and laid into a texture
 #include <algorithm>
 #include <cstring>
+#include <vector>
 
 #include "fuzz_file.h"
+#include "rules/image_decode.h"
 #include "rules/picture_intake.h"
 #include "rules/tile_looks.h"
 
@@ -24,6 +27,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size)
     const char* why_b = intake_probe(data, size, &b);
     check(why_a == why_b || (why_a && why_b && std::strcmp(why_a, why_b) == 0));
     check(a.format == b.format && a.w == b.w && a.h == b.h && a.orientation == b.orientation);
+
+    image_rgba own;
+    if (!image_decode(data, size, &own)) {
+        check(own.w >= 1 && own.h >= 1 && own.w <= IMAGE_MAX_SIDE && own.h <= IMAGE_MAX_SIDE);
+        check(own.rgba.size() == static_cast<size_t>(own.w) * static_cast<size_t>(own.h) * 4);
+        std::vector<std::uint8_t> texture(64 * 32 * 4);
+        image_texture_bgra(own, 64, 32, texture.data());
+    }
 
     intake_header h;
     intake_image img;

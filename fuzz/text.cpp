@@ -1,17 +1,19 @@
 // text.cpp -- fuzz target over text as the game draws it: any bytes as a file's
-// name, decoded for SDL_ttf, cut between characters and shortened to a width
+// name, decoded for the font, cut between characters and shortened to a width,
+// measured and drawn in the game's font
 #include <algorithm>
 #include <string>
 #include <vector>
 
 #include "fuzz_file.h"
+#include "rules/typeface.h"
 #include "rules/utf8.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size)
 {
     const std::string text(reinterpret_cast<const char*>(data), size);
     const std::vector<std::uint16_t> units = utf8_to_ucs2(text);
-    // Each unit one character that SDL_ttf draws as one: no half of a pair, no byte-order mark.
+    // Each unit one character that the font draws as one: no half of a pair, no byte-order mark.
     for (std::uint16_t u : units)
         check((u < 0xD800 || u > 0xDFFF) && u != 0xFEFF && u != 0xFFFE);
 
@@ -20,6 +22,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size)
     const std::vector<std::uint16_t> start = utf8_to_ucs2(text.substr(0, cut));
     check(cut <= max && std::equal(start.begin(), start.end(), units.begin()) &&
           (cut == size || (utf8_next(text.substr(cut), &next), cut + next > max)));
+
+    // Drawn in the game's font: coverage of the size measured, within its box.
+    static const typeface font = [] {
+        typeface t;
+        check(typeface_open(&t, GAME_FONT, 18));
+        return t;
+    }();
+    const text_size box = typeface_size(font, text);
+    const text_coverage drawn = typeface_draw(font, text);
+    check(drawn.w == box.w && (box.w == 0 || drawn.h == box.h) && drawn.alpha.size() == size_t(drawn.w) * drawn.h);
 
     // Shortened to a width, ten a character: as many of the text's first and
     // last whole characters as fit around the ellipsis, the first half the larger.

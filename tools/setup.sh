@@ -6,7 +6,7 @@ set -euo pipefail
 # dpkg-dev: dpkg-buildflags gives the hardening flags of the optimised build,
 # and dpkg-shlibdeps the .deb's library dependencies.
 GAME_PACKAGES=(cmake g++ make pkg-config dpkg-dev
-  libsdl1.2-dev libsdl-image1.2-dev libsdl-mixer1.2-dev libsdl-ttf2.0-dev
+  libsdl1.2-dev libsdl-image1.2-dev libsdl-mixer1.2-dev libfreetype-dev
   libgl-dev libglu1-mesa-dev libgl1-mesa-dri
   libjpeg62-turbo-dev libpng-dev libtiff-dev libexif-dev libwebp-dev libheif-dev
   libcairo2-dev libsndfile1-dev fonts-linuxlibertine

@@ -105,8 +105,10 @@ web_deps() {
         -DWITH_DAV1D=OFF -DWITH_RAV1E=OFF -DWITH_SvtEnc=OFF -DWITH_EXAMPLES=OFF -DENABLE_PLUGIN_LOADING=OFF \
         -DWITH_GDK_PIXBUF=OFF -DBUILD_TESTING=OFF ;;
     freetype)
+      # Its gzip support on the zlib built above: without one, FreeType compiles
+      # its own copy in, whose symbols clash with that zlib's at the link.
       cmake_lib "$tree" "$prefix" -DFT_DISABLE_HARFBUZZ=ON -DFT_DISABLE_BROTLI=ON -DFT_DISABLE_BZIP2=ON \
-        -DFT_DISABLE_PNG=ON -DFT_DISABLE_ZLIB=ON ;;
+        -DFT_DISABLE_PNG=ON -DFT_REQUIRE_ZLIB=ON -DZLIB_LIBRARY="$prefix/lib/libz.a" -DZLIB_INCLUDE_DIR="$prefix/include" ;;
     esac
     touch "$deps/$lib.stamp"
     echo "web-deps: $lib built in $(($(date +%s) - t)) s"

@@ -2,12 +2,12 @@
 #pragma once
 
 #include <SDL/SDL.h>
-#include <SDL/SDL_ttf.h>
 
 #include <string>
 
 #include "rules/level_file.h"
 #include "rules/password_line.h"
+#include "rules/typeface.h"
 
 // One rendered string. Zero-initialised means empty; the texture belongs to the
 // record until font_free. The whole string is kept so that the text can be
@@ -17,14 +17,14 @@ struct font_s {
     int tw = 0, th = 0;  // text size as measured, for layout, in logical pixels
     Uint16 w = 0, h = 0;  // texture size: powers of two holding the rendered text
     float scale = 0;  // texture pixels per logical pixel: the text is drawn w / scale wide
-    TTF_Font* font = nullptr;
+    typeface* font = nullptr;
     SDL_Color color{};
     std::string text;  // UTF-8
 };
 
-extern TTF_Font* FONT1;  // 18 pt: clock, level name, prompts
-extern TTF_Font* FONT2;  // 14 pt: help caption
-extern TTF_Font* FONT3;  // 48 pt: passwords
+extern typeface* FONT1;  // 18 pt: clock, level name, prompts
+extern typeface* FONT2;  // 14 pt: help caption
+extern typeface* FONT3;  // 48 pt: passwords
 
 constexpr int FONT1_SIZE = TITLE_FONT_SIZE, FONT2_SIZE = 14, FONT3_SIZE = PW_FONT_SIZE;  // points
 constexpr const char* FONT_FILE = "data/base/LithosPro-Regular.otf";
@@ -37,12 +37,12 @@ void font_deinit();
 void font_rescale(double scale);
 // Texts are UTF-8: bad bytes draw as U+FFFD, a character the font lacks (or
 // one beyond U+FFFF) as the font's missing glyph, a box.
-void font_make(font_s* f, TTF_Font* font, const char* text, SDL_Color color);
+void font_make(font_s* f, typeface* font, const char* text, SDL_Color color);
 // The width of a text in one of FONT1 to FONT3, in logical pixels, as font_make measures it.
-int font_width(TTF_Font* font, const std::string& text);
+int font_width(typeface* font, const std::string& text);
 // The text as it is when it is at most width logical pixels wide in the
 // font, else shortened in the middle with an ellipsis. Measured with the
 // logical font, so the same text results at any scale.
-std::string font_fit(TTF_Font* font, const std::string& text, int width);
+std::string font_fit(typeface* font, const std::string& text, int width);
 void font_free(font_s* f);
 void font_display(const font_s* f, int x, int y);

@@ -27,6 +27,7 @@ struct png_decode {
     png_structp png = nullptr;
     png_infop info = nullptr;
     int w = 0;
+    bool transparent = false;                  // an alpha channel, or a transparent colour that is used
     mutable int next = 0;                      // the row libpng gives next
     mutable const char* why = nullptr;         // set on the first error; later rows come out black
     mutable std::vector<std::uint8_t> skipped;  // a row the reduction does not want
@@ -82,6 +83,14 @@ int read_header(png_decode& d)
     png_set_read_fn(d.png, &d, read_bytes);
     png_read_info(d.png, d.info);
     png_byte type = png_get_color_type(d.png, d.info);
+    d.transparent = (type & PNG_COLOR_MASK_ALPHA) != 0;
+    png_bytep trans = nullptr;
+    int trans_count = 0;
+    png_color_16p trans_colour = nullptr;
+    // A palette's entries may all be opaque; a transparent colour always counts.
+    if (png_get_tRNS(d.png, d.info, &trans, &trans_count, &trans_colour) != 0)
+        d.transparent = type != PNG_COLOR_TYPE_PALETTE ||
+                        std::any_of(trans, trans + trans_count, [](png_byte a) { return a != 0xff; });
     png_set_expand(d.png);  // palette to RGB, low grey depths to 8 bits, tRNS to alpha
     png_set_scale_16(d.png);
     if (type == PNG_COLOR_TYPE_GRAY || type == PNG_COLOR_TYPE_GRAY_ALPHA)
@@ -95,9 +104,27 @@ int read_header(png_decode& d)
     return passes;
 }
 
-// An interlaced file's passes each cover the whole picture: it is read whole.
-const char* read_whole(png_decode& d, intake_image* px)
+// A decoder over data with its header read: null, or why the file cannot be
+// read; *passes as read_header answers it.
+const char* start_decode(png_decode& d, const std::uint8_t* data, std::size_t size, int* passes)
 {
+    d.data = data;
+    d.size = size;
+    d.png = png_create_read_struct(PNG_LIBPNG_VER_STRING, &d, fail, quiet);
+    d.info = d.png ? png_create_info_struct(d.png) : nullptr;
+    if (!d.info)
+        return "not enough memory to read it";
+    *passes = read_header(d);
+    return *passes == 0 ? d.why : nullptr;
+}
+
+// The picture read whole, h rows of RGBA, as an interlaced file must be (its
+// passes each cover the whole picture).
+const char* read_whole(png_decode& d, int h, intake_image* px)
+{
+    px->w = d.w;
+    px->h = h;
+    px->rgba.resize(static_cast<std::size_t>(px->w) * px->h * 4);
     std::vector<png_bytep> rows(static_cast<std::size_t>(px->h));
     for (int y = 0; y < px->h; y++)
         rows[static_cast<std::size_t>(y)] = px->rgba.data() + static_cast<std::size_t>(y) * px->w * 4;
@@ -125,17 +152,25 @@ const char* png_probe(intake_cursor& c, int* w, int* h, std::uint64_t* held)
     return nullptr;
 }
 
+const char* png_read_whole(const std::uint8_t* data, std::size_t size, int max_side, intake_image* out, bool* transparent)
+{
+    png_decode d;
+    int passes = 0;
+    const char* why = start_decode(d, data, size, &passes);
+    int h = why ? 0 : static_cast<int>(png_get_image_height(d.png, d.info));
+    if (!why && (d.w > max_side || h > max_side))
+        why = "too large";
+    if (!why && !(why = read_whole(d, h, out)))
+        *transparent = d.transparent;
+    png_destroy_read_struct(d.png ? &d.png : nullptr, d.info ? &d.info : nullptr, nullptr);
+    return why;
+}
+
 const char* png_read(const std::uint8_t* data, std::size_t size, int max_side, intake_image* out)
 {
     png_decode d;
-    d.data = data;
-    d.size = size;
-    d.png = png_create_read_struct(PNG_LIBPNG_VER_STRING, &d, fail, quiet);
-    d.info = d.png ? png_create_info_struct(d.png) : nullptr;
-    const char* why = d.info ? nullptr : "not enough memory to read it";
-    int passes = why ? 0 : read_header(d);
-    if (!why && passes == 0)
-        why = d.why;
+    int passes = 0;
+    const char* why = start_decode(d, data, size, &passes);
     if (!why) {
         int h = static_cast<int>(png_get_image_height(d.png, d.info));
         if (passes == 1) {
@@ -144,10 +179,7 @@ const char* png_read(const std::uint8_t* data, std::size_t size, int max_side, i
             why = d.why;
         } else {
             intake_image px;
-            px.w = d.w;
-            px.h = h;
-            px.rgba.resize(static_cast<std::size_t>(px.w) * px.h * 4);
-            why = read_whole(d, &px);
+            why = read_whole(d, h, &px);
             if (!why)
                 *out = intake_reduce(intake_image_rows(px), 1, max_side);
         }

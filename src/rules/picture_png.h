@@ -15,3 +15,8 @@ const char* png_probe(intake_cursor& c, int* w, int* h, std::uint64_t* held);
 
 // The whole file decoded and reduced: null, or why it cannot be read.
 const char* png_read(const std::uint8_t* data, std::size_t size, int max_side, intake_image* out);
+
+// The whole file decoded to R, G, B, A bytes at its own size, each side at most
+// max_side; *transparent tells whether it has an alpha channel or a transparent
+// colour (the rest is opaque). Null, or why it cannot be read.
+const char* png_read_whole(const std::uint8_t* data, std::size_t size, int max_side, intake_image* out, bool* transparent);

@@ -107,6 +107,17 @@ const char* decode_still(const std::uint8_t* data, std::size_t size, int max_sid
 
 }  // namespace
 
+const char* webp_read_whole(const std::uint8_t* data, std::size_t size, int max_side, intake_image* out, bool* transparent)
+{
+    WebPBitstreamFeatures features;
+    if (WebPGetFeatures(data, size, &features) != VP8_STATUS_OK || features.has_animation)
+        return "a damaged or cut WebP picture";
+    if (features.width > max_side || features.height > max_side)
+        return "too large";
+    *transparent = features.has_alpha != 0;
+    return decode_still(data, size, max_side, out);
+}
+
 const char* webp_probe(intake_cursor& c, int* w, int* h, std::uint64_t* held)
 {
     // An extended file gives its canvas in its first chunk, whatever chunks

@@ -24,8 +24,8 @@ std::uint32_t utf8_next(std::string_view text, std::size_t* used);
 
 // The text's characters as UCS-2, no terminator: bad bytes as U+FFFD,
 // characters beyond U+FFFF and the byte-order marks U+FEFF and U+FFFE (which
-// SDL_ttf's UCS-2 calls skip, the second swapping the bytes of all that
-// follows) as UCS2_BOX.
+// UCS-2 text renderers take as marks, skipped or swapping the bytes of all
+// that follows) as UCS2_BOX, so that every character draws as one glyph.
 std::vector<std::uint16_t> utf8_to_ucs2(std::string_view text);
 
 // The length of the longest start of text of at most max_bytes bytes that

@@ -100,8 +100,8 @@ const char* game_continue_password()
 // Width of text in the password font.
 static bool PWInputMeasure(const char* text, int* width)
 {
-    int height = 0;
-    return FONT3 && TTF_SizeText(FONT3, text, width, &height) == 0;
+    *width = font_width(FONT3, text);
+    return FONT3 != nullptr;
 }
 
 static void PWInputRender()

@@ -18,7 +18,7 @@ fails() {
     e2e_expect_line "$line"
 }
 
-fails "TTF_OpenFont: " base/LithosPro-Regular.otf
+fails "Font: " base/LithosPro-Regular.otf
 fails "Missing data file: data/help/help.dat" help/help.dat
 fails "Missing data file: data/levels.dat" levels.dat
 

@@ -1,7 +1,5 @@
 // levels_test.cpp -- the shipped levels: each tile drawn as its own cell, the
 // whole game played from a new game to the closing images, damaged data files
-#include <SDL/SDL_ttf.h>
-
 #include <fstream>
 #include <sstream>
 
@@ -124,9 +122,7 @@ TEST_F(Playthrough, NewGameThroughAllTwentyLevelsToTheClosingImages)
         advance_to({GM_WIN, GM_LOSE});
         ASSERT_EQ(GameMode, GM_WIN) << "level " << level;
         if (level < 20) {
-            int w = 0, h = 0;
-            TTF_SizeText(FONT3, pws[static_cast<size_t>(level - 1)].data(), &w, &h);
-            EXPECT_EQ(GameWonPassword.tw, w) << "level " << level;
+            EXPECT_EQ(GameWonPassword.tw, font_width(FONT3, pws[static_cast<size_t>(level - 1)].data())) << "level " << level;
         }
         if (level == SLICE_FROM)
             GameLevel = static_cast<Uint8>(level = SLICE_TO - 1);  // Space goes on at SLICE_TO

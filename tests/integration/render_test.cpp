@@ -128,7 +128,7 @@ TEST_F(Render, ImagesLoadIntoTheirTextures)
 
 // Red and blue trade places on the way to the texture, so the screens pass
 // (0, 255, 255) for yellow (where a text stands, as measured, the pictures
-// panel's lines show against SDL_ttf's own drawing); an empty one leaves the
+// panel's lines show against the typeface's own drawing); an empty one leaves the
 // record as it was and draws nothing.
 TEST_F(Render, TextIsColouredAndAnEmptyOneDrawsNothing)
 {

@@ -1,6 +1,7 @@
 // picture_decode_test.cpp -- the player's pictures decoded: HEIC and AVIF made by
 // their own tools and stood up as libheif's own converter shows them, every cut of
-// one refused, and the memory budget the decoding threads share
+// one refused, and the memory budget the decoding threads share; the game's own
+// images of every kind read as ImageMagick writes and reads them
 #include <gtest/gtest.h>
 
 #include <atomic>
@@ -15,6 +16,7 @@
 #include <thread>
 
 #include "rules/decode_budget.h"
+#include "rules/image_decode.h"
 #include "rules/picture_intake.h"
 #include "rules/picture_set.h"
 
@@ -117,4 +119,36 @@ TEST_F(PictureFiles, BudgetSharesWaitAndTheScanRefusesWhatCannotFit)
     ASSERT_EQ(scan.skipped.size(), 1u);
     EXPECT_EQ(scan.skipped[0].why, "too large to decode in the memory a picture may take");
     decode_budget_set_total(DECODE_BUDGET_BYTES);
+}
+
+// The game's own images of each kind ImageMagick writes read to the pixels it
+// reads back (16-bit samples rounded to 8). As a texture (B, G, R, A, padded),
+// an image without alpha loses its pure black alone and one with a transparent
+// palette entry keeps it; a PNG that ends before its end chunk is refused.
+TEST_F(PictureFiles, GameImagesOfEveryKindReadAsWritten)
+{
+    ASSERT_TRUE(run("convert -size 24x16 xc:'rgb(200,40,90)' -fill black -draw 'rectangle 0,0 3,3' "
+                    "-fill 'rgb(30,160,220)' -draw 'rectangle 12,0 23,15' src.png"));
+    const std::pair<const char*, const char*> kinds[] = {
+        {"rgb.png", "PNG24:"}, {"rgb16.png", "-depth 16 PNG48:"}, {"grey.png", "-colorspace Gray -define png:color-type=0 "},
+        {"palette.png", "-transparent 'rgb(30,160,220)' PNG8:"}, {"interlaced.png", "-interlace PNG -alpha set -channel A -evaluate set 40% +channel PNG32:"},
+        {"lossless.webp", "-define webp:lossless=true "}};
+    for (const auto& [name, how] : kinds) {
+        std::string file = name;
+        ASSERT_TRUE(run("convert src.png " + std::string(how) + file + " && convert " + file + " -depth 8 rgba:" + file + ".rgba")) << file;
+        image_rgba image;
+        ASSERT_EQ(image_decode_file(at(file).c_str(), &image), nullptr) << file;
+        EXPECT_EQ(image.rgba, bytes(file + ".rgba")) << file;
+        std::vector<std::uint8_t> tex(32 * 32 * 4, 7);
+        image_texture_bgra(image, 32, 32, tex.data());
+        auto texel = [&](int x, int y) { return std::vector<std::uint8_t>(&tex[(y * 32 + x) * 4], &tex[(y * 32 + x) * 4 + 4]); };
+        const std::uint8_t* red = &image.rgba[(8 * 24 + 6) * 4];
+        EXPECT_EQ(texel(6, 8), (std::vector<std::uint8_t>{red[2], red[1], red[0], image.own_alpha ? red[3] : std::uint8_t{255}})) << file;
+        EXPECT_EQ(texel(1, 1)[3], image.own_alpha ? image.rgba[(1 * 24 + 1) * 4 + 3] : 0) << file << ": pure black";
+        EXPECT_EQ(texel(20, 8)[3], file == "palette.png" ? 0 : texel(6, 8)[3]) << file << ": the transparent colour";
+        EXPECT_EQ(texel(30, 20), std::vector<std::uint8_t>(4, 0)) << file << ": the padding";
+    }
+    std::vector<std::uint8_t> png = bytes("rgb.png");
+    image_rgba cut;
+    EXPECT_NE(image_decode(png.data(), png.size() - 1, &cut), nullptr);
 }

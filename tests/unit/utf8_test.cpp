@@ -9,7 +9,8 @@
 #include "rules/utf8.h"
 
 // The standard's own example of maximal subparts, each well-formed length at
-// its edges, every kind of ill-formed sequence, and what SDL_ttf cannot take.
+// its edges, every kind of ill-formed sequence, and what UCS-2 cannot hold or a
+// renderer would take as a byte-order mark.
 TEST(Utf8, DecodesAsTheStandardAdvises)
 {
     constexpr std::uint16_t R = UCS2_REPLACEMENT, BOX = UCS2_BOX;

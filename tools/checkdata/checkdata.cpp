@@ -6,9 +6,6 @@
 // goals and board, the password list, the help schedule, the story images,
 // and that the solver wins every level within its time. Prints one line per
 // problem and exits 1 when there is any.
-#include <SDL/SDL_image.h>
-#include <SDL/SDL_ttf.h>
-
 #include <cctype>
 #include <cstdarg>
 #include <cstdio>
@@ -20,12 +17,13 @@
 
 #include "rules/board.h"
 #include "rules/help_config.h"
+#include "rules/image_decode.h"
 #include "rules/level_file.h"
 #include "rules/password_line.h"
 #include "rules/passwords.h"
 #include "rules/level_run.h"
 #include "rules/solver.h"
-#include "rules/utf8.h"
+#include "rules/typeface.h"
 
 namespace {
 
@@ -58,12 +56,11 @@ void warning(const char* fmt, ...)
 
 bool image_size(const std::string& path, int* w, int* h)
 {
-    SDL_Surface* s = IMG_Load(path.c_str());
-    if (!s)
+    image_rgba image;
+    if (image_decode_file(path.c_str(), &image))
         return false;
-    *w = s->w;
-    *h = s->h;
-    SDL_FreeSurface(s);
+    *w = image.w;
+    *h = image.h;
     return true;
 }
 
@@ -110,18 +107,18 @@ struct level_facts {
 
 // The game's font at a size, opened once, to measure texts as the game
 // shows them; null (and one problem) when it cannot be opened.
-TTF_Font* game_font(const std::string& data, int size)
+const typeface* game_font(const std::string& data, int size)
 {
-    static std::map<int, TTF_Font*> fonts;
+    static std::map<int, typeface> fonts;
     auto found = fonts.find(size);
     if (found != fonts.end())
-        return found->second;
-    TTF_Font* font = nullptr;
-    if (TTF_WasInit() || TTF_Init() == 0)
-        font = TTF_OpenFont((data + "/base/LithosPro-Regular.otf").c_str(), size);
-    if (!font)
+        return found->second.face ? &found->second : nullptr;
+    typeface& font = fonts[size];
+    if (!typeface_open(&font, (data + "/base/LithosPro-Regular.otf").c_str(), size)) {
         problem("%s/base/LithosPro-Regular.otf: cannot measure texts at %d points", data.c_str(), size);
-    return fonts[size] = font;
+        return nullptr;
+    }
+    return &font;
 }
 
 level_facts check_level(const std::string& data, int level)
@@ -141,11 +138,9 @@ level_facts check_level(const std::string& data, int level)
     if (GameName[0] == 0)
         problem("level %d: has no name", level);
     // The title measured as the game draws it, from UTF-8.
-    int title_w = 0, title_h = 0;
-    std::vector<std::uint16_t> title = utf8_to_ucs2(GameName);
-    title.push_back(0);
-    TTF_Font* small = game_font(data, TITLE_FONT_SIZE);
-    if (small && TTF_SizeUNICODE(small, title.data(), &title_w, &title_h) == 0 && title_w > TITLE_PLATE_WIDTH)
+    const typeface* small = game_font(data, TITLE_FONT_SIZE);
+    int title_w = small ? typeface_width(*small, GameName) : 0;
+    if (title_w > TITLE_PLATE_WIDTH)
         problem("level %d: its title is %d pixels wide; the name plate takes %d", level, title_w, TITLE_PLATE_WIDTH);
 
     std::set<int> declared;
@@ -244,7 +239,7 @@ void check_passwords(const std::string& data)
         levels_parse_line(table, line);
     std::fclose(f);
     // Each must fit the start screen's password line with its cursor, or it cannot be typed.
-    TTF_Font* font = game_font(data, PW_FONT_SIZE);
+    const typeface* font = game_font(data, PW_FONT_SIZE);
     std::set<std::string> seen;
     for (int level = 1; level < LEVELS; level++) {
         std::string pw = table[static_cast<size_t>(level - 1)].data();
@@ -257,8 +252,8 @@ void check_passwords(const std::string& data)
             letters = letters && c >= 'a' && c <= 'z';
         if (!letters)
             problem("levels.dat: password \"%s\" of level %d is not 4 to 12 lowercase letters", pw.c_str(), level);
-        int w = 0, h = 0;
-        if (font && TTF_SizeText(font, (pw + PW_CURSOR).c_str(), &w, &h) == 0 && w > PW_LINE_WIDTH)
+        int w = font ? typeface_width(*font, pw + PW_CURSOR) : 0;
+        if (w > PW_LINE_WIDTH)
             problem("levels.dat: password \"%s\" of level %d is %d pixels wide with the cursor; the line takes %d",
                     pw.c_str(), level, w, PW_LINE_WIDTH);
         if (!seen.insert(pw).second)
