@@ -43,12 +43,13 @@ if(WEB_ASYNCIFY)
 else()
   set(WEB_LOOP engine/loop_web.cpp)
 endif()
+# The player's photos are the browser's to decode: the rules carry no JPEG,
+# TIFF, HEIF or EXIF reader, nor their libraries.
+set(PHOTO_DECODERS rules/picture_codecs_none.cpp rules/picture_exif_none.cpp)
+set(PHOTO_LIBS)
 add_subdirectory(src)
 # The static picture libraries' own needs, which their pkg-config files keep private.
-# libheif, built by Emscripten, registers its own JavaScript interface with
-# embind, which is linked for it though the game never calls it.
 target_link_libraries(cryptsliders_rules PUBLIC ${WEB_DEPS}/lib/libz.a)
-target_link_options(cryptsliders_rules INTERFACE -lembind)
 
 # The page: our own index.html beside the game's .js, .wasm and .data. The
 # whole data tree is preloaded before the game starts, as plain bytes: the

@@ -7,8 +7,7 @@ set -euo pipefail
 
 # Emscripten and the browser the page is tested in, both from Debian (Node.js and
 # npm, which install the test's driver, come with the machine).
-# Autotools make libexif's configure, which its Debian source does not ship.
-WEB_PACKAGES=(emscripten chromium-headless-shell dpkg-dev python3 autoconf automake libtool autopoint gettext)
+WEB_PACKAGES=(emscripten chromium-headless-shell dpkg-dev python3)
 
 # Debian's emscripten keeps its library cache frozen in /usr/share; the build
 # gets a config of its own whose cache, a copy of the packaged one, lies in the
@@ -66,7 +65,9 @@ web_deps() {
   deps=$(cd "$1/deps" && pwd)
   local src=$deps/src prefix=$deps t0 t
   t0=$(date +%s)
-  local libs=(zlib libpng1.6 libjpeg-turbo tiff libexif libwebp libheif freetype)
+  # The page decodes the game's own art (PNG, WebP) and draws its font; the
+  # player's photos (JPEG, TIFF, HEIC) are left to the browser's decoders.
+  local libs=(zlib libpng1.6 libwebp freetype)
   for lib in "${libs[@]}"; do
     [ -f "$deps/$lib.stamp" ] && continue
     t=$(date +%s)
@@ -79,31 +80,10 @@ web_deps() {
     libpng1.6)
       cmake_lib "$tree" "$prefix" -DPNG_SHARED=OFF -DPNG_TESTS=OFF -DPNG_EXECUTABLES=OFF \
         -DPNG_HARDWARE_OPTIMIZATIONS=OFF ;;
-    libjpeg-turbo)
-      cmake_lib "$tree" "$prefix" -DENABLE_SHARED=OFF -DWITH_SIMD=OFF -DWITH_TURBOJPEG=OFF ;;
-    tiff)
-      # The deflate and JPEG codings the photos' TIFFs use; none of the rarer ones.
-      cmake_lib "$tree" "$prefix" -Dtiff-tools=OFF -Dtiff-tests=OFF -Dtiff-contrib=OFF -Dtiff-docs=OFF \
-        -Djbig=OFF -Dlzma=OFF -Dzstd=OFF -Dwebp=OFF -Dlerc=OFF -Dlibdeflate=OFF -Djpeg12=OFF -Dcxx=OFF \
-        -DJPEG_LIBRARY="$prefix/lib/libjpeg.a" -DJPEG_INCLUDE_DIR="$prefix/include" ;;
-    libexif)
-      # Its source has no configure script; the script's checks run programs,
-      # which load in Node.js only without its fetch.
-      (cd "$tree" && { [ -x configure ] || autoreconf -fi >/dev/null 2>&1; } &&
-        NODE_OPTIONS=--no-experimental-fetch emconfigure ./configure --prefix="$prefix" --disable-shared \
-          --enable-static --disable-nls --disable-docs >/dev/null &&
-        emmake make -j"$(nproc)" -C libexif >/dev/null &&
-        emmake make -C libexif install >/dev/null && emmake make install-pkgconfigDATA >/dev/null) ;;
     libwebp)
       cmake_lib "$tree" "$prefix" -DWEBP_BUILD_ANIM_UTILS=OFF -DWEBP_BUILD_CWEBP=OFF -DWEBP_BUILD_DWEBP=OFF \
         -DWEBP_BUILD_GIF2WEBP=OFF -DWEBP_BUILD_IMG2WEBP=OFF -DWEBP_BUILD_VWEBP=OFF -DWEBP_BUILD_WEBPINFO=OFF \
         -DWEBP_BUILD_WEBPMUX=OFF -DWEBP_BUILD_EXTRAS=OFF -DWEBP_ENABLE_SIMD=OFF ;;
-    libheif)
-      # The container alone: no HEVC or AV1 decoder is built for the page, so
-      # a HEIC or AVIF photo is reported as one that cannot be read.
-      cmake_lib "$tree" "$prefix" -DWITH_LIBDE265=OFF -DWITH_X265=OFF -DWITH_AOM_DECODER=OFF -DWITH_AOM_ENCODER=OFF \
-        -DWITH_DAV1D=OFF -DWITH_RAV1E=OFF -DWITH_SvtEnc=OFF -DWITH_EXAMPLES=OFF -DENABLE_PLUGIN_LOADING=OFF \
-        -DWITH_GDK_PIXBUF=OFF -DBUILD_TESTING=OFF ;;
     freetype)
       # Its gzip support on the zlib built above: without one, FreeType compiles
       # its own copy in, whose symbols clash with that zlib's at the link.

@@ -1,7 +1,7 @@
 // picture_intake.cpp -- a player's picture file read as a careful program reads it: its
 // header found and checked against the limits before decoding, wherever in the file
-// it lies; JPEG, PNG, TIFF, WebP, HEIC and AVIF decoded here, reduced to the size its
-// tiles are drawn at and turned upright by the camera's orientation; GIF and BMP left
+// it lies; PNG and WebP decoded here, JPEG, TIFF, HEIC and AVIF by the build's photo
+// decoders (rules/picture_codecs.h), reduced to the size its tiles are drawn at and turned upright by the camera's orientation; GIF and BMP left
 // to the display's library, within what its surfaces hold
 #include "rules/picture_intake.h"
 
@@ -10,12 +10,12 @@
 #include <cstring>
 
 #include "rules/decode_budget.h"
-#include "rules/picture_jpeg.h"
+#include "rules/picture_codecs.h"
 #include "rules/picture_png.h"
-#include "rules/picture_tiff.h"
 #include "rules/picture_webp.h"
 
 const char* const INTAKE_OTHER_DECODER = "decoded elsewhere";
+const char* const INTAKE_NOT_A_PICTURE = "not a picture this game reads";
 
 namespace {
 
@@ -84,6 +84,15 @@ const char* probe_bmp(intake_cursor& c, intake_header* out)
     return nullptr;
 }
 
+// A photo's header, read by this build's decoder of its format; without one,
+// the file is refused before any of it is read.
+const char* probe_photo(intake_format format, intake_cursor& c, intake_header* out)
+{
+    out->format = format;
+    const photo_codec* codec = photo_codec_for(format);
+    return codec ? codec->probe(c, out) : "a kind of photo this version of the game does not decode";
+}
+
 // The format from the first bytes, then its header.
 const char* probe_format(intake_cursor& c, intake_header* out)
 {
@@ -96,10 +105,8 @@ const char* probe_format(intake_cursor& c, intake_header* out)
         out->format = FMT_PNG;
         return png_probe(c, &out->w, &out->h, &out->decoder_bytes);
     }
-    if (n >= 3 && d[0] == 0xff && d[1] == 0xd8 && d[2] == 0xff) {
-        out->format = FMT_JPEG;
-        return jpeg_probe(c, &out->w, &out->h, &out->orientation, &out->decoder_bytes);
-    }
+    if (n >= 3 && d[0] == 0xff && d[1] == 0xd8 && d[2] == 0xff)
+        return probe_photo(FMT_JPEG, c, out);
     if (n >= 6 && (std::memcmp(d, "GIF87a", 6) == 0 || std::memcmp(d, "GIF89a", 6) == 0)) {
         out->format = FMT_GIF;
         return probe_gif(c, out);
@@ -109,26 +116,16 @@ const char* probe_format(intake_cursor& c, intake_header* out)
         return probe_bmp(c, out);
     }
     if (n >= 4 && (std::memcmp(d, "II*\0", 4) == 0 || std::memcmp(d, "MM\0*", 4) == 0 ||
-                   std::memcmp(d, "II+\0", 4) == 0 || std::memcmp(d, "MM\0+", 4) == 0)) {
-        out->format = FMT_TIFF;
-        return tiff_probe(c, &out->w, &out->h, &out->orientation, &out->decoder_bytes);
-    }
+                   std::memcmp(d, "II+\0", 4) == 0 || std::memcmp(d, "MM\0+", 4) == 0))
+        return probe_photo(FMT_TIFF, c, out);
     if (n >= 12 && std::memcmp(d, "RIFF", 4) == 0 && std::memcmp(d + 8, "WEBP", 4) == 0) {
         out->format = FMT_WEBP;
         return webp_probe(c, &out->w, &out->h, &out->decoder_bytes);
     }
-    if (n >= 12 && std::memcmp(d + 4, "ftyp", 4) == 0) {
-        const char* why = heif_probe(c, &out->heif);
-        if (why != HEIF_NOT_HEIF) {
-            out->format = FMT_HEIF;
-            out->w = out->heif.w;
-            out->h = out->heif.h;
-            out->orientation = out->heif.orientation;
-            out->decoder_bytes = heif_decode_bytes(out->heif);
-            return why;
-        }
-    }
-    return "not a picture this game reads";
+    // Without a HEIF decoder a type box cannot tell a photo from a movie.
+    if (n >= 12 && std::memcmp(d + 4, "ftyp", 4) == 0 && photo_codec_for(FMT_HEIF))
+        return photo_codec_for(FMT_HEIF)->probe(c, out);
+    return INTAKE_NOT_A_PICTURE;
 }
 
 }  // namespace
@@ -176,18 +173,11 @@ const char* intake_read(const std::uint8_t* data, std::size_t size, intake_heade
     if (const char* why = intake_probe(data, size, header))
         return why;
     switch (header->format) {
-    case FMT_JPEG: return jpeg_read(data, size, header->orientation, max_side, out);
     case FMT_PNG: return png_read(data, size, max_side, out);
-    case FMT_TIFF: return tiff_read(data, size, max_side, out);
     case FMT_WEBP: return webp_read(data, size, max_side, &header->orientation, out);
-    case FMT_HEIF: {
-        // Decoded as stored; the reduction turns it as its boxes say.
-        heif_pixels pixels;
-        if (const char* why = heif_decode(data, size, header->heif, &pixels))
-            return why;
-        *out = intake_reduce(intake_rows{pixels.w, pixels.h, &pixels, heif_row}, header->orientation, max_side);
-        return nullptr;
-    }
+    case FMT_JPEG:
+    case FMT_TIFF:
+    case FMT_HEIF: return photo_codec_for(header->format)->read(data, size, *header, max_side, out);
     default: return INTAKE_OTHER_DECODER;
     }
 }

@@ -1,14 +1,14 @@
 // picture_intake.h -- a player's picture file read as a careful program reads it: its
 // header found and checked against the limits before decoding, wherever in the file
-// it lies; JPEG, PNG, TIFF, WebP, HEIC and AVIF decoded here, reduced to the size its
-// tiles are drawn at and turned upright by the camera's orientation; GIF and BMP left
+// it lies; PNG and WebP decoded here, JPEG, TIFF, HEIC and AVIF by the build's photo
+// decoders (rules/picture_codecs.h), reduced to the size its tiles are drawn at and turned upright by the camera's orientation; GIF and BMP left
 // to the display's library, within what its surfaces hold
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
 
-#include "rules/picture_heif.h"
+#include "rules/picture_header.h"
 #include "rules/picture_resample.h"
 #include "rules/picture_source.h"
 
@@ -21,19 +21,6 @@ constexpr int INTAKE_MAX_LENGTH = 1000000;
 // (and sdl12-compat) make at most this wide and tall.
 constexpr int INTAKE_SURFACE_MAX_W = 16383;
 constexpr int INTAKE_SURFACE_MAX_H = 65535;
-
-enum intake_format : std::uint8_t { FMT_NONE, FMT_PNG, FMT_JPEG, FMT_GIF, FMT_BMP, FMT_TIFF, FMT_WEBP, FMT_HEIF };
-
-// What the header says.
-struct intake_header {
-    intake_format format = FMT_NONE;
-    int w = 0, h = 0;     // stored size in pixels (a GIF's: its first frame's)
-    int orientation = 1;  // EXIF orientation 1..8 (1: as stored)
-    // Bytes the format's decoder holds at its peak, reading for the larger
-    // art, beside the reduction's and the file's own: each reader says.
-    std::uint64_t decoder_bytes = 0;
-    heif_facts heif;  // HEIC and AVIF: what their boxes say
-};
 
 // Reads the header of a file, fetching from it what lies past its first
 // bytes: null when the picture may be decoded, else the reason in a few words
