@@ -1,5 +1,5 @@
-// render_test.cpp -- what reaches the screen: each kind of blit, images loaded
-// into textures, rendered text, and images that are missing
+// render_test.cpp -- what reaches the screen: each kind of blit, and tiles whose
+// image is missing or was never loaded
 #include <GL/gl.h>
 
 #include "engine_fixture.h"
@@ -91,80 +91,10 @@ TEST_F(Render, EachBlitDrawsItsTileWhereAndAsItShould)
         ot_blit(39, 200, 200, nullptr);
     });
     expect({{2, 2, BLACK}, {100, 100, BLACK}, {204, 204, BLACK}}, "nothing");
-}
-
-// An opaque image keeps every row and keys out pure black only; an image with
-// its own alpha keeps it, opaque black included; a small image leaves the rest
-// of its texture clear; a larger one is cut at the texture's edge; a missing
-// file leaves the texture as it was.
-TEST_F(Render, ImagesLoadIntoTheirTextures)
-{
-    const rgba8 sand{200, 100, 50, 255}, blue_on_sand{100, 50, 152, 255};
-    write_png("opaque.png", 640, 480, false, [&](int x, int y) {
-        return y == 479 ? GREEN : x >= 100 && x < 140 && y >= 100 && y < 140 ? BLACK : sand;
-    });
-    write_png("alpha.png", 64, 64, true, [](int x, int) { return x < 32 ? rgba8{0, 0, 255, 128} : BLACK; });
-    write_png("big.png", 100, 100, false, [&](int x, int y) { return x < 64 && y < 64 ? GREEN : BLUE; });
-    ASSERT_EQ(sdl_loadimg(1, 1024, 512, "%s", "opaque.png"), 1);
-    ASSERT_EQ(sdl_loadimg(QUAD, 64, 64, "alpha%s", ".png"), 1);
-    ASSERT_EQ(sdl_loadimg(GLASS, 64, 64, "big.png"), 1);
-    ASSERT_EQ(sdl_loadimg(39, 64, 64, "fill.png"), 1);
-    for (int id : {QUAD, GLASS, 39})
-        ot_build_tile(id, id, 0, 0, 64, 64);
-    draw([] {
-        ot_blit_scale(FILL, 0, 0, nullptr, 80.0f);
-        ot_blit_trans(1, 0, 0, nullptr);
-        ot_blit_trans(QUAD, 200, 300, nullptr);
-        ot_blit_trans(GLASS, 400, 300, nullptr);
-        ot_blit_trans(39, 500, 300, nullptr);
-    });
-    screenshot("render_images");
-    expect({{20, 20, sand}, {120, 120, RED}, {320, 479, GREEN}, {210, 310, blue_on_sand}, {250, 310, BLACK},
-            {432, 332, GREEN}, {470, 332, sand}, {503, 303, RED}, {520, 320, sand}},
-           "loaded images");
-    EXPECT_EQ(sdl_loadimg(39, 16, 16, "data/level%i/screen%i.png", 3, 9), 0);
-    EXPECT_EQ(ot_textures[39].width, 64.0f) << "a missing file changes nothing";
-}
-
-// Red and blue trade places on the way to the texture, so the screens pass
-// (0, 255, 255) for yellow (where a text stands, as measured, the pictures
-// panel's lines show against the typeface's own drawing); an empty one leaves the
-// record as it was and draws nothing.
-TEST_F(Render, TextIsColouredAndAnEmptyOneDrawsNothing)
-{
-    font_s f{};
-    font_make(&f, FONT3, "owlet 1:05", SDL_Color{0, 255, 255, 0});
-    ASSERT_NE(f.texture, 0);
-    EXPECT_EQ(f.w, next_power_of_two(f.tw));
-    draw([&] { font_display(&f, 10, 200); });
-    auto red = box([this](int x, int y) { return pixel(x, y).r > 200; });
-    auto blue = box([this](int x, int y) { return pixel(x, y).b > 40; });
-    EXPECT_TRUE(red[2] >= 0 && blue[2] < 0) << "yellow";
-    font_s kept = f;
-    font_make(&f, FONT1, "", SDL_Color{255, 255, 255, 0});
-    EXPECT_EQ(f.texture, kept.texture);
-    font_free(&f);
-    font_free(&f);
-    draw([&] { font_display(&f, 10, 10); });
-    expect({{20, 20, BLACK}}, "an empty text");
-}
-
-class RenderWithoutImages : public EngineTest {
-protected:
-    std::vector<std::string> left_out() const override { return {"base/GameBoard.png", "base/CryptSLIDERS.png"}; }
-};
-
-// A missing image (and the window icon) is not an error; its tile draws nothing at all.
-TEST_F(RenderWithoutImages, MissingImageDrawsNothing)
-{
-    draw([] {
-        ot_blit(2, 0, 0, nullptr);
-        ot_blit_trans(2, 0, 0, nullptr);
-        ot_blit_rotate(2, 320, 240, nullptr, 90, 1);
-        ot_blit_trans_scale(2, 0, 0, 2.0f);
-    });
-    EXPECT_TRUE(near(pixel(320, 240), {0, 0, 0, 255}));
-    EXPECT_TRUE(near(pixel(10, 10), {0, 0, 0, 255}));
+    // A file that cannot be read leaves the texture as it was.
+    EXPECT_EQ(sdl_loadimg(QUAD, 64, 64, "data/level%i/screen%i.png", 3, 9), 0);
+    draw([] { ot_blit(QUAD, 100, 100, nullptr); });
+    expect({{104, 104, RED}, {131, 131, WHITE}}, "the image loaded before");
 }
 
 TEST(NextPowerOfTwo, GivesTheSmallestPowerNotBelow)

@@ -124,7 +124,8 @@ TEST_F(PictureFiles, BudgetSharesWaitAndTheScanRefusesWhatCannotFit)
 // The game's own images of each kind ImageMagick writes read to the pixels it
 // reads back (16-bit samples rounded to 8). As a texture (B, G, R, A, padded),
 // an image without alpha loses its pure black alone and one with a transparent
-// palette entry keeps it; a PNG that ends before its end chunk is refused.
+// palette entry keeps it; one larger than its texture is cut at the texture's
+// edge; a PNG that ends before its end chunk is refused.
 TEST_F(PictureFiles, GameImagesOfEveryKindReadAsWritten)
 {
     ASSERT_TRUE(run("convert -size 24x16 xc:'rgb(200,40,90)' -fill black -draw 'rectangle 0,0 3,3' "
@@ -147,6 +148,8 @@ TEST_F(PictureFiles, GameImagesOfEveryKindReadAsWritten)
         EXPECT_EQ(texel(1, 1)[3], image.own_alpha ? image.rgba[(1 * 24 + 1) * 4 + 3] : 0) << file << ": pure black";
         EXPECT_EQ(texel(20, 8)[3], file == "palette.png" ? 0 : texel(6, 8)[3]) << file << ": the transparent colour";
         EXPECT_EQ(texel(30, 20), std::vector<std::uint8_t>(4, 0)) << file << ": the padding";
+        image_texture_bgra(image, 16, 8, tex.data());
+        EXPECT_EQ(tex[(7 * 16 + 15) * 4 + 1], image.rgba[(7 * 24 + 15) * 4 + 1]) << file << ": cut at the texture's edge";
     }
     std::vector<std::uint8_t> png = bytes("rgb.png");
     image_rgba cut;
