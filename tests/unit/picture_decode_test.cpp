@@ -148,8 +148,9 @@ TEST_F(PictureFiles, GameImagesOfEveryKindReadAsWritten)
         EXPECT_EQ(texel(1, 1)[3], image.own_alpha ? image.rgba[(1 * 24 + 1) * 4 + 3] : 0) << file << ": pure black";
         EXPECT_EQ(texel(20, 8)[3], file == "palette.png" ? 0 : texel(6, 8)[3]) << file << ": the transparent colour";
         EXPECT_EQ(texel(30, 20), std::vector<std::uint8_t>(4, 0)) << file << ": the padding";
-        image_texture_bgra(image, 16, 8, tex.data());
-        EXPECT_EQ(tex[(7 * 16 + 15) * 4 + 1], image.rgba[(7 * 24 + 15) * 4 + 1]) << file << ": cut at the texture's edge";
+        std::vector<std::uint8_t> cut(16 * 8 * 4);
+        image_texture_bgra(image, 16, 8, cut.data());
+        EXPECT_EQ(cut[(7 * 16 + 15) * 4 + 1], image.rgba[(7 * 24 + 15) * 4 + 1]) << file << ": cut at the texture's edge";
     }
     std::vector<std::uint8_t> png = bytes("rgb.png");
     image_rgba cut;
