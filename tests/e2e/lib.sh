@@ -187,12 +187,12 @@ e2e_expect_line() {
 # reads it scaled to its size in cells, is shown by some cell of the board in
 # E2E_SHOT (upright tiles), each compared as 3 x 3 samples.
 e2e_board_shows() {
-    local spec ref cells cols rows tiles=0
+    local pic ref cells cols rows tiles=0
     picture_samples() { convert "$1" -resize "$2!" -scale "$3!" -depth 8 txt:- | sed -n 's/^\([0-9]*\),\([0-9]*\): (\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1 \2 \3 \4 \5/p'; }
-    for spec in "$@"; do cells=${spec##*:} && tiles=$((tiles + ${cells%x*} * ${cells#*x})); done
+    for pic in "$@"; do cells=${pic##*:} && tiles=$((tiles + ${cells%x*} * ${cells#*x})); done
     {
-        for spec in "$@"; do
-            ref=${spec%:*} cells=${spec##*:} cols=${cells%x*} rows=${cells#*x}
+        for pic in "$@"; do
+            ref=${pic%:*} cells=${pic##*:} cols=${cells%x*} rows=${cells#*x}
             picture_samples "$ref" $((33 * cols))x$((33 * rows)) $((3 * cols))x$((3 * rows)) | sed "s|^|P $(basename "$ref") |"
         done
         convert "$E2E_SHOT" -crop 297x297+63+88 -scale 27x27! -depth 8 txt:- |
