@@ -59,6 +59,29 @@ cmake_lib() {
   cmake --install "$tree/build-web" >/dev/null
 }
 
+# libwebp's decoder and demuxer alone (the page never encodes), compiled
+# directly: its whole CMake build, encoder and tools included, takes ten times
+# as long. The files are those its own Makefile.am puts in the decoding library;
+# the SIMD variants are left out, as WebAssembly is built without them.
+webp_decoder() {
+  local tree=$1 prefix=$2 obj=$1/build-web
+  rm -rf "$obj" && mkdir -p "$obj" "$prefix/include/webp" "$prefix/lib/pkgconfig"
+  (cd "$tree/src" && printf '%s\n' dec/*.c demux/*.c \
+    dsp/{alpha_processing,cpu,dec,dec_clip_tables,filters,lossless,rescaler,upsampling,yuv}.c \
+    utils/{bit_reader,color_cache,filters,huffman,quant_levels_dec,random,rescaler,thread}_utils.c utils/utils.c) |
+    xargs -P"$(nproc)" -I{} sh -c 'emcc -O2 -DNDEBUG -I"$1" -I"$1/src" -c "$1/src/{}" -o "$2/$(echo {} | tr / _).o"' _ "$tree" "$obj"
+  rm -f "$prefix/lib/libwebp.a" "$prefix/lib/libwebpdemux.a"
+  emar rcs "$prefix/lib/libwebp.a" $(ls "$obj"/*.o | grep -v '/demux_')
+  emar rcs "$prefix/lib/libwebpdemux.a" "$obj"/demux_*.o
+  cp "$tree"/src/webp/{decode,demux,mux_types,types}.h "$prefix/include/webp/"
+  local version
+  version=$(sed -n 's/^AC_INIT(\[libwebp\], \[\([0-9.]*\)\].*/\1/p' "$tree/configure.ac")
+  printf 'Name: libwebp\nDescription: WebP decoder\nVersion: %s\nCflags: -I%s/include\nLibs: -L%s/lib -lwebp\n' \
+    "$version" "$prefix" "$prefix" >"$prefix/lib/pkgconfig/libwebp.pc"
+  printf 'Name: libwebpdemux\nDescription: WebP demuxer\nVersion: %s\nRequires: libwebp\nCflags: -I%s/include\nLibs: -L%s/lib -lwebpdemux\n' \
+    "$version" "$prefix" "$prefix" >"$prefix/lib/pkgconfig/libwebpdemux.pc"
+}
+
 web_deps() {
   local deps
   mkdir -p "$1/deps/src"
@@ -81,9 +104,7 @@ web_deps() {
       cmake_lib "$tree" "$prefix" -DPNG_SHARED=OFF -DPNG_TESTS=OFF -DPNG_EXECUTABLES=OFF \
         -DPNG_HARDWARE_OPTIMIZATIONS=OFF ;;
     libwebp)
-      cmake_lib "$tree" "$prefix" -DWEBP_BUILD_ANIM_UTILS=OFF -DWEBP_BUILD_CWEBP=OFF -DWEBP_BUILD_DWEBP=OFF \
-        -DWEBP_BUILD_GIF2WEBP=OFF -DWEBP_BUILD_IMG2WEBP=OFF -DWEBP_BUILD_VWEBP=OFF -DWEBP_BUILD_WEBPINFO=OFF \
-        -DWEBP_BUILD_WEBPMUX=OFF -DWEBP_BUILD_EXTRAS=OFF -DWEBP_ENABLE_SIMD=OFF ;;
+      webp_decoder "$tree" "$prefix" ;;
     freetype)
       # Its gzip support on the zlib built above: without one, FreeType compiles
       # its own copy in, whose symbols clash with that zlib's at the link.
