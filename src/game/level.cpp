@@ -3,12 +3,12 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <ctime>
 #include <vector>
 
 #include "engine/engine.h"
 #include "game/game.h"
 #include "rules/level_file.h"
+#include "rules/random.h"
 
 font_s GameNameFont{};
 
@@ -34,7 +34,7 @@ static void build_picture(int level, const level_picture& p)
 Uint8 level_load()
 {
     level_reset();
-    std::srand(static_cast<unsigned>(std::time(nullptr)));
+    random_seed(random_board_seed());
     char path[64];
     std::snprintf(path, sizeof path, "data/level%i/level.dat", GameLevel);
     std::FILE* file = std::fopen(path, "r");

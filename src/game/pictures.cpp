@@ -9,7 +9,6 @@
 #include <atomic>
 #include <cstdio>
 #include <cstdlib>
-#include <ctime>
 #include <thread>
 #include <vector>
 
@@ -19,6 +18,7 @@
 #include "rules/decode_budget.h"
 #include "rules/picture_level.h"
 #include "rules/picture_set.h"
+#include "rules/random.h"
 #include "screens/pictures.h"
 
 namespace {
@@ -157,7 +157,7 @@ bool load_group()
         std::snprintf(title, sizeof title, "Your pictures %d of %d", picture_set_level() + 1, picture_set_levels());
     else
         std::snprintf(title, sizeof title, "Your pictures");
-    std::srand(static_cast<unsigned>(std::time(nullptr)));
+    random_seed(random_board_seed());
     picture_level_lay(shapes, difficulty, title, tile_looks_build(looks, picture_tiles_turn(difficulty)));
     for (size_t i = 0; i < shapes.size(); i++)
         build_picture(static_cast<int>(i) + 1, shapes[i], fitted[i], art);

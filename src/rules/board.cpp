@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <utility>
 
+#include "rules/random.h"
 #include "rules/tile_looks.h"
 
 std::array<gridtile, BOARD_CELLS> Grid{};
@@ -203,7 +204,7 @@ static void shuffle_once()
     for (const gridtile& cell : Grid) {
         int r;
         do
-            r = std::rand() % BOARD_CELLS;
+            r = random_below(BOARD_CELLS);
         while (taken[static_cast<size_t>(r)]);
         taken[static_cast<size_t>(r)] = true;
         scratch[static_cast<size_t>(r)] = gridtile{cell.id, cell.direction, 0};

@@ -11,6 +11,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "rules/random.h"
 #include "rules/tile_looks.h"
 #include "rules/utf8.h"
 
@@ -109,7 +110,7 @@ void read_board(const char* value)
         gridtile& g = Grid[static_cast<size_t>(cell++)];
         g.id = static_cast<std::uint16_t>(read_clamped(text, 0, 65535));
         g.locked = 0;
-        g.direction = GameRotate ? static_cast<std::uint8_t>(std::rand() % 4) : DIR_UPRIGHT;
+        g.direction = GameRotate ? static_cast<std::uint8_t>(random_below(4)) : DIR_UPRIGHT;
     }
 }
 

@@ -5,11 +5,12 @@
 #include <cstdlib>
 
 #include "rules/board.h"
+#include "rules/random.h"
 
 bool load_level_file(const std::string& data_dir, int level, unsigned seed, std::vector<level_picture>* pics)
 {
     level_reset();
-    std::srand(seed);
+    random_seed(seed);
     std::string path = data_dir + "/level" + std::to_string(level) + "/level.dat";
     std::FILE* file = std::fopen(path.c_str(), "r");
     if (!file)

@@ -23,6 +23,7 @@
 #include "rules/passwords.h"
 #include "rules/progress.h"
 #include "rules/progress_file.h"
+#include "rules/random.h"
 #include "rules/settings_file.h"
 
 namespace fs = std::filesystem;
@@ -74,11 +75,11 @@ TEST(LevelFile, ResetKeepsRotateAndTimeAndOrientationsNeedRotateFirst)
     EXPECT_STREQ(GameName, "");
     EXPECT_EQ(GameRotate, 1) << "a level without rotate= keeps the one before";
     EXPECT_EQ(GameTimeTotal, 300);
-    std::srand(11);
+    random_seed(11);
     int expected[3];
     for (int& e : expected)
-        e = std::rand() % 4;
-    std::srand(11);
+        e = random_below(4);
+    random_seed(11);
     level_parse_line("data=101,102,103,\n", 1, pics);
     for (int i = 0; i < 3; i++)
         EXPECT_EQ(Grid[static_cast<size_t>(i)].direction, expected[i]);

@@ -13,6 +13,7 @@
 #include "rules/goals.h"
 #include "rules/level_file.h"
 #include "rules/picture_level.h"
+#include "rules/random.h"
 #include "rules/solver.h"
 #include "rules/tile_looks.h"
 
@@ -137,7 +138,7 @@ TEST_F(Rules, ShuffleMovesTilesNeverTurnsThemAndLeavesNoGoalWhole)
     Match[0] = {1, 0, DIR_RIGHT};
     Fail[0] = {2, 0, DIR_UPRIGHT};
     auto before = tiles();
-    std::srand(7);
+    random_seed(7);
     BuildRandomBoard();
     EXPECT_EQ(tiles(), before);
     EXPECT_EQ(locked_count(), 0);
