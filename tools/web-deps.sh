@@ -28,6 +28,18 @@ web_env() {
   export NODE_PATH=/usr/share/nodejs
 }
 
+# apt-get source needs the archives' source indexes, which a fresh machine's
+# apt lists may leave out: they are added beside the binary ones, once.
+deb_src_lists() {
+  [ -n "$(apt-cache showsrc zlib 2>/dev/null)" ] && return 0
+  local f list=/etc/apt/sources.list.d/cryptsliders-deb-src
+  for f in /etc/apt/sources.list.d/*.sources; do
+    if [ -f "$f" ] && [ "$f" != "$list.sources" ]; then sed -e 's/^Types:.*/Types: deb-src/' "$f"; fi
+  done >"$list.sources"
+  { cat /etc/apt/sources.list /etc/apt/sources.list.d/*.list 2>/dev/null || true; } | sed -n 's/^deb /deb-src /p' >"$list.list"
+  apt-get update -qq
+}
+
 # One library's Debian source, unpacked once under deps/src. The newest
 # version first; the security archive may not hold the sources of its
 # updates, so the older versions the index lists are tried after it.
@@ -88,6 +100,7 @@ web_deps() {
   deps=$(cd "$1/deps" && pwd)
   local src=$deps/src prefix=$deps t0 t
   t0=$(date +%s)
+  deb_src_lists
   # The page decodes the game's own art (PNG, WebP) and draws its font; the
   # player's photos (JPEG, TIFF, HEIC) are left to the browser's decoders.
   local libs=(zlib libpng1.6 libwebp freetype)

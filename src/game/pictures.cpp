@@ -54,8 +54,6 @@ void pass_over(const picture_file& f, const char* why)
 // One picture read within its share of the decoding budget, waiting for it
 // while other pictures hold it. Running out of memory, or any other failure a
 // library throws, passes the picture over, never the game.
-constexpr std::uint64_t TRIM_AFTER_BYTES = 32u << 20;
-
 static const char* read_picture(const picture_file& f, intake_image* out, int max_side)
 {
     try {
@@ -66,6 +64,7 @@ static const char* read_picture(const picture_file& f, intake_image* out, int ma
         // system before the share does, so the next decode's bytes are not
         // counted on top of it. Small decodes (a JPEG read at an eighth) keep
         // theirs for the next one: trimming after each costs a quarter more time.
+        constexpr std::uint64_t TRIM_AFTER_BYTES = 32u << 20;
         if (f.decode_bytes >= TRIM_AFTER_BYTES)
             malloc_trim(0);
 #endif
