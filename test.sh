@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # test.sh -- builds CryptSLIDERS with its tests (installing what is missing) and runs them all
 # under a virtual X display with a silent audio driver.
-#   ./test.sh              the plain build in build/
+#   ./test.sh              the plain build in build/, and the browser version in build-web/
 #   ./test.sh --sanitize   the unit and integration tests built with ASan and UBSan, in build-sanitize/
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -26,4 +26,24 @@ export SDL_AUDIODRIVER=dummy
 echo "Running $what under a virtual display"
 # -noreset: without it the server resets whenever its last client leaves and
 # refuses the next game that connects during the reset.
-xvfb-run -a -s "-screen 0 1024x768x24 -noreset" ctest --test-dir "$dir" --output-on-failure --no-tests=error "${labels[@]}"
+if [ ${#labels[@]} -eq 0 ]; then
+  # The browser version (built the first time with its libraries, some
+  # minutes) is tested beside the rest, on the machine's spare time.
+  echo "Testing the browser version beside them (its log: $dir/web-test.log)"
+  nice tests/web/run.sh "$dir" >"$dir/web-test.log" 2>&1 &
+  web=$!
+  labels=(-LE web)
+fi
+status=0
+xvfb-run -a -s "-screen 0 1024x768x24 -noreset" ctest --test-dir "$dir" --output-on-failure --no-tests=error "${labels[@]}" ||
+  status=$?
+if [ -n "${web:-}" ]; then
+  if wait "$web"; then
+    echo "The browser version's tests passed"
+  else
+    tail -n 40 "$dir/web-test.log"
+    echo "The browser version's tests FAILED (all of it in $dir/web-test.log)"
+    status=1
+  fi
+fi
+exit $status

@@ -38,11 +38,14 @@ set_property(TARGET OpenGL::GL PROPERTY INTERFACE_LINK_OPTIONS -sLEGACY_GL_EMULA
 # return to the browser: a larger and slower page (docs/WEB.md).
 option(WEB_ASYNCIFY "Keep the desktop's loop and sleep with ASYNCIFY" OFF)
 if(WEB_ASYNCIFY)
-  set(WEB_LOOP engine/loop.cpp)
+  set(ENGINE_PLATFORM engine/loop.cpp)
   add_link_options(-sASYNCIFY=1)
 else()
-  set(WEB_LOOP engine/loop_web.cpp)
+  set(ENGINE_PLATFORM engine/loop_web.cpp)
 endif()
+# The saved files kept in the browser's storage (engine/storage_web.js), the
+# canvas the page sizes and the browser's full screen, the pads it shows.
+list(APPEND ENGINE_PLATFORM engine/storage_web.cpp engine/screen_web.cpp engine/pad_slots_web.cpp)
 # The player's photos are the browser's to decode: the rules carry no JPEG,
 # TIFF, HEIF or EXIF reader, nor their libraries.
 set(PHOTO_DECODERS rules/picture_codecs_none.cpp rules/picture_exif_none.cpp)
@@ -60,5 +63,7 @@ target_link_options(cryptsliders PRIVATE
   -sERROR_ON_UNDEFINED_SYMBOLS=1 -sALLOW_MEMORY_GROWTH=1 -sINITIAL_MEMORY=64MB
   -sEXIT_RUNTIME=0 -sMINIFY_HTML=0
   --preload-file ${WEB_DATA}@/data)
-set_target_properties(cryptsliders PROPERTIES SUFFIX .js)
+target_link_options(cryptsliders PRIVATE --js-library ${CMAKE_SOURCE_DIR}/src/engine/storage_web.js)
+set_target_properties(cryptsliders PROPERTIES SUFFIX .js
+  LINK_DEPENDS ${CMAKE_SOURCE_DIR}/src/engine/storage_web.js)
 configure_file(${CMAKE_SOURCE_DIR}/dist/web/index.html ${CMAKE_BINARY_DIR}/index.html COPYONLY)

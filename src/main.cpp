@@ -8,6 +8,7 @@
 #include "engine/engine.h"
 #include "engine/loop.h"
 #include "engine/scaler.h"
+#include "engine/screen.h"
 #include "game/game.h"
 #include "rules/command_line.h"
 #include "rules/passwords.h"
@@ -124,6 +125,7 @@ int main_start()
     engineMode = MODE_LOGO;
     GameLevel = 0;
     GameMode = 0;
+    storage_start();
     OptionsLoad();
     progress_load();
 
@@ -178,8 +180,10 @@ static void key_pressed(SDL_keysym keysym)
         return;
     if (scaler_is_switch(keysym)) {
         key_repeat_stop();
-        scaler_switch();
-        OptionsSaveFullScreen();
+        if (!screen_request_full()) {
+            scaler_switch();
+            OptionsSaveFullScreen();
+        }
         return;
     }
     key_repeat_down(keysym.sym, SDL_GetTicks());
@@ -231,6 +235,7 @@ static void focus_lost()
 bool main_events()
 {
     bool any = false;
+    pad_turn();
     SDL_Event event;
     while (SDL_PollEvent(&event)) {
         bool acted = true;
@@ -265,8 +270,12 @@ bool main_events()
         case SDL_QUIT:
             engineDone = 1;
             break;
+        case SDL_VIDEORESIZE:
+            scaler_resize(event.resize.w, event.resize.h);
+            break;
         default:
-            break;  // the pointer leaving, resizes and the rest change nothing
+            touch_event(event.type);
+            break;  // the pointer leaving and the rest change nothing
         }
         any = any || acted;
     }

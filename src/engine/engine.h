@@ -13,3 +13,5 @@
 #include "engine/settings.h"
 #include "engine/sound.h"
 #include "engine/state.h"
+#include "engine/storage.h"
+#include "engine/touch.h"

@@ -1,6 +1,7 @@
 // pad.cpp -- play with a gamepad: every pad present at start opened, and its
 // buttons, hat, direction buttons and stick turned into the keys the screens know
 #include "engine/pad.h"
+#include "engine/pad_slots.h"
 
 #include <cstdlib>
 
@@ -28,7 +29,8 @@ void pad_init()
     setenv(COMPAT_CONTROLLERS, "1", 0);
     const SDL_version* v = SDL_Linked_Version();
     pad_state = pad_map_state{};
-    pad_state.controller = v && pad_controller_numbering(v->major, v->minor, v->patch, std::getenv(COMPAT_CONTROLLERS));
+    pad_state.numbering = pad_slots_numbering(v && pad_controller_numbering(v->major, v->minor, v->patch,
+                                                                            std::getenv(COMPAT_CONTROLLERS)));
     if (SDL_InitSubSystem(SDL_INIT_JOYSTICK) < 0)
         return;  // no joystick support: keys and mouse only
     pad_started = true;

@@ -5,6 +5,7 @@
 #include <SDL/SDL.h>
 
 #include "engine/keyboard.h"
+#include "engine/pad_slots.h"
 #include "rules/pad_map.h"
 
 // While a screen handles a key that a pad made, the pad's button (PAD_*);

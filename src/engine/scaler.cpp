@@ -9,6 +9,7 @@
 #include "engine/font.h"
 #include "engine/images.h"
 #include "engine/opengl_tile.h"
+#include "engine/screen.h"
 #include "engine/state.h"
 
 frame_geometry scaler_frame = frame_in_window(1);
@@ -47,8 +48,12 @@ static SDL_Surface* set_video(const frame_geometry& g, bool full)
 
 bool scaler_set_mode(bool full_screen)
 {
-    // Full screen keeps the desktop's own resolution: no mode switch.
-    frame_geometry g = full_screen ? frame_on_screen(desktop_w, desktop_h) : frame_in_window(window_scale());
+    // Full screen keeps the desktop's own resolution: no mode switch. A screen
+    // that the frame fills (the page's canvas) is neither: the frame is placed
+    // on it whole at its size, and the browser's full screen is the page's.
+    bool fills = screen_fills();
+    full_screen = full_screen && !fills;
+    frame_geometry g = full_screen || fills ? frame_on_screen(desktop_w, desktop_h) : frame_in_window(window_scale());
     SDL_Surface* screen = set_video(g, full_screen);
     if (!screen && full_screen) {
         g = frame_in_window(window_scale());
@@ -76,18 +81,32 @@ bool scaler_is_switch(const SDL_keysym& key)
     return key.sym == SDLK_F11 || (key.sym == SDLK_RETURN && (key.mod & KMOD_ALT));
 }
 
-void scaler_switch()
+// A new video mode may come with a new OpenGL context, which holds none of
+// the old textures, and another scale, which may ask for the other art set:
+// every image and every text is made again.
+static void remake_textures()
 {
-    bool full = engineFullScreen != 1;
-    if (!scaler_set_mode(full) && !scaler_set_mode(!full))
-        return;
-    // A new video mode may come with a new OpenGL context, which holds none of
-    // the old textures, and another scale, which may ask for the other art
-    // set: every image and every text is made again.
     ot_restore(FRAME_W, FRAME_H);
     scaler_apply();
     main_reload_images();
     font_rescale(frame_scale(scaler_frame));
+}
+
+void scaler_switch()
+{
+    bool full = engineFullScreen != 1;
+    if (scaler_set_mode(full) || scaler_set_mode(!full))
+        remake_textures();
+}
+
+void scaler_resize(int w, int h)
+{
+    if (w < 1 || h < 1 || (w == scaler_frame.screen_w && h == scaler_frame.screen_h))
+        return;
+    desktop_w = w;
+    desktop_h = h;
+    if (scaler_set_mode(engineFullScreen == 1))
+        remake_textures();
 }
 
 // A pointer position moved from the window's pixels to the frame's; the

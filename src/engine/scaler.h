@@ -22,6 +22,9 @@ void scaler_apply();
 bool scaler_is_switch(const SDL_keysym& key);
 // Switches, and makes every texture and text again for the new mode.
 void scaler_switch();
+// The screen was given a new size (the page's canvas, resized with the
+// browser's window): the frame placed on it anew, every texture made again.
+void scaler_resize(int w, int h);
 // An event's pointer position from screen pixels to logical ones, in place:
 // motion is held to the frame's edge, a button outside the frame lands on no
 // button and no cell.

@@ -7,6 +7,7 @@
 #include "engine/scaler.h"
 #include "engine/sound.h"
 #include "engine/state.h"
+#include "engine/storage.h"
 #include "rules/board.h"
 #include "rules/settings_file.h"
 
@@ -40,12 +41,14 @@ void OptionsSave()
     v.full_screen = engineFullScreen;
     v.randomize = randomize_board;
     v.window_scale = scaler_window_scale;
-    settings_write(SETTINGS_FILE, v);
+    if (settings_write(SETTINGS_FILE, v))
+        storage_saved(SETTINGS_FILE);
 }
 
 void OptionsSaveFullScreen()
 {
     settings_values v = read_settings();
     v.full_screen = engineFullScreen;
-    settings_write(SETTINGS_FILE, v);
+    if (settings_write(SETTINGS_FILE, v))
+        storage_saved(SETTINGS_FILE);
 }

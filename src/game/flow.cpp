@@ -199,6 +199,8 @@ static void play_frame(Uint32 now)
     // completes the picture its cell belongs to.
     if (DragDropGridID != -1 && Grid[static_cast<size_t>(DragDropGridID)].locked == 1)
         DragDropGridID = -1;
+    if (game_long_press_due(now))
+        game_long_press();
     DisplayGameScreen(nullptr);
     if (DragDropGridID != -1 && !game_keys_lifted()) {
         const gridtile& g = Grid[static_cast<size_t>(DragDropGridID)];
@@ -224,7 +226,7 @@ bool mode3_frame_due(Uint32 now)
     case GM_SCREEN:
         return now_seconds() > GameSceneTime + 3;
     case GM_PLAY:
-        if (ShowingMatch == 1 && now - ShowingMS > 19)
+        if ((ShowingMatch == 1 && now - ShowingMS > 19) || game_long_press_due(now))
             return true;
         return game_time_left() != GameTimeCounter || GameTime.texture == 0;
     case GM_CLUE:

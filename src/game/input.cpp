@@ -1,5 +1,7 @@
 // input.cpp -- keys, clicks and motion on the game screen: moving and turning
 // tiles, the buttons of the game screen and its panels, leaving full-screen images
+#include <cstdlib>
+
 #include "engine/engine.h"
 #include "game/buttons.h"
 #include "game/game.h"
@@ -10,6 +12,18 @@
 
 Sint16 DragDropGridID = -1;
 static Uint8 FocusLost = 0;  // the focus went while a picture zoomed
+
+// A finger held still on a tile turns it, as the right button does: a touch
+// screen has no other. It may wander a little and still be held still.
+constexpr Uint32 LONG_PRESS_MS = 500;
+constexpr int LONG_PRESS_SLOP = 8;  // in the frame's pixels
+
+static struct {
+    bool held = false;    // a press on a tile that has not moved off it
+    bool turned = false;  // the press turned its tile: its release drops nothing
+    Uint32 since = 0;
+    int x = 0, y = 0, cell = -1;
+} press;
 
 namespace {
 
@@ -47,19 +61,30 @@ void open_clues()
     pause_play(GM_CLUE_NEXT);
 }
 
-// A press, a drop or a turn on board cell c.
-void board_action(int c, Uint8 button, int type)
+// A press, a drop or a turn on board cell c, at (x, y).
+void board_action(int c, int x, int y, Uint8 button, int type)
 {
     gridtile& cell = Grid[static_cast<size_t>(c)];
     if (type == SDL_MOUSEBUTTONDOWN) {
         // A tile lifted by keys waits for the release, which drops it here.
-        if (button == SDL_BUTTON_LEFT && cell.locked == 0 && !game_keys_lifted())
+        if (button == SDL_BUTTON_LEFT && cell.locked == 0 && !game_keys_lifted()) {
             DragDropGridID = static_cast<Sint16>(c);
+            press.held = true;
+            press.turned = false;
+            press.since = SDL_GetTicks();
+            press.x = x;
+            press.y = y;
+            press.cell = c;
+        }
         return;
     }
     if (type != SDL_MOUSEBUTTONUP)
         return;
-    if (button == SDL_BUTTON_LEFT) {
+    bool turned_by_press = button == SDL_BUTTON_LEFT && press.turned;
+    press.held = press.turned = false;
+    if (turned_by_press) {
+        DragDropGridID = -1;  // the finger lifted after its turn drops nothing
+    } else if (button == SDL_BUTTON_LEFT) {
         if (DragDropGridID != -1 && board_swap(DragDropGridID, c))
             play_sound(SFX_SWAP);
         DragDropGridID = -1;
@@ -82,11 +107,12 @@ void play_click(int x, int y, Uint8 button, int type)
 {
     int c = board_cell_at(x, y);
     if (c >= 0) {
-        board_action(c, button, type);
+        board_action(c, x, y, button, type);
         return;
     }
     if (type != SDL_MOUSEBUTTONUP)
         return;
+    press.held = press.turned = false;
     if (!game_keys_lifted())
         DragDropGridID = -1;  // a drag released off the board moves nothing
     if (pressed(PLAY_HELP, x, y))
@@ -263,8 +289,25 @@ void mode3_mouse_click(int x, int y, int button, int type)
     }
 }
 
+bool game_long_press_due(Uint32 now)
+{
+    return press.held && !press.turned && touch_down() && now - press.since >= LONG_PRESS_MS && GameMode == GM_PLAY &&
+           DragDropGridID == press.cell;
+}
+
+void game_long_press()
+{
+    press.turned = true;
+    DragDropGridID = -1;
+    if (GameRotate != 0)
+        board_turn(press.cell);
+    MatchGrid(1);
+}
+
 void mode3_mouse_movement(int x, int y)
 {
+    if (press.held && (std::abs(x - press.x) > LONG_PRESS_SLOP || std::abs(y - press.y) > LONG_PRESS_SLOP))
+        press.held = false;
     game_keys_motion(x, y);
     if (GameMode == GM_OPTIONS)
         OptionsMouseMovement(x, y);

@@ -24,6 +24,8 @@ void game_record_win()
     progress_result r = picture_set_active()
                             ? progress_record_set(picture_set_key().c_str(), picture_set_difficulty(), used)
                             : progress_record(GameLevel, used);
+    if (r.saved)
+        storage_saved(PROGRESS_FILE, progress_save);
 
     char now[16], best[16], line[64];
     game_clock_text(used, now, sizeof now);

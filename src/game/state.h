@@ -77,6 +77,10 @@ void game_display_centred(const font_s* f, int x, int y);
 // A focus lost during the zoom of a completed picture pauses play once the
 // zoom is over; true when it paused now.
 bool game_focus_pause();
+// A finger held still on a tile long enough turns it (game_long_press), and
+// its release then drops nothing.
+bool game_long_press_due(Uint32 now);
+void game_long_press();
 
 // Keyboard play: the keys of play (the board cursor, lifting and dropping a
 // tile, turning, the clue and help buttons) and of the panels' buttons, each

@@ -18,12 +18,17 @@ constexpr int HAT_MAX = 4;
 // shoulders, Back, Start, Guide, the sticks, then the cross where the pad
 // gives it as buttons too (the Xbox 360 wireless receiver does): left, right,
 // up, down. SDL2's game controller: A B X Y Back Guide Start, the sticks,
-// the shoulders, then the cross: up, down, left, right.
-static const uint8_t LINUX_BUTTONS[] = {PAD_A,    PAD_B,    PAD_X,    PAD_Y,     PAD_NONE, PAD_NONE, PAD_BACK, PAD_START,
-                                        PAD_NONE, PAD_NONE, PAD_NONE, PAD_LEFT, PAD_RIGHT, PAD_UP,   PAD_DOWN};
-static const uint8_t CONTROLLER_BUTTONS[] = {PAD_A,    PAD_B,    PAD_X,    PAD_Y,  PAD_BACK, PAD_NONE,  PAD_START, PAD_NONE,
-                                             PAD_NONE, PAD_NONE, PAD_NONE, PAD_UP, PAD_DOWN, PAD_LEFT, PAD_RIGHT};
-static_assert(sizeof LINUX_BUTTONS == sizeof CONTROLLER_BUTTONS, "one range of button numbers");
+// the shoulders, then the cross: up, down, left, right. A browser's standard
+// layout: A B X Y, the shoulders, the triggers, Back, Start, the sticks, then
+// the cross: up, down, left, right.
+constexpr int BUTTON_COUNT = 16;
+static const uint8_t BUTTONS[][BUTTON_COUNT] = {
+    {PAD_A, PAD_B, PAD_X, PAD_Y, PAD_NONE, PAD_NONE, PAD_BACK, PAD_START, PAD_NONE, PAD_NONE, PAD_NONE, PAD_LEFT,
+     PAD_RIGHT, PAD_UP, PAD_DOWN, PAD_NONE},
+    {PAD_A, PAD_B, PAD_X, PAD_Y, PAD_BACK, PAD_NONE, PAD_START, PAD_NONE, PAD_NONE, PAD_NONE, PAD_NONE, PAD_UP,
+     PAD_DOWN, PAD_LEFT, PAD_RIGHT, PAD_NONE},
+    {PAD_A, PAD_B, PAD_X, PAD_Y, PAD_NONE, PAD_NONE, PAD_NONE, PAD_NONE, PAD_BACK, PAD_START, PAD_NONE, PAD_NONE,
+     PAD_UP, PAD_DOWN, PAD_LEFT, PAD_RIGHT}};
 
 // A hat's bit for each direction, in the order of PAD_UP to PAD_RIGHT.
 static const uint8_t HAT_BITS[] = {PAD_HAT_UP, PAD_HAT_DOWN, PAD_HAT_LEFT, PAD_HAT_RIGHT};
@@ -69,19 +74,19 @@ static void hold(pad_cross& p, uint8_t direction, uint8_t source, bool held)
 
 // A direction axis: 0 and 1 the stick (or the cross of a pad without a
 // stick), 6 and 7 the cross where Linux's joystick device gives it as axes.
-// The game controller's 6 is no direction.
-static int axis_slot(bool controller, int axis)
+// The other numberings' 6 is no direction.
+static int axis_slot(uint8_t numbering, int axis)
 {
     if (axis == 0 || axis == 1)
         return axis;
-    if (!controller && (axis == 6 || axis == 7))
+    if (numbering == PAD_NUMBERING_LINUX && (axis == 6 || axis == 7))
         return axis - 4;
     return -1;
 }
 
-static void axis_moved(pad_cross& p, bool controller, int axis, int value)
+static void axis_moved(pad_cross& p, uint8_t numbering, int axis, int value)
 {
-    const int slot = axis_slot(controller, axis);
+    const int slot = axis_slot(numbering, axis);
     if (slot < 0)
         return;
     int8_t& at = p.axis_at[static_cast<size_t>(slot)];
@@ -101,9 +106,9 @@ pad_press pad_read(pad_map_state& state, const pad_report& r)
     switch (r.kind) {
     case PAD_REPORT_BUTTON_DOWN:
     case PAD_REPORT_BUTTON_UP: {
-        if (r.index >= sizeof LINUX_BUTTONS)
+        if (r.index >= BUTTON_COUNT || state.numbering > PAD_NUMBERING_STANDARD)
             return {PAD_NONE, 0};
-        const uint8_t button = (state.controller ? CONTROLLER_BUTTONS : LINUX_BUTTONS)[r.index];
+        const uint8_t button = BUTTONS[state.numbering][r.index];
         const bool down = r.kind == PAD_REPORT_BUTTON_DOWN;
         if (button < PAD_UP)
             return {button, static_cast<uint8_t>(down)};
@@ -117,7 +122,7 @@ pad_press pad_read(pad_map_state& state, const pad_report& r)
             hold(p, static_cast<uint8_t>(PAD_UP + d), static_cast<uint8_t>(1 << r.index), r.value & HAT_BITS[d]);
         return settle(p);
     case PAD_REPORT_AXIS:
-        axis_moved(p, state.controller, r.index, r.value);
+        axis_moved(p, state.numbering, r.index, r.value);
         return settle(p);
     default:
         return {PAD_NONE, 0};

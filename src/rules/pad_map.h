@@ -24,6 +24,11 @@ constexpr int PAD_MAX = 8;  // pads opened, and told apart, at most
 // A hat's value, as SDL gives it: a bit for each direction held.
 constexpr uint8_t PAD_HAT_UP = 1, PAD_HAT_RIGHT = 2, PAD_HAT_DOWN = 4, PAD_HAT_LEFT = 8;
 
+// How the SDL in use numbers a pad's buttons: as Linux lists an Xbox-style
+// pad's, as SDL2's game controller, or as a browser's standard layout (A 0,
+// B 1, X 2, Y 3, Back 8, Start 9, the cross 12 to 15: up, down, left, right).
+constexpr uint8_t PAD_NUMBERING_LINUX = 0, PAD_NUMBERING_CONTROLLER = 1, PAD_NUMBERING_STANDARD = 2;
+
 // Whether the SDL in use numbers a pad as SDL2's game controller rather than
 // as Linux lists its buttons, from the linked SDL's version and the text of
 // SDL12COMPAT_USE_GAME_CONTROLLERS (null when unset).
@@ -53,7 +58,7 @@ struct pad_cross {
     uint8_t settling = 0;  // two held at once: none goes down until all are let go
 };
 struct pad_map_state {
-    bool controller = false;  // the game controller's numbering
+    uint8_t numbering = PAD_NUMBERING_LINUX;
     std::array<pad_cross, PAD_MAX> pads{};
 };
 

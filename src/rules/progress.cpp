@@ -82,6 +82,11 @@ progress_result progress_record(int level, std::uint32_t seconds)
     });
 }
 
+bool progress_save()
+{
+    return progress_save_win([](progress_result&, const char*) {}).saved;
+}
+
 int progress_reached()
 {
     return progress.reached;

@@ -25,6 +25,11 @@ struct progress_result {
 // both, the highest level reached and the shorter of two best times.
 progress_result progress_record(int level, std::uint32_t seconds);
 
+// The file rewritten with what this game holds merged with what the file
+// holds now, for when another copy of it was put in its place (the page does
+// so with the copy another tab stored); false when it could not be written.
+bool progress_save();
+
 // The highest level won, 0 for none.
 int progress_reached();
 

@@ -11,11 +11,11 @@
 // U D L R A B X Y St Bk with + (pressed) or - (let go). The words: b13+ b13-
 // button 13 down, up; h:RU h: hat 0 right and up, centred; h4:U hat 4;
 // a1=-32768 axis 1 there; 2:b0+ from pad 2.
-static std::string play(bool controller, const std::string& events)
+static std::string play(uint8_t numbering, const std::string& events)
 {
     static const char* const NAMES[] = {"", "A", "B", "X", "Y", "St", "Bk", "U", "D", "L", "R"};
     pad_map_state state;
-    state.controller = controller;
+    state.numbering = numbering;
     std::istringstream in(events);
     std::string w, out;
     while (in >> w) {
@@ -58,9 +58,13 @@ TEST(PadMap, ACrossReportedTwiceMovesOnceAndNeverDiagonally)
         {"beyond what the game knows", "8:b0+ 255:h:U b15+ b255+ h4:U a2=32767 a255=-32768", ""},
     };
     for (const auto& c : linux_cases)
-        EXPECT_EQ(play(false, c.events), c.game_gets) << c.what;
-    EXPECT_EQ(play(true, "b0+ b4+ b5+ b6+ b7+ b11+ b11- b14+ b14- a6=-32768 a7=32767"), "A+ Bk+ St+ U+ U- R+ R-")
+        EXPECT_EQ(play(PAD_NUMBERING_LINUX, c.events), c.game_gets) << c.what;
+    EXPECT_EQ(play(PAD_NUMBERING_CONTROLLER, "b0+ b4+ b5+ b6+ b7+ b11+ b11- b14+ b14- a6=-32768 a7=32767"),
+              "A+ Bk+ St+ U+ U- R+ R-")
         << "the game controller's numbering";
+    EXPECT_EQ(play(PAD_NUMBERING_STANDARD, "b1+ b6+ b7+ b8+ b9+ b12+ b12- b15+ b15- a6=-32768 a1=32767"),
+              "B+ Bk+ St+ U+ U- R+ R- D+")
+        << "a browser's standard numbering";
 }
 
 // sdl12-compat numbers pads as SDL2's game controller from 1.2.54 on, where

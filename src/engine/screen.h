@@ -1,0 +1,14 @@
+// screen.h -- the screen the frame is shown on: on the desktop a window the game
+// sizes and a full screen it switches to; in the page a canvas the page sizes
+// (the window's size at the device's pixel ratio) and the browser's full screen
+// (engine/screen.cpp or engine/screen_web.cpp, chosen by the build)
+#pragma once
+
+// True where the frame fills whatever size the screen is given (the page's
+// canvas), which may change at any time: a resize comes as an event.
+bool screen_fills();
+
+// Alt+Return and F11 in the page: the browser asked to show the page full
+// screen, or to leave it (its canvas then resizes). False where the game
+// switches its screen itself (the desktop: engine/scaler.h).
+bool screen_request_full();
