@@ -2,6 +2,7 @@
 # play.sh -- builds CryptSLIDERS (installing what is missing) and starts it.
 #   ./play.sh          the game in a window
 #   ./play.sh --web    the game built for the browser in build-web/, served at http://127.0.0.1:8000/
+#                      (build-web/site/ is what any static host serves; build-web/cryptsliders-web.zip the same)
 set -euo pipefail
 cd "$(dirname "$0")"
 source tools/setup.sh
@@ -14,7 +15,7 @@ if [ "${1:-}" = "--web" ]; then
   web_deps build-web
   web_build build-web "$PWD/build/data"
   echo "CryptSLIDERS is served at http://127.0.0.1:8000/ (Ctrl+C ends it)"
-  exec python3 -m http.server 8000 --bind 127.0.0.1 --directory build-web
+  exec python3 -m http.server 8000 --bind 127.0.0.1 --directory build-web/site
 fi
 # The game reads data/ and writes its settings file in its working directory.
 cd build

@@ -67,3 +67,15 @@ target_link_options(cryptsliders PRIVATE --js-library ${CMAKE_SOURCE_DIR}/src/en
 set_target_properties(cryptsliders PROPERTIES SUFFIX .js
   LINK_DEPENDS ${CMAKE_SOURCE_DIR}/src/engine/storage_web.js)
 configure_file(${CMAKE_SOURCE_DIR}/dist/web/index.html ${CMAKE_BINARY_DIR}/index.html COPYONLY)
+
+# What a static host serves, in site/, and the same files as a zip for HTML5
+# game sites (the page at the zip's top, as they ask).
+set(WEB_FILES index.html cryptsliders.js cryptsliders.wasm cryptsliders.data)
+add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/cryptsliders-web.zip
+  COMMAND ${CMAKE_COMMAND} -E rm -rf site
+  COMMAND ${CMAKE_COMMAND} -E make_directory site
+  COMMAND ${CMAKE_COMMAND} -E copy ${WEB_FILES} site
+  COMMAND ${CMAKE_COMMAND} -E chdir site ${CMAKE_COMMAND} -E tar cf ../cryptsliders-web.zip --format=zip ${WEB_FILES}
+  DEPENDS cryptsliders ${CMAKE_SOURCE_DIR}/dist/web/index.html
+  WORKING_DIRECTORY ${CMAKE_BINARY_DIR})
+add_custom_target(web_site ALL DEPENDS ${CMAKE_BINARY_DIR}/cryptsliders-web.zip)

@@ -141,6 +141,14 @@ web_build() {
   cmake --build "$dir" -j"$(nproc)"
 }
 
+# The browser's driver for the tests and the benchmark (puppeteer-core from
+# npm), once, in the build tree: no browser of its own is downloaded.
+web_driver() {
+  [ -d "$1/node/node_modules/puppeteer-core" ] && return 0
+  mkdir -p "$1/node"
+  (cd "$1/node" && PUPPETEER_SKIP_DOWNLOAD=1 npm install --silent --no-audit --no-fund puppeteer-core@24 >/dev/null)
+}
+
 if [ "${BASH_SOURCE[0]}" = "$0" ]; then
   cd "$(dirname "$0")/.."
   source tools/setup.sh

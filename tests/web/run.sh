@@ -11,13 +11,12 @@ ensure_packages "${WEB_PACKAGES[@]}"
 web_env build-web
 web_deps build-web
 web_build build-web "$native/data" >/dev/null
-# The driver, once, in the build tree: no browser of its own is downloaded.
-if [ ! -d build-web/node/node_modules/puppeteer-core ]; then
-  mkdir -p build-web/node
-  (cd build-web/node && PUPPETEER_SKIP_DOWNLOAD=1 npm install --silent --no-audit --no-fund puppeteer-core@24 >/dev/null)
-fi
+web_driver build-web
 port=$(python3 -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')
-python3 -m http.server "$port" --bind 127.0.0.1 --directory build-web >/dev/null 2>&1 &
+# The page is served from its zip, as an HTML5 game site would unpack it.
+rm -rf build-web/unzipped
+python3 -m zipfile -e build-web/cryptsliders-web.zip build-web/unzipped
+python3 -m http.server "$port" --bind 127.0.0.1 --directory build-web/unzipped >/dev/null 2>&1 &
 server=$!
 trap 'kill $server' EXIT
 for _ in $(seq 100); do
