@@ -45,7 +45,8 @@ else()
 endif()
 # The saved files kept in the browser's storage (engine/storage_web.js), the
 # canvas the page sizes and the browser's full screen, the pads it shows.
-list(APPEND ENGINE_PLATFORM engine/storage_web.cpp engine/screen_web.cpp engine/pad_slots_web.cpp)
+list(APPEND ENGINE_PLATFORM engine/storage_web.cpp engine/screen_web.cpp engine/pad_slots_web.cpp
+  engine/data_parts_web.cpp)
 # The player's photos are the browser's to decode: the rules carry no JPEG,
 # TIFF, HEIF or EXIF reader, nor their libraries.
 set(PHOTO_DECODERS rules/picture_codecs_none.cpp rules/picture_exif_none.cpp)
@@ -55,27 +56,44 @@ add_subdirectory(src)
 target_link_libraries(cryptsliders_rules PUBLIC ${WEB_DEPS}/lib/libz.a)
 
 # The page: our own index.html beside the game's .js, .wasm and .data. The
-# whole data tree is preloaded before the game starts, as plain bytes: the
-# art is decoded by the game, the music and effects (Ogg Vorbis, WAV) by the
-# browser's Web Audio from those bytes when the mixer loads them. Memory
-# grows as levels need it.
+# data tree comes in two parts (cmake/WebDataParts.cmake), as plain bytes:
+# the start screen's part (cryptsliders.data) before the game starts, the
+# rest (cryptsliders-later.data, with the script that unpacks it) after, in
+# the background. The art is decoded by the game, the music and effects (Ogg
+# Vorbis, WAV) by the browser's Web Audio from those bytes when the mixer
+# loads them. Memory grows as levels need it.
+set(WEB_START ${CMAKE_BINARY_DIR}/data-start)
+set(WEB_LATER ${CMAKE_BINARY_DIR}/data-later)
+add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/data-parts.stamp
+  COMMAND ${CMAKE_COMMAND} -DDATA=${WEB_DATA} -DSTART=${WEB_START} -DLATER=${WEB_LATER}
+    -P ${CMAKE_SOURCE_DIR}/cmake/WebDataParts.cmake
+  COMMAND ${CMAKE_COMMAND} -E touch ${CMAKE_BINARY_DIR}/data-parts.stamp
+  DEPENDS ${WEB_DATA}/levels.dat ${CMAKE_SOURCE_DIR}/cmake/WebDataParts.cmake)
+add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/cryptsliders-later.data ${CMAKE_BINARY_DIR}/cryptsliders-later.js
+  COMMAND ${EMSCRIPTEN_ROOT_PATH}/tools/file_packager.py cryptsliders-later.data --preload ${WEB_LATER}@/data
+    --js-output=cryptsliders-later.js
+  DEPENDS ${CMAKE_BINARY_DIR}/data-parts.stamp
+  WORKING_DIRECTORY ${CMAKE_BINARY_DIR})
+add_custom_target(web_data_parts DEPENDS ${CMAKE_BINARY_DIR}/data-parts.stamp ${CMAKE_BINARY_DIR}/cryptsliders-later.js)
+add_dependencies(cryptsliders web_data_parts)
 target_link_options(cryptsliders PRIVATE
   -sERROR_ON_UNDEFINED_SYMBOLS=1 -sALLOW_MEMORY_GROWTH=1 -sINITIAL_MEMORY=64MB
   -sEXIT_RUNTIME=0 -sMINIFY_HTML=0
-  --preload-file ${WEB_DATA}@/data)
+  --preload-file ${WEB_START}@/data)
 target_link_options(cryptsliders PRIVATE --js-library ${CMAKE_SOURCE_DIR}/src/engine/storage_web.js)
 set_target_properties(cryptsliders PROPERTIES SUFFIX .js
-  LINK_DEPENDS ${CMAKE_SOURCE_DIR}/src/engine/storage_web.js)
+  LINK_DEPENDS "${CMAKE_SOURCE_DIR}/src/engine/storage_web.js;${CMAKE_BINARY_DIR}/data-parts.stamp")
 configure_file(${CMAKE_SOURCE_DIR}/dist/web/index.html ${CMAKE_BINARY_DIR}/index.html COPYONLY)
 
 # What a static host serves, in site/, and the same files as a zip for HTML5
 # game sites (the page at the zip's top, as they ask).
-set(WEB_FILES index.html cryptsliders.js cryptsliders.wasm cryptsliders.data)
+set(WEB_FILES index.html cryptsliders.js cryptsliders.wasm cryptsliders.data cryptsliders-later.js
+  cryptsliders-later.data)
 add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/cryptsliders-web.zip
   COMMAND ${CMAKE_COMMAND} -E rm -rf site
   COMMAND ${CMAKE_COMMAND} -E make_directory site
   COMMAND ${CMAKE_COMMAND} -E copy ${WEB_FILES} site
   COMMAND ${CMAKE_COMMAND} -E chdir site ${CMAKE_COMMAND} -E tar cf ../cryptsliders-web.zip --format=zip ${WEB_FILES}
-  DEPENDS cryptsliders ${CMAKE_SOURCE_DIR}/dist/web/index.html
+  DEPENDS cryptsliders web_data_parts ${CMAKE_SOURCE_DIR}/dist/web/index.html
   WORKING_DIRECTORY ${CMAKE_BINARY_DIR})
 add_custom_target(web_site ALL DEPENDS ${CMAKE_BINARY_DIR}/cryptsliders-web.zip)

@@ -309,6 +309,12 @@ bool main_turn()
     bool input = main_events();
     if (engineDone)
         return false;
+    // The page's later data has come: the 2x art it brought replaces the 1x
+    // art drawn in its place.
+    if (data_parts_arrived()) {
+        scaler_remake();
+        input = true;
+    }
     // Draw: one whole frame of the current mode, presented, but only when it
     // would differ from the last: after input, or when the mode has a change
     // due. A still screen costs no drawing. A frame that takes the game to
@@ -325,6 +331,8 @@ bool main_turn()
             state_moved = engineMode != mode || GameMode != game_mode;
         }
         ot_end();
+        if (engineMode == MODE_START)
+            data_parts_fetch();
     }
     // Pace: a short sleep on the desktop, nothing where the browser calls
     // each turn; animations measure time themselves.

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "engine/art_set.h"
+#include "engine/data_parts.h"
 #include "engine/font.h"
 #include "engine/images.h"
 #include "engine/keyboard.h"

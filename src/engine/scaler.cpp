@@ -84,7 +84,7 @@ bool scaler_is_switch(const SDL_keysym& key)
 // A new video mode may come with a new OpenGL context, which holds none of
 // the old textures, and another scale, which may ask for the other art set:
 // every image and every text is made again.
-static void remake_textures()
+void scaler_remake()
 {
     ot_restore(FRAME_W, FRAME_H);
     scaler_apply();
@@ -96,7 +96,7 @@ void scaler_switch()
 {
     bool full = engineFullScreen != 1;
     if (scaler_set_mode(full) || scaler_set_mode(!full))
-        remake_textures();
+        scaler_remake();
 }
 
 void scaler_resize(int w, int h)
@@ -106,7 +106,7 @@ void scaler_resize(int w, int h)
     desktop_w = w;
     desktop_h = h;
     if (scaler_set_mode(engineFullScreen == 1))
-        remake_textures();
+        scaler_remake();
 }
 
 // A pointer position moved from the window's pixels to the frame's; the

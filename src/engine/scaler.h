@@ -22,6 +22,9 @@ void scaler_apply();
 bool scaler_is_switch(const SDL_keysym& key);
 // Switches, and makes every texture and text again for the new mode.
 void scaler_switch();
+// Every image and text made again: after a new video mode, or when the art
+// the page fetched later has come.
+void scaler_remake();
 // The screen was given a new size (the page's canvas, resized with the
 // browser's window): the frame placed on it anew, every texture made again.
 void scaler_resize(int w, int h);

@@ -87,6 +87,8 @@ static bool load_level()
     GameWin = 0;
     DragDropGridID = -1;
     ShowingMatch = 0;
+    if (!picture_set_active() && data_parts_waiting())
+        return false;  // the level's files are on their way: the loading frame waits
     if (picture_set_active() && !picture_level_load()) {
         GameEnd();
         return false;
@@ -193,6 +195,15 @@ static void showing_step(Uint32 now)
     }
 }
 
+// While the page fetches the levels: a line that says so.
+static void loading_frame()
+{
+    static font_s loading{};
+    if (loading.texture == 0)
+        font_make(&loading, FONT1, "Loading the levels ...", SDL_Color{140, 180, 200, 255});  // parchment, as blue, green, red
+    game_display_centred(&loading, 320, 240);
+}
+
 static void play_frame(Uint32 now)
 {
     // A tile never leaves a locked picture: a drag ends when a turn elsewhere
@@ -251,6 +262,8 @@ void mode3_idle()
     case GM_LOAD:
         if (load_level())
             next_screen_image();
+        else if (engineMode == MODE_GAME)
+            loading_frame();
         break;
     case GM_SCREEN_NEXT:
         next_screen_image();

@@ -138,14 +138,16 @@ async function toStart(page, name = 'start', width) {
   return ms;
 }
 
-// From the start screen into a level: Play, then New game or a password;
-// then every opening image, clue image and the help panel clicked away
-// (below the board, where its Close button lies) until a click changes
-// nothing more: the board in play.
+// From the start screen into a level: Play, then New game or a password
+// (null: the level is asked for already); then every opening image, clue
+// image and the help panel clicked away (below the board, where its Close
+// button lies) until a click changes nothing more: the board in play.
 async function toBoard(page, password) {
-  await click(page, 330, 250);
+  if (password !== null) await click(page, 330, 250);
   await sleep(300);
-  if (password) {
+  if (password === null) {
+    // asked for already
+  } else if (password) {
     await page.keyboard.type(password);
     await page.keyboard.press('Enter');
   } else {

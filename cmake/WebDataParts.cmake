@@ -1,0 +1,18 @@
+# WebDataParts.cmake -- cmake -DDATA=TREE -DSTART=DIR -DLATER=DIR -P WebDataParts.cmake
+# The data tree split in two for the page: what the logo and the start screen
+# need (the passwords, the help's configuration, the sounds, the 1x art of the
+# game's screens and the 2x art of those the start screen shows) is fetched
+# before the game starts; the rest (the levels, the story's and the help's
+# images, the 2x art of the game's other screens) follows in the background.
+file(REMOVE_RECURSE ${START} ${LATER})
+file(GLOB_RECURSE files RELATIVE ${DATA} ${DATA}/*)
+foreach(f ${files})
+  if(f MATCHES "^(levels\\.dat|help/help\\.dat|sounds/.*|base/[^@]*|base/(BrassOwl|StartScreen|OptionsScreen|OptionSlider|PicturesScreen)@2x\\.png)$")
+    set(to ${START})
+  else()
+    set(to ${LATER})
+  endif()
+  get_filename_component(dir ${to}/${f} DIRECTORY)
+  file(MAKE_DIRECTORY ${dir})
+  file(COPY_FILE ${DATA}/${f} ${to}/${f})
+endforeach()
