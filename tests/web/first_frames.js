@@ -1,7 +1,9 @@
 // first_frames.js -- the game's first frames in headless Chromium: the logo, held
 // silent until the first key (which lets the browser play sound, and the
-// music begins then), the start screen, a click on Options and a drag of its
-// knob; and on a screen of twice the pixels, the start screen from the 2x art.
+// music begins then), the start screen, its password panel with a password
+// typed drawn as the desktop game draws it (native-password.png), a click on
+// Options and a drag of its knob; and on a screen of twice the pixels, the
+// start screen from the 2x art.
 const t = require('./lib.js');
 
 // Chromium run headless plays sound at once; a browser before the first input
@@ -40,6 +42,21 @@ t.run(async (browser, pages) => {
   const [after, started] = await audio();
   if (after !== 'running' || !started) throw new Error(`after a key the sound is ${after}, ${started} sounds started`);
   console.log(`the start screen stands ${start} ms after the page was asked for`);
+
+  // The same art and the same font as the desktop's, within a blinking
+  // cursor (the page's full-screen control, over the top left, left out).
+  await t.click(page, 330, 250);
+  await t.sleep(500);
+  await page.keyboard.type('owlet');
+  await t.sleep(500);
+  const typed = await t.shot(page);
+  require('fs').writeFileSync(require('path').join(t.shotDir, 'password-typed.png'), typed);
+  const native = await t.distance(page, typed, require('fs').readFileSync(require('path').join(t.shotDir,
+    'native-password.png')), 640, [0, 24, 640, 456]);
+  console.log(`the password panel lies ${native.toFixed(2)} from the desktop game's`);
+  if (native > 0.5) throw new Error(`the password panel lies ${native.toFixed(2)} from the desktop game's`);
+  await page.keyboard.press('Escape');
+  await t.sleep(500);
 
   // Options opens its panel over the start screen; its music knob dragged
   // left moves (a press is told from a release, as a drag needs).
