@@ -46,7 +46,7 @@ endif()
 # The saved files kept in the browser's storage (engine/storage_web.js), the
 # canvas the page sizes and the browser's full screen, the pads it shows.
 list(APPEND ENGINE_PLATFORM engine/storage_web.cpp engine/screen_web.cpp engine/pad_slots_web.cpp
-  engine/data_parts_web.cpp)
+  engine/data_parts_web.cpp engine/photo_picker_web.cpp)
 # The player's photos are the browser's to decode: the rules carry no JPEG,
 # TIFF, HEIF or EXIF reader, nor their libraries.
 set(PHOTO_DECODERS rules/picture_codecs_none.cpp rules/picture_exif_none.cpp)
@@ -80,9 +80,11 @@ target_link_options(cryptsliders PRIVATE
   -sERROR_ON_UNDEFINED_SYMBOLS=1 -sALLOW_MEMORY_GROWTH=1 -sINITIAL_MEMORY=64MB
   -sEXIT_RUNTIME=0 -sMINIFY_HTML=0
   --preload-file ${WEB_START}@/data)
-target_link_options(cryptsliders PRIVATE --js-library ${CMAKE_SOURCE_DIR}/src/engine/storage_web.js)
+# (SHELL: keeps each flag beside its file, where CMake would fold the repeated flag into one.)
+target_link_options(cryptsliders PRIVATE "SHELL:--js-library ${CMAKE_SOURCE_DIR}/src/engine/storage_web.js"
+  "SHELL:--js-library ${CMAKE_SOURCE_DIR}/src/engine/photo_picker_web.js")
 set_target_properties(cryptsliders PROPERTIES SUFFIX .js
-  LINK_DEPENDS "${CMAKE_SOURCE_DIR}/src/engine/storage_web.js;${CMAKE_BINARY_DIR}/data-parts.stamp")
+  LINK_DEPENDS "${CMAKE_SOURCE_DIR}/src/engine/storage_web.js;${CMAKE_SOURCE_DIR}/src/engine/photo_picker_web.js;${CMAKE_BINARY_DIR}/data-parts.stamp")
 configure_file(${CMAKE_SOURCE_DIR}/dist/web/index.html ${CMAKE_BINARY_DIR}/index.html COPYONLY)
 
 # What a static host serves, in site/, and the same files as a zip for HTML5

@@ -12,6 +12,7 @@
 #include "game/game.h"
 #include "rules/command_line.h"
 #include "rules/passwords.h"
+#include "rules/picture_set.h"
 #include "rules/progress.h"
 #include "screens/help.h"
 #include "screens/logo.h"
@@ -126,6 +127,7 @@ int main_start()
     GameLevel = 0;
     GameMode = 0;
     storage_start();
+    photo_picker_start(picture_folder().c_str());
     OptionsLoad();
     progress_load();
 

@@ -10,6 +10,7 @@
 #include "engine/misc.h"
 #include "engine/opengl_tile.h"
 #include "engine/pad.h"
+#include "engine/photo_picker.h"
 #include "engine/picture_image.h"
 #include "engine/settings.h"
 #include "engine/sound.h"

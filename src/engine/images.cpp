@@ -75,12 +75,16 @@ Uint8 sdl_loadpixels(Uint32 id, int tw, int th, const Uint8* rgba, int w, int h,
     if (!padded)
         return 0;
     SDL_FillRect(padded, nullptr, 0);
-    Uint32* out = static_cast<Uint32*>(padded->pixels);
-    for (int y = 0; y < h && y < ph; y++)
-        for (int x = 0; x < w && x < pw; x++) {
+    // The bytes laid B, G, R, A by hand, as the renderer uploads them: the
+    // page's SDL maps a colour as R, G, B, A whatever the surface's masks say,
+    // which turned the player's red photos blue there.
+    for (int y = 0; y < h && y < ph; y++) {
+        Uint8* out = static_cast<Uint8*>(padded->pixels) + static_cast<size_t>(y) * padded->pitch;
+        for (int x = 0; x < w && x < pw; x++, out += 4) {
             const Uint8* p = rgba + (static_cast<size_t>(y) * w + x) * 4;
-            out[static_cast<size_t>(y) * (padded->pitch / 4) + x] = SDL_MapRGBA(padded->format, p[0], p[1], p[2], p[3]);
+            out[0] = p[2], out[1] = p[1], out[2] = p[0], out[3] = p[3];
         }
+    }
     ot_build_texture(static_cast<int>(id), w16, h16, padded);
     SDL_FreeSurface(padded);
     if (id < image_sources.size()) {

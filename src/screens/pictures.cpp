@@ -43,6 +43,7 @@ key_focus focus{};
 // in place of the three lines, until the difficulty changes or the panel opens anew.
 std::array<font_s, 5> passed_lines{};
 bool passed_shown = false;
+int photo_batches = 0;   // the batches of chosen photos the panel has read
 size_t scan_skips = 0;  // of found.skipped, those the scan passed over; the rest failed at a load
 
 // The path with the home directory written as "~".
@@ -91,7 +92,10 @@ void describe(const std::vector<std::string>& paths)
         set_lines(shown_progress.listed ? text : "Reading pictures ...", where.empty() ? "" : line_with("in ", where, ""), "");
         return;
     }
-    if (found.files.empty()) {
+    if (found.files.empty() && paths.empty() && photo_picker_offered()) {
+        first = "Press Play to choose your photos,";
+        second = "or drop them here.";
+    } else if (found.files.empty()) {
         first = paths.empty() ? line_with("Put your photos in the folder ", where, "") : "None of these pictures can be played.";
         second = paths.empty() ? "(make it if it is not there), then come back here." : "";
     } else {
@@ -277,6 +281,11 @@ Uint8 pictures_panel_click(int x, int y, int button, int type)
             return 1;
         }
     if (on_button(BUTTONS[PLAY], x, y)) {
+        if (!reading && found.files.empty() && scanned_paths.empty() && photo_picker_offered()) {
+            play_sound(SFX_CLICK);
+            photo_picker_open();
+            return 1;
+        }
         if (reading || found.files.empty())
             return 1;  // nothing to play yet, or the panel says where pictures go
         play_sound(SFX_CLICK);
@@ -327,11 +336,19 @@ bool pictures_panel_reading()
 
 bool pictures_panel_frame_due(Uint32 now)
 {
-    return reading && now - progress_time >= PROGRESS_MS;
+    return (reading && now - progress_time >= PROGRESS_MS) || photo_picker_batches() != photo_batches;
 }
 
 void pictures_panel_draw()
 {
+    // Photos chosen or dropped in the page have been written to the folder.
+    if (photo_picker_batches() != photo_batches) {
+        photo_batches = photo_picker_batches();
+        if (scanned_paths.empty()) {
+            scan({}, false);
+            describe({});
+        }
+    }
     follow_reading();
     ot_blit(PANEL_TILE, PANEL_X, PANEL_Y, nullptr);
     // The three lines 30 pixels apart, or the list of what was passed over:

@@ -27,12 +27,19 @@ rm -rf build-web/shots build-web/moves
 mkdir -p build-web/shots build-web/moves
 # The boards the tests play are laid with seed 7 (?seed=7), whose winning
 # moves the solver finds.
+# Two photos for the picker, as JPEGs the page cannot decode itself (the
+# browser does): one red; one blue above green, stored on its side (blue
+# left) with the EXIF turn that stands it up.
+mkdir -p build-web/photos
+convert -size 480x360 xc:'rgb(230,20,20)' build-web/photos/red.jpg
+convert -size 240x240 xc:'rgb(20,20,230)' xc:'rgb(20,200,20)' +append build-web/photos/blue-over-green.jpg
+exiftool -q -overwrite_original -Orientation=6 -n build-web/photos/blue-over-green.jpg
 # The desktop game's frame that the page's must equal.
 tests/web/native_frame.sh "$native" build-web/shots/native-password.png 2>/dev/null
 for level in 1 2 7; do
   "$native/solve" --moves "$native/data" $level 7 >build-web/moves/level$level.moves
 done
-for test in ${WEB_TESTS:-first_frames play touch pads}; do
+for test in ${WEB_TESTS:-first_frames play touch pads photos}; do
   echo "=== $test"
   NODE_PATH=$PWD/build-web/node/node_modules node tests/web/$test.js "http://127.0.0.1:$port/" "$native/data" \
     build-web/shots build-web/moves
