@@ -7,14 +7,17 @@
 mergeInto(LibraryManager.library, {
   $photos: {
     PHOTO_SIDE: 2048,
+    KEEP_UNREAD: 64 << 20,
     folder: '',
     arrivals: 0,
-    // A name in the folder for the file: its own, as PNG, numbered when taken.
-    name: function(file) {
-      var stem = file.name.replace(/\.[^.]*$/, '').replace(/\//g, '_') || 'photo';
-      var name = stem + '.png';
+    // A name in the folder for the file: its own, as PNG (or with its own
+    // ending, ext ''), numbered when taken.
+    name: function(file, ext) {
+      var own = file.name.replace(/\//g, '_');
+      var stem = (ext === '' ? own : own.replace(/\.[^.]*$/, '')) || 'photo', end = ext === '' ? '' : '.png';
+      var name = stem + end;
       for (var n = 2; FS.analyzePath(photos.folder + '/' + name).exists; n++)
-        name = stem + ' (' + n + ').png';
+        name = stem + ' (' + n + ')' + end;
       return name;
     },
     one: function(file) {
@@ -32,7 +35,15 @@ mergeInto(LibraryManager.library, {
         FS.mkdirTree(photos.folder);
         FS.writeFile(photos.folder + '/' + photos.name(file), new Uint8Array(bytes));
       }).catch(function(e) {
-        console.warn('photo ' + file.name + ' not taken: the browser cannot read it (' + e + ')');
+        // Kept as it came (unless huge), so that the panel names it among
+        // the pictures passed over, with the game's own reason.
+        console.warn('photo ' + file.name + ': the browser cannot read it (' + e + ')');
+        if (file.size > photos.KEEP_UNREAD)
+          return;
+        return file.arrayBuffer().then(function(bytes) {
+          FS.mkdirTree(photos.folder);
+          FS.writeFile(photos.folder + '/' + photos.name(file, ''), new Uint8Array(bytes));
+        });
       });
     },
     // One file after another, so that a large batch holds one photo's pixels at a time.

@@ -83,7 +83,10 @@ void set_lines(const std::string& a, const std::string& b, const std::string& c)
 // the name keeps some room beside it. While the scan runs, how far it is.
 void describe(const std::vector<std::string>& paths)
 {
-    std::string where = paths.empty() ? shown_path(picture_folder()) : paths.size() == 1 ? shown_path(paths[0]) : "";
+    // Photos chosen in the page lie in a folder the player never sees: unnamed.
+    std::string where = paths.empty()       ? (photo_picker_offered() ? "" : shown_path(picture_folder()))
+                        : paths.size() == 1 ? shown_path(paths[0])
+                                            : "";
     std::string first, second, skipped;
     char text[96];
     if (reading) {
