@@ -13,7 +13,7 @@ source tools/setup.sh
 ensure_packages clang libclang-rt-14-dev cmake make pkg-config imagemagick webp libtiff-tools libheif-examples libavif-bin "${GAME_PACKAGES[@]}"
 seconds=${1:?usage: fuzz/run.sh SECONDS [TARGET...]}
 targets=("${@:2}")
-[ $# -gt 1 ] || targets=(level_parse level_play password_list help_config settings progress picture text)
+[ $# -gt 1 ] || targets=(level_parse level_play password_list help_config settings progress picture text catalog)
 cmake -S . -B build-fuzz -DFUZZ=ON -DBUILD_TESTING=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ >/dev/null
 cmake --build build-fuzz -j"$(nproc)" --target "${targets[@]/#/fuzz_}" >/dev/null

@@ -17,7 +17,7 @@ GAME_PACKAGES=(cmake g++ make pkg-config dpkg-dev
 # on sdl12-compat (beside SDL 1.2, in a directory of its own) under a window
 # manager; pictures are made as real tools write them (exiftool, img2webp,
 # libtiff's tools, libheif's and libavif's encoders) for the game to read.
-TEST_PACKAGES=(libgtest-dev xvfb xauth xdotool imagemagick libheif-examples libavif-bin
+TEST_PACKAGES=(libgtest-dev gettext xvfb xauth xdotool imagemagick libheif-examples libavif-bin
   desktop-file-utils appstream groff-base lintian tesseract-ocr tesseract-ocr-eng
   libsdl1.2-compat openbox libimage-exiftool-perl webp libtiff-tools)
 
