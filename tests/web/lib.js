@@ -72,6 +72,30 @@ async function distance(page, png, other, width = 320, crop = [0, 0, 640, 480]) 
   }, png.toString('base64'), b.toString('base64'), width, crop);
 }
 
+// Strongly red, green, blue and yellow pixels of a screenshot, within crop
+// ([x, y, w, h] of the frame): how many of each, and the first and last rows
+// (of the frame) each lies on.
+async function colours(page, png, crop = [0, 0, 640, 480]) {
+  return page.evaluate(async (b64, [x, y, w, h]) => {
+    const img = new Image();
+    img.src = 'data:image/png;base64,' + b64;
+    await img.decode();
+    const c = document.createElement('canvas');
+    [c.width, c.height] = [640, 480];
+    const ctx = c.getContext('2d');
+    ctx.drawImage(img, 0, 0, 640, 480);
+    const d = ctx.getImageData(x, y, w, h).data;
+    const n = {red: [0, 480, 0], green: [0, 480, 0], blue: [0, 480, 0], yellow: [0, 480, 0]};
+    for (let i = 0; i < d.length; i += 4) {
+      const [r, g, b] = [d[i], d[i + 1], d[i + 2]], row = y + Math.floor(i / 4 / w);
+      const hue = r > 200 && g > 200 && b < 90 ? 'yellow' : r > 180 && g < 80 && b < 80 ? 'red' :
+        g > 150 && r < 80 && b < 80 ? 'green' : b > 180 && r < 80 && g < 80 ? 'blue' : null;
+      if (hue) n[hue] = [n[hue][0] + 1, Math.min(n[hue][1], row), Math.max(n[hue][2], row)];
+    }
+    return n;
+  }, png.toString('base64'), crop);
+}
+
 // Calls probe until it answers true, or throws after ms.
 async function tryFor(ms, what, probe) {
   for (const end = Date.now() + ms; Date.now() < end; await sleep(100))
@@ -223,5 +247,5 @@ function run(test) {
   });
 }
 
-module.exports = {url, dataDir, shotDir, sleep, openGame, shot, distance, tryFor, waitFor, leaves, at, click, drag,
-  toStart, toBoard, playMoves, stored, run};
+module.exports = {url, dataDir, shotDir, sleep, openGame, shot, distance, colours, tryFor, waitFor, leaves,
+  at, click, drag, toStart, toBoard, playMoves, stored, run};

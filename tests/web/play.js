@@ -15,19 +15,7 @@ const progress = async (page) => {
 const yellow = async (page) => {
   const png = await t.shot(page);
   require('fs').writeFileSync(require('path').join(t.shotDir, 'won.png'), png);
-  return page.evaluate(async (b64) => {
-  const img = new Image();
-  img.src = 'data:image/png;base64,' + b64;
-  await img.decode();
-  const c = document.createElement('canvas');
-  [c.width, c.height] = [640, 480];
-  const ctx = c.getContext('2d');
-  ctx.drawImage(img, 0, 0, 640, 480);
-  const d = ctx.getImageData(200, 280, 240, 46).data;
-  let n = 0;
-  for (let i = 0; i < d.length; i += 4) n += d[i] > 200 && d[i + 1] > 200 && d[i + 2] < 90;
-  return n;
-  }, png.toString('base64'));
+  return (await t.colours(page, png, [200, 280, 240, 46])).yellow[0];
 };
 
 t.run(async (browser, pages) => {
