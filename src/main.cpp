@@ -234,6 +234,15 @@ static void focus_lost()
         m->focus_lost();
 }
 
+// The game's window (or the page's tab) gained or lost the focus: a lost
+// one pauses play.
+static void focus_changed(bool gained)
+{
+    input_focus = gained;
+    if (!input_focus)
+        focus_lost();
+}
+
 bool main_events()
 {
     bool any = false;
@@ -256,11 +265,8 @@ bool main_events()
             acted = pad_event(event);
             break;
         case SDL_ACTIVEEVENT:
-            if (event.active.state & (SDL_APPINPUTFOCUS | SDL_APPACTIVE)) {
-                input_focus = event.active.gain != 0;
-                if (!input_focus)
-                    focus_lost();
-            }
+            if (event.active.state & (SDL_APPINPUTFOCUS | SDL_APPACTIVE))
+                focus_changed(event.active.gain != 0);
             break;
         case SDL_MOUSEMOTION:
             handle_mouse_movement(event.motion.x, event.motion.y);
@@ -276,8 +282,12 @@ bool main_events()
             scaler_resize(event.resize.w, event.resize.h);
             break;
         default:
+            // The page's tab hidden or left; fingers counted; the pointer
+            // leaving and the rest change nothing.
+            if (int change = screen_focus_change(event))
+                focus_changed(change > 0);
             touch_event(event.type);
-            break;  // the pointer leaving and the rest change nothing
+            break;
         }
         any = any || acted;
     }

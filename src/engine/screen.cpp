@@ -7,6 +7,11 @@ bool screen_fills()
     return false;
 }
 
+int screen_focus_change(const SDL_Event&)
+{
+    return 0;
+}
+
 bool screen_request_full()
 {
     return false;

@@ -9,6 +9,22 @@ bool screen_fills()
     return true;
 }
 
+int screen_focus_change(const SDL_Event& event)
+{
+    if (event.type != SDL_WINDOWEVENT)
+        return 0;
+    switch (event.window.event) {
+    case SDL_WINDOWEVENT_FOCUS_LOST:
+    case SDL_WINDOWEVENT_HIDDEN:
+        return -1;
+    case SDL_WINDOWEVENT_FOCUS_GAINED:
+    case SDL_WINDOWEVENT_SHOWN:
+        return 1;
+    default:
+        return 0;
+    }
+}
+
 // Asked for within the few seconds the browser allows after the key or click
 // that wanted it; a refusal leaves the page as it was.
 bool screen_request_full()

@@ -1,6 +1,8 @@
 // pads.js -- a pad that the browser shows only after the game has started (as
 // browsers do, once one of its buttons is pressed), numbered by its standard
-// layout: its cross moves the board's cursor.
+// layout: its cross moves the board's cursor. Then the tab loses the focus
+// (another tab or window taken), and play pauses on the game's menu, its
+// clock stopped, as the desktop's window does.
 const t = require('./lib.js');
 
 // The browser's pads, stubbed: none until padArrives(); padPress(button, down).
@@ -34,4 +36,7 @@ t.run(async (browser, pages) => {
     await page.evaluate(() => window.padPress(15, false));
     await t.leaves(page, before, 0.3, 3000, `the pad's right ${what} the board's cursor`, [63, 88, 297, 297]);
   }
+  const board = await t.shot(page);
+  await page.evaluate(() => window.dispatchEvent(new Event('blur')));
+  await t.leaves(page, board, 8, 3000, 'the focus lost pausing play on the menu');
 });
