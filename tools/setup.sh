@@ -11,13 +11,13 @@ GAME_PACKAGES=(cmake g++ make pkg-config dpkg-dev
   libjpeg62-turbo-dev libpng-dev libtiff-dev libexif-dev libwebp-dev libheif-dev
   libcairo2-dev libsndfile1-dev fonts-linuxlibertine
   librsvg2-dev libpango1.0-dev libfontconfig-dev libfluidsynth-dev fluid-soundfont-gm
-  libwebp-dev libvorbis-dev optipng)
+  libwebp-dev libvorbis-dev optipng gettext)
 # The package tests validate the desktop files and the manual page, and check
 # the .debs with lintian; the help pages are read by OCR; the game runs again
 # on sdl12-compat (beside SDL 1.2, in a directory of its own) under a window
 # manager; pictures are made as real tools write them (exiftool, img2webp,
 # libtiff's tools, libheif's and libavif's encoders) for the game to read.
-TEST_PACKAGES=(libgtest-dev gettext xvfb xauth xdotool imagemagick libheif-examples libavif-bin
+TEST_PACKAGES=(libgtest-dev xvfb xauth xdotool imagemagick libheif-examples libavif-bin
   desktop-file-utils appstream groff-base lintian tesseract-ocr tesseract-ocr-eng
   libsdl1.2-compat openbox libimage-exiftool-perl webp libtiff-tools)
 
