@@ -7,6 +7,8 @@ set -euo pipefail
 cd "$(dirname "$0")"
 source tools/setup.sh
 ensure_packages "${GAME_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
+# The languages' tests run the game in each locale, as a player's system has it.
+ensure_locales de_DE.UTF-8 fr_FR.UTF-8 es_ES.UTF-8
 
 dir=build
 labels=()

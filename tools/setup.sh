@@ -19,7 +19,8 @@ GAME_PACKAGES=(cmake g++ make pkg-config dpkg-dev
 # libtiff's tools, libheif's and libavif's encoders) for the game to read.
 TEST_PACKAGES=(libgtest-dev xvfb xauth xdotool imagemagick libheif-examples libavif-bin
   desktop-file-utils appstream groff-base lintian tesseract-ocr tesseract-ocr-eng
-  libsdl1.2-compat openbox libimage-exiftool-perl webp libtiff-tools)
+  libsdl1.2-compat openbox libimage-exiftool-perl webp libtiff-tools
+  tesseract-ocr-deu tesseract-ocr-fra tesseract-ocr-spa locales)
 
 # Installs whatever of the given packages is missing; a second run costs one dpkg query.
 ensure_packages() {
@@ -34,6 +35,23 @@ ensure_packages() {
     "hundred MB to download: minutes): ${missing[*]}"
   $sudo apt-get update -qq
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+# Generates the named locales (as "de_DE.UTF-8") that the system lacks, as a
+# player's system has them for their language.
+ensure_locales() {
+  local missing=() l
+  for l in "$@"; do
+    locale -a 2>/dev/null | grep -qix "${l/UTF-8/utf8}" || missing+=("$l")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  local sudo=""
+  [ "$(id -u)" -ne 0 ] && sudo="sudo"
+  echo "Generating the locales ${missing[*]}"
+  for l in "${missing[@]}"; do
+    grep -qx "$l UTF-8" /etc/locale.gen 2>/dev/null || echo "$l UTF-8" | $sudo tee -a /etc/locale.gen >/dev/null
+  done
+  $sudo locale-gen >/dev/null
 }
 
 setup_build() {
