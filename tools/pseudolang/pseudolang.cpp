@@ -15,13 +15,15 @@
 #include <iterator>
 #include <string>
 
-// The accented form (UTF-8) of an ASCII letter, or null for another byte.
+// The accented form (UTF-8) of an ASCII letter, or null for another byte:
+// accents of Latin-1 and Latin Extended-A only, which the game's font has;
+// letters it has no such form of stay plain.
 static const char* accented(char c)
 {
-    static const char* const LOWER[26] = {"á", "ƀ", "ç", "ð", "é", "ƒ", "ĝ", "ĥ", "í", "ĵ", "ķ", "ĺ", "ɱ",
-                                          "ñ", "ö", "þ", "ǫ", "ŕ", "š", "ţ", "ü", "ṽ", "ŵ", "ẋ", "ý", "ž"};
-    static const char* const UPPER[26] = {"Á", "Ɓ", "Ç", "Ð", "É", "Ƒ", "Ĝ", "Ĥ", "Í", "Ĵ", "Ķ", "Ĺ", "Ṁ",
-                                          "Ñ", "Ö", "Þ", "Ǫ", "Ŕ", "Š", "Ţ", "Ü", "Ṽ", "Ŵ", "Ẋ", "Ý", "Ž"};
+    static const char* const LOWER[26] = {"á", "b", "ç", "ď", "é", "f", "ğ", "ĥ", "í", "ĵ", "ķ", "ĺ", "m",
+                                          "ñ", "ö", "p", "q", "ŕ", "š", "ţ", "ü", "v", "ŵ", "x", "ý", "ž"};
+    static const char* const UPPER[26] = {"Á", "B", "Ç", "Ď", "É", "F", "Ğ", "Ĥ", "Í", "Ĵ", "Ķ", "Ĺ", "M",
+                                          "Ñ", "Ö", "P", "Q", "Ŕ", "Š", "Ţ", "Ü", "V", "Ŵ", "X", "Ý", "Ž"};
     if (c >= 'a' && c <= 'z')
         return LOWER[c - 'a'];
     if (c >= 'A' && c <= 'Z')
