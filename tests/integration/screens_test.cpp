@@ -361,12 +361,13 @@ TEST_F(Screens, OptionsSetTheVolumesAndBackSavesThem)
     EXPECT_LT(differs(menu_ref), 0.001);
     // By keys: Left and Right move the highlighted slider a twentieth (the
     // effects slider first; held, they repeat: Pads below), Down goes on to
-    // the music and to Back, and Space presses it.
+    // the music, the language and Back, and Space presses it.
     click(300, 320);
     key(SDLK_LEFT);
     key(SDLK_DOWN), key(SDLK_RIGHT), key(SDLK_RIGHT);
     EXPECT_NEAR(soundSFX, 0.4827f, 1e-4);
     EXPECT_FLOAT_EQ(soundMusic, 0.6f);
+    key(SDLK_DOWN);
     push_key(SDLK_DOWN);  // held, the highlight goes on once only, to Back
     for (int i = 0; i < 20; i++)
         step(50);
