@@ -6,7 +6,11 @@
 #include <fstream>
 #include <numeric>
 
+#include <unistd.h>
+
 #include "engine_fixture.h"
+#include "rules/translate.h"
+#include "screens/help.h"
 #include "screens/options.h"
 
 namespace {
@@ -451,4 +455,76 @@ TEST_F(ScreensWithoutSoundFiles, MissingSoundsAreSilent)
     EXPECT_EQ(Mix_Playing(-1), 0);
     play_sound(SFX_SWAP);
     EXPECT_EQ(Mix_Playing(-1), 1);
+}
+
+// The game speaks the language its environment asks for where a catalog is
+// found (the pseudo-language, every word changed), English where none is;
+// a language chosen on the options panel speaks from the next screen on
+// and is there again after a restart. "de" here holds the pseudo-language's
+// words, so that a change is seen.
+class Languages : public Screens {
+protected:
+    void SetUp() override
+    {
+        const std::filesystem::path mo = std::filesystem::path(CRYPT_BUILD_DIR) / "locale/qps/LC_MESSAGES/cryptsliders.mo";
+        for (const char* code : {"qps", "de"}) {
+            std::filesystem::create_directories(locale / code / "LC_MESSAGES");
+            std::filesystem::copy_file(mo, locale / code / "LC_MESSAGES/cryptsliders.mo");
+        }
+        setenv("CRYPTSLIDERS_LOCALEDIR", locale.c_str(), 1);
+        setenv("LANG", "en_GB.UTF-8", 1);
+        setenv("LANGUAGE", "qps", 1);
+        Screens::SetUp();
+    }
+    void TearDown() override
+    {
+        Screens::TearDown();
+        for (const char* name : {"CRYPTSLIDERS_LOCALEDIR", "LANG", "LANGUAGE"})
+            unsetenv(name);
+        std::filesystem::remove_all(locale);
+    }
+    // The "Your pictures" panel's message slot, as the menu opens it.
+    std::vector<rgba8> message_slot()
+    {
+        click(338, 280);
+        std::vector<rgba8> slot;
+        for (int y = 140; y < 230; y++)
+            for (int x = 82; x < 558; x++)
+                slot.push_back(pixel(x, y));
+        key(SDLK_ESCAPE);
+        return slot;
+    }
+    const std::filesystem::path locale = std::filesystem::temp_directory_path() / ("cryptsliders-locale-" + std::to_string(getpid()));
+};
+
+TEST_F(Languages, TheEnvironmentsOrThePlayersChoiceSpeaksAndIsKept)
+{
+    EXPECT_EQ(translate_language(), "qps");
+    const std::string english = "Help screen (1/";
+    EXPECT_EQ(std::string(help_caption()).find(english), std::string::npos) << help_caption();
+    EXPECT_NE(std::string(help_caption()).find("(1/"), std::string::npos) << "the numbers stay";
+    main_exit();
+    unsetenv("LANGUAGE");
+    ASSERT_EQ(main_start(), 0);
+    EXPECT_EQ(std::string(help_caption()).find(english), 0u) << "en_GB has no catalog: English";
+    to_start_screen();
+    const std::vector<rgba8> before = message_slot();
+
+    // System's, English, Deutsch: the right arrow twice, then Back.
+    click(300, 320);
+    click(475, 353), click(475, 353);
+    EXPECT_EQ(translate_language(), "") << "not before the panel closes";
+    click(320, 405);
+    EXPECT_EQ(translate_language(), "de");
+    EXPECT_EQ(engineMode, MODE_START);
+    const std::vector<rgba8> after = message_slot();
+    EXPECT_GT(std::inner_product(before.begin(), before.end(), after.begin(), 0, std::plus<>(),
+                                 [](rgba8 a, rgba8 b) { return near(a, b, 40) ? 0 : 1; }),
+              500)
+        << "the panel's words changed";
+    EXPECT_EQ(slurp(SETTINGS_FILE), "1.00\n0.75\n0\n0\n0\nde\n");
+    main_exit();
+    ASSERT_EQ(main_start(), 0);
+    EXPECT_EQ(translate_language(), "de") << "kept after a restart";
+    EXPECT_EQ(std::string(help_caption()).find(english), std::string::npos) << help_caption();
 }
