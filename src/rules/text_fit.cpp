@@ -50,6 +50,7 @@ static const std::vector<shown_text> SHOWN_TEXTS = {
     {"Passed over: %s (%s) and %zu more", "Passed over: %s (%s) and %zu more", TEXT_SMALL, {470, 1}, "888"},
     {N_("None of these pictures can be played:"), nullptr, TEXT_SMALL, {470, 1}, ""},
     {N_("These pictures were passed over:"), nullptr, TEXT_SMALL, {470, 1}, ""},
+    {N_("%s: %s"), nullptr, TEXT_HELP, {470, 1}, ""},
     {"and %zu more", "and %zu more", TEXT_HELP, {470, 1}, "888"},
 };
 

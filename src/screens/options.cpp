@@ -132,7 +132,8 @@ static void apply_music(float value)
     sound_set();
 }
 
-// Escape closes the panel without saving; the volumes set so far stay in force.
+// Escape closes the panel without saving; the volumes and the language set so
+// far stay in force.
 Uint8 OptionsKeyEvent(SDL_keysym* keysym)
 {
     SDLKey key = keysym->sym;

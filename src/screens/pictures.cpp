@@ -187,7 +187,7 @@ void passed_line(font_s* f, const picture_skip& s)
     // TRANSLATORS: a picture passed over, in the list at the end of the player's pictures: its name, then why
     std::string line = format(tr("%s: %s"), NAME_ARG, picture_skip_reason(s, true).c_str());
     font_free(f);
-    font_make(f, FONT2, line_with(FONT2, line, s.path.substr(s.path.find_last_of('/') + 1)).c_str(), WORDS);
+    font_make_for(f, FONT2, line_with(FONT2, line, s.path.substr(s.path.find_last_of('/') + 1)).c_str(), "%s: %s", WORDS);
 }
 
 // The pictures passed over in the set, those that failed at a level's load
