@@ -25,9 +25,8 @@ struct fonts {
     }
     int width(int size, const std::string& text)
     {
-        if (!at.count(size)) {
-            EXPECT_TRUE(typeface_open(&at[size], GAME_FONT, size));
-        }
+        if (!at.count(size) && !typeface_open(&at[size], GAME_FONT, size))
+            ADD_FAILURE() << "the font at " << size << " px";
         return typeface_width(at[size], text);
     }
     text_layout fit(const std::string& text, text_font font, text_box box)
@@ -85,23 +84,14 @@ TEST(TextFit, ATooWideTextShrinksToItsFloorThenTakesTwoLines)
 {
     fonts f;
     const std::string text = "Press a key or button to continue ...";
-    const int full = f.width(18, text);
-    // Fits as it is; a box one pixel narrower takes the next size down.
+    const int full = f.width(18, text), floor_w = f.width(14, text);
     text_layout l = f.fit(text, TEXT_SMALL, {full, 2});
-    EXPECT_TRUE(l.fits && l.size == 18 && l.lines[1].empty());
+    EXPECT_TRUE(l.fits && l.size == 18 && l.lines[1].empty()) << "fits as it is";
     l = f.fit(text, TEXT_SMALL, {full - 1, 2});
-    EXPECT_TRUE(l.fits && l.size == 17 && l.lines[1].empty()) << l.size;
-    // Too wide at the floor: one line cannot hold it, two lines at full size can.
-    const int floor_w = f.width(14, text);
-    l = f.fit(text, TEXT_SMALL, {floor_w - 1, 1});
-    EXPECT_FALSE(l.fits);
+    EXPECT_TRUE(l.fits && l.size == 17 && l.lines[1].empty()) << "a pixel less: the next size down";
+    EXPECT_FALSE(f.fit(text, TEXT_SMALL, {floor_w - 1, 1}).fits) << "one line at the floor";
     l = f.fit(text, TEXT_SMALL, {floor_w - 1, 2});
-    EXPECT_TRUE(l.fits);
-    EXPECT_EQ(l.size, 18);
-    EXPECT_EQ(l.lines[0] + " " + l.lines[1], text);
+    EXPECT_TRUE(l.fits && l.size == 18 && l.lines[0] + " " + l.lines[1] == text) << "two lines at the full size";
     EXPECT_LE(std::max(f.width(18, l.lines[0]), f.width(18, l.lines[1])), floor_w - 1);
-    // One word cannot be cut.
-    EXPECT_FALSE(f.fit("Lichtbildvorführung", TEXT_SMALL, {60, 2}).fits);
-    // The samples stand for every kind of conversion, positional ones included.
     EXPECT_EQ(text_with_sample("%1$s, %2$d of %zu: 100%%", "88"), "88, 88 of 88: 100%");
 }
