@@ -20,6 +20,7 @@
 #include "rules/picture_set.h"
 #include "rules/random.h"
 #include "rules/translate.h"
+#include "rules/utf8.h"
 #include "screens/pictures.h"
 
 namespace {
@@ -153,10 +154,12 @@ bool load_group()
     for (size_t i = 0; i < shapes.size(); i++)
         looks.push_back({picture_tile_id(static_cast<int>(i) + 1, shapes[i].w, 0, 0), shapes[i].w, shapes[i].h,
                          INTAKE_CELL_PX * art, fitted[i].rgba.data()});
-    char title[GAME_NAME_SIZE];
+    // Made at its length, then cut between characters to what a title holds.
+    char made[256], title[GAME_NAME_SIZE];
     // TRANSLATORS: the title of a level made of the player's own pictures: this level's number, the number of levels
     title_english = picture_set_levels() > 1 ? N_("Your pictures %d of %d") : N_("Your pictures");
-    std::snprintf(title, sizeof title, tr(title_english), picture_set_level() + 1, picture_set_levels());
+    std::snprintf(made, sizeof made, tr(title_english), picture_set_level() + 1, picture_set_levels());
+    utf8_copy(title, sizeof title, made);
     random_seed(random_board_seed());
     picture_level_lay(shapes, difficulty, title, tile_looks_build(looks, picture_tiles_turn(difficulty)));
     for (size_t i = 0; i < shapes.size(); i++)
