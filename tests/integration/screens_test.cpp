@@ -500,12 +500,18 @@ TEST_F(Languages, TheEnvironmentsOrThePlayersChoiceSpeaksAndIsKept)
     const std::vector<rgba8> before = last_frame;
     key(SDLK_ESCAPE);
 
-    // System's, English, Deutsch: the right arrow twice, then Back.
+    // System's, English, Deutsch: the right arrow twice, then Back. A text
+    // standing from before (a level's title in a paused game) is made anew.
+    font_s standing{};
+    font_say(&standing, FONT1, "Press a key or button to continue ...", SDL_Color{});
     click(300, 320);
     click(475, 353), click(475, 353);
     EXPECT_EQ(translate_language(), "") << "not before the panel closes";
     click(320, 405);
     EXPECT_EQ(translate_language(), "de");
+    EXPECT_STREQ(standing.text.c_str(), tr("Press a key or button to continue ..."));
+    EXPECT_STRNE(standing.text.c_str(), "Press a key or button to continue ...");
+    font_free(&standing);
     click(338, 280);
     EXPECT_GT(differs(before), 0.005) << "the panel's words changed";
     key(SDLK_ESCAPE);
