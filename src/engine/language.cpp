@@ -59,8 +59,12 @@ static void use_choice()
 
 void language_start()
 {
+    // The messages' locale only. The catalogs and the font take UTF-8 in any
+    // locale, and a UTF-8 character type would have SDL 2 (under
+    // sdl12-compat) title the window in an encoding named after the locale,
+    // which tools that read WM_NAME (xdotool, older window managers) cannot
+    // read. The numbers' locale stays C: the settings file keeps its point.
     std::setlocale(LC_MESSAGES, "");
-    std::setlocale(LC_CTYPE, "");
     use_choice();
 }
 

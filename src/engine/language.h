@@ -14,9 +14,9 @@ extern std::string language_choice;
 // directory, beside "data" (the build tree).
 std::string language_dir();
 
-// Takes the locale's character set and messages from the environment (never
-// its numbers: the settings file keeps its decimal point), then the catalog
-// of language_choice or of the system's first language that has one; English
+// Takes the locale's messages from the environment (never its numbers: the
+// settings file keeps its decimal point), then the catalog of
+// language_choice or of the system's first language that has one; English
 // where none reads.
 void language_start();
 
