@@ -1,12 +1,12 @@
 // options.cpp -- the options panel: its two volume sliders and the language
 #include "screens/options.h"
 
+#include <string>
+#include <vector>
+
 #include "engine/engine.h"
 #include "rules/settings_file.h"
 #include "rules/translate.h"
-
-#include <string>
-#include <vector>
 
 // Panel geometry, window pixels, edges included.
 constexpr int OPTIONS_PANEL_TILE = 7;
