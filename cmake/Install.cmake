@@ -3,6 +3,7 @@
 #   games/cryptsliders                 the launcher: a per-user directory, then the game
 #   libexec/cryptsliders/cryptsliders  the game itself, off the PATH
 #   share/games/cryptsliders/          the data tree as the build assembled it, the font a link
+#   share/locale/LL/LC_MESSAGES/       the game's words in each language (cryptsliders.mo)
 #   share/applications, share/metainfo, share/icons/hicolor, share/man/man6,
 #   share/doc/cryptsliders, share/doc/cryptsliders-data
 #
@@ -28,6 +29,8 @@ file(RELATIVE_PATH LAUNCHER_TO_GAME ${CMAKE_INSTALL_PREFIX}/${GAMES_INSTALL_BIND
      ${CMAKE_INSTALL_PREFIX}/${GAME_INSTALL_DIR}/cryptsliders)
 file(RELATIVE_PATH LAUNCHER_TO_DATA ${CMAKE_INSTALL_PREFIX}/${GAMES_INSTALL_BINDIR}
      ${CMAKE_INSTALL_PREFIX}/${DATA_INSTALL_DIR})
+file(RELATIVE_PATH LAUNCHER_TO_LOCALE ${CMAKE_INSTALL_PREFIX}/${GAMES_INSTALL_BINDIR}
+     ${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_LOCALEDIR})
 configure_file(${CMAKE_SOURCE_DIR}/dist/cryptsliders.in ${DIST_OUT}/cryptsliders @ONLY)
 
 # Debian ships manual pages and changelogs compressed; -n keeps the files the
@@ -60,6 +63,9 @@ install(FILES ${DIST_OUT}/cryptsliders.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/
 
 install(DIRECTORY ${CMAKE_BINARY_DIR}/data/ DESTINATION ${DATA_INSTALL_DIR} COMPONENT data
         PATTERN ${GAME_FONT_NAME} EXCLUDE)
+# The catalogs, but the pseudo-language's, which is for testing the layouts.
+install(DIRECTORY ${CMAKE_BINARY_DIR}/locale/ DESTINATION ${CMAKE_INSTALL_LOCALEDIR} COMPONENT data
+        PATTERN qps EXCLUDE)
 # The font is fonts-linuxlibertine's file, linked: relatively where it lies
 # under the same prefix (the package's /usr, as Debian wants links within
 # /usr), else by its absolute path.

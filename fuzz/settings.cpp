@@ -15,6 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size)
     check(len >= 0 && static_cast<size_t>(len) < sizeof first);
     fuzz_read(first, static_cast<size_t>(len), [&](std::FILE* file) { back = settings_read(file); });
     settings_format(back, second, sizeof second);
-    check(std::strcmp(first, second) == 0 && back.full_screen == v.full_screen && back.randomize == v.randomize);
+    check(std::strcmp(first, second) == 0 && back.full_screen == v.full_screen && back.randomize == v.randomize &&
+          back.language == v.language);
     return 0;
 }

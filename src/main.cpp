@@ -129,6 +129,7 @@ int main_start()
     storage_start();
     photo_picker_start(picture_folder().c_str());
     OptionsLoad();
+    language_start();
     progress_load();
 
     // Video: a double-buffered OpenGL window at the largest whole scale of

@@ -1,5 +1,5 @@
 // engine.h -- the engine as the screens and the game see it: the state every
-// screen shares, and the renderer, the art set, images, text, sound, settings, key highlight and pads
+// screen shares, and the renderer, the art set, images, text, the language, sound, settings, key highlight and pads
 #pragma once
 
 #include "engine/art_set.h"
@@ -7,6 +7,7 @@
 #include "engine/font.h"
 #include "engine/images.h"
 #include "engine/keyboard.h"
+#include "engine/language.h"
 #include "engine/misc.h"
 #include "engine/opengl_tile.h"
 #include "engine/pad.h"

@@ -7,6 +7,7 @@
 
 #include "rules/level_file.h"
 #include "rules/password_line.h"
+#include "rules/text_fit.h"
 #include "rules/typeface.h"
 
 // One rendered string. Zero-initialised means empty; the texture belongs to the
@@ -20,6 +21,8 @@ struct font_s {
     typeface* font = nullptr;
     SDL_Color color{};
     std::string text;  // UTF-8
+    text_box box;        // the room it is set in
+    std::string english; // the message it was looked up from, to look it up anew in another language; or empty
 };
 
 extern typeface* FONT1;  // 18 pt: clock, level name, prompts
@@ -36,8 +39,20 @@ void font_deinit();
 // sizes (tw, th) and the fonts FONT1 to FONT3 stay those of the logical sizes.
 void font_rescale(double scale);
 // Texts are UTF-8: bad bytes draw as U+FFFD, a character the font lacks (or
-// one beyond U+FFFF) as the font's missing glyph, a box.
-void font_make(font_s* f, typeface* font, const char* text, SDL_Color color);
+// one beyond U+FFFF) as the font's missing glyph, a box. A text wider than
+// its box is set smaller, down to the font's floor, then on two lines where
+// the box allows (rules/text_fit); the lines are centred on each other.
+void font_make(font_s* f, typeface* font, const char* text, SDL_Color color, text_box box = {});
+// english in the player's language, in the box the table of shown texts
+// gives it; made again in the new language by font_retranslate.
+void font_say(font_s* f, typeface* font, const char* english, SDL_Color color);
+// The same in a box of the caller's (a level's title on its plate).
+void font_say(font_s* f, typeface* font, const char* english, SDL_Color color, text_box box);
+// A text the caller made from tr(english) (a count or a time put in), in
+// english's box.
+void font_make_for(font_s* f, typeface* font, const char* text, const char* english, SDL_Color color);
+// Every text made by font_say, looked up again after the language changed.
+void font_retranslate();
 // The width of a text in one of FONT1 to FONT3, in logical pixels, as font_make measures it.
 int font_width(typeface* font, const std::string& text);
 // The text as it is when it is at most width logical pixels wide in the

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "rules/picture_set.h"
+#include "rules/translate.h"
 
 // One row of a surface of any depth as RGBA bytes; a colour-keyed pixel is
 // transparent. Without an alpha channel every other pixel is opaque: a palette
@@ -52,8 +53,8 @@ const char* picture_image_read(const std::string& path, intake_image* out, int m
     // The page's SDL_image reads only images the browser decoded ahead, never
     // a file's bytes: no GIF or BMP is read there.
     *out = intake_image{};
-    return header.format == FMT_GIF ? "a GIF, which the browser's version does not read"
-                                    : "a BMP, which the browser's version does not read";
+    return header.format == FMT_GIF ? N_("a GIF, which the browser's version does not read")
+                                    : N_("a BMP, which the browser's version does not read");
 #else
     // SDL_image's decoders are not known to be safe on several threads at once.
     static std::mutex sdl_image;
@@ -63,11 +64,11 @@ const char* picture_image_read(const std::string& path, intake_image* out, int m
     SDL_Surface* s = IMG_LoadTyped_RW(SDL_RWFromConstMem(file.data(), static_cast<int>(file.size())), 1,
                                       header.format == FMT_GIF ? gif : bmp);
     if (!s)
-        return header.format == FMT_GIF ? "a damaged GIF" : "a damaged BMP";
+        return header.format == FMT_GIF ? N_("a damaged GIF") : N_("a damaged BMP");
     // The header's size is checked again on what was decoded.
     if (static_cast<Uint64>(s->w) * static_cast<Uint64>(s->h) > INTAKE_MAX_PIXELS || SDL_LockSurface(s) != 0) {
         SDL_FreeSurface(s);
-        return "a damaged picture";
+        return N_("a damaged picture");
     }
     *out = intake_reduce(intake_rows{s->w, s->h, s, surface_row}, header.orientation, max_side);
     SDL_UnlockSurface(s);

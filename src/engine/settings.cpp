@@ -4,6 +4,7 @@
 
 #include <cstdio>
 
+#include "engine/language.h"
 #include "engine/scaler.h"
 #include "engine/sound.h"
 #include "engine/state.h"
@@ -30,6 +31,7 @@ void OptionsLoad()
     engineFullScreen = v.full_screen;
     randomize_board = v.randomize;
     scaler_window_scale = v.window_scale;
+    language_choice = v.language;
 }
 
 // A file that cannot be written is skipped: the old one stays as it was.
@@ -41,6 +43,7 @@ void OptionsSave()
     v.full_screen = engineFullScreen;
     v.randomize = randomize_board;
     v.window_scale = scaler_window_scale;
+    v.language = language_choice;
     if (settings_write(SETTINGS_FILE, v))
         storage_saved(SETTINGS_FILE);
 }

@@ -7,6 +7,7 @@
 #include "game/level.h"
 #include "game/state.h"
 #include "rules/level_file.h"
+#include "rules/translate.h"
 
 font_s GameTime{};
 Uint32 GameTimeCounter = 0;
@@ -95,7 +96,7 @@ void GameAnyKeyDraw()
         }
         font_free(&GameAnyKeyFont);
         Uint8 c = static_cast<Uint8>(GameAnyKeyColor);
-        font_make(&GameAnyKeyFont, FONT1, "Press a key or button to continue ...", SDL_Color{0, c, c, 255});
+        font_say(&GameAnyKeyFont, FONT1, N_("Press a key or button to continue ..."), SDL_Color{0, c, c, 255});
     }
     game_display_centred(&GameAnyKeyFont, PROMPT_X, PROMPT_Y);
 }

@@ -5,6 +5,7 @@
 #include "game/state.h"
 #include "rules/level_file.h"
 #include "rules/picture_set.h"
+#include "rules/translate.h"
 #include "screens/pictures.h"
 #include "screens/start.h"
 
@@ -43,11 +44,17 @@ void GameWon()
     if (GamePaused == 0)
         GameTimePause();
     font_free(&GameWonPassword);
-    // A level of the player's pictures needs no password for the next one.
-    const char* password = !picture_set_active() ? level_password(GameLevel)
-                           : picture_set_level() + 1 < picture_set_levels() ? "None needed"
-                                                                             : "That was the last";
-    font_make(&GameWonPassword, FONT3, password, SDL_Color{0, 255, 255, 255});
+    // A level of the player's pictures needs no password for the next one;
+    // a password is the same in every language.
+    const SDL_Color shown = {0, 255, 255, 255};
+    if (!picture_set_active())
+        font_make(&GameWonPassword, FONT3, level_password(GameLevel), shown);
+    else if (picture_set_level() + 1 < picture_set_levels())
+        // TRANSLATORS: in the password's place on the win panel, when the next level needs none
+        font_say(&GameWonPassword, FONT3, N_("None needed"), shown);
+    else
+        // TRANSLATORS: in the password's place on the win panel, after the last level of the player's pictures
+        font_say(&GameWonPassword, FONT3, N_("That was the last"), shown);
     game_record_win();
     play_sound(SFX_WON);
     if (GameLevel == LAST_LEVEL)

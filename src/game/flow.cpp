@@ -12,6 +12,7 @@
 #include "rules/goals.h"
 #include "rules/level_file.h"
 #include "rules/picture_set.h"
+#include "rules/translate.h"
 #include "screens/help.h"
 #include "screens/options.h"
 
@@ -200,7 +201,7 @@ static void loading_frame()
 {
     static font_s loading{};
     if (loading.texture == 0)
-        font_make(&loading, FONT1, "Loading the levels ...", SDL_Color{140, 180, 200, 255});  // parchment, as blue, green, red
+        font_say(&loading, FONT1, N_("Loading the levels ..."), SDL_Color{140, 180, 200, 255});  // parchment, as blue, green, red
     game_display_centred(&loading, 320, 240);
 }
 

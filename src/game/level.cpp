@@ -9,6 +9,7 @@
 #include "game/game.h"
 #include "rules/level_file.h"
 #include "rules/random.h"
+#include "rules/translate.h"
 
 font_s GameNameFont{};
 
@@ -47,7 +48,8 @@ Uint8 level_load()
     for (const level_picture& p : pics)
         build_picture(GameLevel, p);
     font_free(&GameNameFont);
-    font_make(&GameNameFont, FONT1, GameName, SDL_Color{0, 0, 0, 0});
+    // The title as the catalogs know it, from the level file's English.
+    font_say(&GameNameFont, FONT1, GameName, SDL_Color{0, 0, 0, 0}, LEVEL_TITLE_BOX);
     BuildRandomBoard();
     return 1;
 }

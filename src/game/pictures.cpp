@@ -19,12 +19,15 @@
 #include "rules/picture_level.h"
 #include "rules/picture_set.h"
 #include "rules/random.h"
+#include "rules/translate.h"
+#include "rules/utf8.h"
 #include "screens/pictures.h"
 
 namespace {
 
 // Texts of the clue image.
 std::array<font_s, 3> clue_words{};
+const char* title_english = "";  // the message the title was made from
 const SDL_Color CARVE = {150, 194, 214, 0};  // the clue images' lettering (the font takes B, G, R)
 
 // The picture's texture holds the whole picture, its tiles each cell, as a
@@ -151,17 +154,18 @@ bool load_group()
     for (size_t i = 0; i < shapes.size(); i++)
         looks.push_back({picture_tile_id(static_cast<int>(i) + 1, shapes[i].w, 0, 0), shapes[i].w, shapes[i].h,
                          INTAKE_CELL_PX * art, fitted[i].rgba.data()});
-    char title[GAME_NAME_SIZE];
-    if (picture_set_levels() > 1)
-        std::snprintf(title, sizeof title, "Your pictures %d of %d", picture_set_level() + 1, picture_set_levels());
-    else
-        std::snprintf(title, sizeof title, "Your pictures");
+    // Made at its length, then cut between characters to what a title holds.
+    char made[256], title[GAME_NAME_SIZE];
+    // TRANSLATORS: the title of a level made of the player's own pictures: this level's number, the number of levels
+    title_english = picture_set_levels() > 1 ? N_("Your pictures %d of %d") : N_("Your pictures");
+    std::snprintf(made, sizeof made, tr(title_english), picture_set_level() + 1, picture_set_levels());
+    utf8_copy(title, sizeof title, made);
     random_seed(random_board_seed());
     picture_level_lay(shapes, difficulty, title, tile_looks_build(looks, picture_tiles_turn(difficulty)));
     for (size_t i = 0; i < shapes.size(); i++)
         build_picture(static_cast<int>(i) + 1, shapes[i], fitted[i], art);
     font_free(&GameNameFont);
-    font_make(&GameNameFont, FONT1, GameName, SDL_Color{0, 0, 0, 0});
+    font_make_for(&GameNameFont, FONT1, GameName, title_english, SDL_Color{0, 0, 0, 0});
     return true;
 }
 
@@ -180,15 +184,18 @@ Uint8 picture_clue_load(int clue)
 {
     if (clue != 1 || !game_load_fullscreen("data/base/ClueBackground.png"))
         return 0;
-    static const char* const TURNING[] = {"Tiles lie upright", "Tiles lie upright", "Tiles lie turned: the right button turns them"};
-    char time[16], line[96];
+    // TRANSLATORS: the clue's foot: how the tiles lie, then the level's time, as 2:30
+    static const char* const TURNING[] = {N_("Tiles lie upright   -   Time %s"), N_("Tiles lie upright   -   Time %s"),
+                                          N_("Tiles lie turned: the right button turns them   -   Time %s")};
+    const char* turning = TURNING[picture_set_difficulty()];
+    char time[16], line[192];
     game_clock_text(GameTimeTotal, time, sizeof time);
-    std::snprintf(line, sizeof line, "%s   -   Time %s", TURNING[picture_set_difficulty()], time);
+    std::snprintf(line, sizeof line, tr(turning), time);
     for (font_s& f : clue_words)
         font_free(&f);
-    font_make(&clue_words[0], FONT3, GameName, CARVE);
-    font_make(&clue_words[1], FONT1, "Make every picture whole", CARVE);
-    font_make(&clue_words[2], FONT1, line, CARVE);
+    font_make_for(&clue_words[0], FONT3, GameName, title_english, CARVE);
+    font_say(&clue_words[1], FONT1, N_("Make every picture whole"), CARVE);
+    font_make_for(&clue_words[2], FONT1, line, turning, CARVE);
     return 1;
 }
 

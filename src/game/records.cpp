@@ -8,6 +8,7 @@
 #include "rules/level_file.h"
 #include "rules/picture_set.h"
 #include "rules/progress.h"
+#include "rules/translate.h"
 
 font_s GameWonTime{};          // "Time 2:14 - best 1:58" under the password
 static font_s GameClueBest{};  // "Best time 1:58" above the prompt
@@ -27,19 +28,21 @@ void game_record_win()
     if (r.saved)
         storage_saved(PROGRESS_FILE, progress_save);
 
-    char now[16], best[16], line[64];
+    // TRANSLATORS: the win panel's line under the password; %s is the time the level took, as 2:14
+    const char* english = N_("Time %s");
+    if (!r.saved)
+        english = N_("Time %s - could not be saved");
+    else if (r.had_best && r.new_best)
+        english = N_("Time %s - New best time!");
+    else if (r.had_best)
+        // TRANSLATORS: the time the level took, then the best time before it, both as 2:14
+        english = N_("Time %s - best %s");
+    char now[16], best[16], line[160];
     game_clock_text(used, now, sizeof now);
     game_clock_text(r.best_before, best, sizeof best);
-    if (!r.saved)
-        std::snprintf(line, sizeof line, "Time %s - could not be saved", now);
-    else if (r.had_best && r.new_best)
-        std::snprintf(line, sizeof line, "Time %s - New best time!", now);
-    else if (r.had_best)
-        std::snprintf(line, sizeof line, "Time %s - best %s", now, best);
-    else
-        std::snprintf(line, sizeof line, "Time %s", now);
+    std::snprintf(line, sizeof line, tr(english), now, best);
     font_free(&GameWonTime);
-    font_make(&GameWonTime, FONT1, line, RECORD_COLOUR);
+    font_make_for(&GameWonTime, FONT1, line, english, RECORD_COLOUR);
 }
 
 // A level loads: its clue images name its best time, when it has one.
@@ -51,10 +54,11 @@ void game_record_level()
                                     : progress_best_time(GameLevel, &seconds);
     if (!has)
         return;
-    char best[16], line[48];
+    char best[16], line[128];
     game_clock_text(seconds, best, sizeof best);
-    std::snprintf(line, sizeof line, "Best time %s", best);
-    font_make(&GameClueBest, FONT1, line, RECORD_COLOUR);
+    // TRANSLATORS: on a level's clue image; %s is the level's best time, as 1:58
+    std::snprintf(line, sizeof line, tr("Best time %s"), best);
+    font_make_for(&GameClueBest, FONT1, line, "Best time %s", RECORD_COLOUR);
 }
 
 void game_record_win_draw(int y)

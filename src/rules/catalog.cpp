@@ -49,6 +49,75 @@ std::vector<std::string> forms(const std::string& s)
     return out;
 }
 
+// The arguments a printf format reads, each as its length and kind ("s",
+// "zi", "li", "f"), by place; false for a format no translation may use (a
+// width or precision taken from an argument, %n, an unknown conversion).
+bool format_reads(const std::string& f, std::vector<std::string>* args)
+{
+    std::size_t next = 0;
+    for (std::size_t i = 0; i < f.size(); i++) {
+        if (f[i] != '%')
+            continue;
+        if (++i < f.size() && f[i] == '%')
+            continue;
+        std::size_t place = next++, digits = i;
+        while (i < f.size() && f[i] >= '0' && f[i] <= '9')
+            i++;
+        if (i < f.size() && f[i] == '$' && i > digits) {
+            place = std::strtoul(f.c_str() + digits, nullptr, 10) - 1;
+            i++;
+        } else {
+            i = digits;
+        }
+        while (i < f.size() && std::strchr("0123456789#-+ .'", f[i]))
+            i++;
+        std::string length;
+        while (i < f.size() && std::strchr("hlLqjzt", f[i]))
+            length += f[i++];
+        if (i == f.size() || place > 64)
+            return false;
+        const char* kind = std::strchr("diouxXc", f[i]) ? "i" : std::strchr("eEfFgGaA", f[i]) ? "f" : f[i] == 's' ? "s" : nullptr;
+        if (!kind)
+            return false;
+        if (length == "h" || length == "hh")
+            length.clear();  // promoted to int on the way
+        if (args->size() <= place)
+            args->resize(place + 1);
+        (*args)[place] = length + kind;
+    }
+    return true;
+}
+
+// Whether a translation reads only arguments the English gives, each as the
+// English reads it: one that would read others would crash the game.
+bool reads_as(const std::string& english, const std::string& translation)
+{
+    std::vector<std::string> given, read;
+    if (!format_reads(english, &given) || !format_reads(translation, &read) || read.size() > given.size())
+        return false;
+    for (std::size_t i = 0; i < read.size(); i++)
+        if (!read[i].empty() && read[i] != given[i])
+            return false;
+    return true;
+}
+
+// A message's translations, when each form reads as one of the English
+// forms does; messages without a '%' are no formats.
+bool translation_safe(const std::string& id, const std::vector<std::string>& translated)
+{
+    if (id.find('%') == std::string::npos)
+        return true;
+    const std::vector<std::string> english = forms(id);
+    for (const std::string& t : translated) {
+        bool fine = false;
+        for (const std::string& e : english)
+            fine = fine || reads_as(e, t);
+        if (!fine)
+            return false;
+    }
+    return true;
+}
+
 // "Plural-Forms: nplurals=3; plural=(n==1 ? 0 : ...);" from the header.
 void read_plural_forms(const std::string& header, catalog* c)
 {
@@ -241,7 +310,7 @@ bool catalog_parse(const unsigned char* data, std::size_t size, catalog* out)
             return false;
         if (id.empty())
             read_plural_forms(text, &c);
-        else if (!text.empty())
+        else if (!text.empty() && translation_safe(id, forms(text)))
             c.texts[id] = forms(text);
     }
     *out = std::move(c);

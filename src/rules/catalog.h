@@ -25,7 +25,9 @@ constexpr std::size_t CATALOG_MAX_MESSAGES = 100000;
 
 // A .mo file's bytes read into out; false (and out left empty) for anything
 // that is not a whole catalog: a wrong magic number or major revision, a
-// table or string outside the file. Translations left empty are not taken.
+// table or string outside the file. Translations left empty are not taken,
+// nor ones of a printf format that would read an argument the English does
+// not give, or read one as another kind (the English is used there).
 bool catalog_parse(const unsigned char* data, std::size_t size, catalog* out);
 bool catalog_read(const std::string& path, catalog* out);
 

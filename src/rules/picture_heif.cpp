@@ -2,6 +2,7 @@
 // size and the turn read from the file's boxes, the pixels decoded by libheif
 // as stored, for the intake to reduce and turn upright
 #include "rules/picture_heif.h"
+#include "rules/translate.h"
 
 #include <algorithm>
 #include <cstring>
@@ -72,7 +73,7 @@ struct meta_boxes {
     std::vector<box> associations;                               // the ipma boxes
 };
 
-const char* const DAMAGED = "a damaged HEIC or AVIF picture";
+const char* const DAMAGED = N_("a damaged HEIC or AVIF picture");
 
 // The infe boxes of an iinf box (item info of version 2 and 3 carry the type).
 void read_items(const box& iinf, meta_boxes* m)
@@ -194,19 +195,19 @@ struct decoding_options {
 
 const char* damaged(const heif_facts& f)
 {
-    return f.av1 ? "a damaged or cut AVIF picture" : "a damaged or cut HEIC picture";
+    return f.av1 ? N_("a damaged or cut AVIF picture") : N_("a damaged or cut HEIC picture");
 }
 
 const char* unreadable(const heif_facts& f)
 {
-    return f.av1 ? "an AVIF picture coded in a way this game cannot read" : "a HEIC picture coded in a way this game cannot read";
+    return f.av1 ? N_("an AVIF picture coded in a way this game cannot read") : N_("a HEIC picture coded in a way this game cannot read");
 }
 
 const char* decode_problem(const heif_error& e, const heif_facts& f)
 {
     if (e.code == heif_error_Memory_allocation_error)
-        return e.subcode == heif_suberror_Security_limit_exceeded ? "too large to decode in the memory a picture may take"
-                                                                  : "not enough memory to read it";
+        return e.subcode == heif_suberror_Security_limit_exceeded ? N_("too large to decode in the memory a picture may take")
+                                                                  : N_("not enough memory to read it");
     if (e.code == heif_error_Unsupported_feature || e.code == heif_error_Unsupported_filetype)
         return unreadable(f);
     return damaged(f);
@@ -223,7 +224,7 @@ const char* heif_probe(const std::uint8_t* d, std::size_t size, heif_facts* out)
     box ftyp;
     next n = next_box(&at, d + size, &ftyp);
     if (n == next::CUT)
-        return "cut short";
+        return N_("cut short");
     if (n != next::BOX || ftyp.len < 8)
         return HEIF_NOT_HEIF;
     // A still picture's brand, major or compatible; videos and others are not pictures.
@@ -239,7 +240,7 @@ const char* heif_probe(const std::uint8_t* d, std::size_t size, heif_facts* out)
     box b;
     while (!found && (n = next_box(&at, d + size, &b)) != next::END) {
         if (n == next::CUT)
-            return "cut short";
+            return N_("cut short");
         if (n == next::BAD)
             return DAMAGED;
         if (b.type == fourcc("meta")) {
@@ -259,7 +260,7 @@ const char* heif_probe(const std::uint8_t* d, std::size_t size, heif_facts* out)
     if (type == fourcc("grid"))
         out->tiled = true;
     else if (type != fourcc("hvc1") && type != fourcc("av01") && type != fourcc("iden") && type != fourcc("iovl"))
-        return type == 0 ? DAMAGED : "a HEIF picture coded in a way this game cannot read";
+        return type == 0 ? DAMAGED : N_("a HEIF picture coded in a way this game cannot read");
 
     // The size, and the turns in the order they apply.
     bool mirrored = false;
@@ -301,12 +302,12 @@ const char* heif_probe(intake_cursor& c, heif_facts* out)
         if (!h)
             return c.why;
         if (left < 8)
-            return "cut short";
+            return N_("cut short");
         std::uint64_t len = be32(h);
         std::uint32_t type = be32(h + 4);
         if (len == 1) {
             if (left < 16)
-                return "cut short";
+                return N_("cut short");
             len = static_cast<std::uint64_t>(be32(h + 8)) << 32 | be32(h + 12);
         } else if (len == 0) {
             len = left;  // to the file's end
@@ -317,7 +318,7 @@ const char* heif_probe(intake_cursor& c, heif_facts* out)
             if (len > MOST_META)
                 return DAMAGED;
             if (len > left)
-                return "cut short";
+                return N_("cut short");
             const std::uint8_t* b = intake_fetch(c, at, static_cast<std::size_t>(len));
             if (!b)
                 return c.why;
@@ -364,7 +365,7 @@ const char* heif_decode(const std::uint8_t* data, std::size_t size, const heif_f
     std::call_once(registered, [] { heif_init(nullptr); });
     out->ctx = heif_context_alloc();
     if (!out->ctx)
-        return "not enough memory to read it";
+        return N_("not enough memory to read it");
     // The sides the intake allows, and the tiles of a grid decoded on this
     // thread: the pictures of a level are already decoded side by side.
     heif_context_set_maximum_image_size_limit(out->ctx, 1 << 15);
@@ -381,7 +382,7 @@ const char* heif_decode(const std::uint8_t* data, std::size_t size, const heif_f
     // planes, which libheif makes on its way to any other layout.
     decoding_options options;
     if (!options.o)
-        return "not enough memory to read it";
+        return N_("not enough memory to read it");
     options.o->ignore_transformations = 1;
     e = heif_decode_image(out->handle, &out->img, heif_colorspace_RGB, heif_chroma_444, options.o);
     if (e.code != heif_error_Ok)

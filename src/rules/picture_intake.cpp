@@ -13,9 +13,10 @@
 #include "rules/picture_codecs.h"
 #include "rules/picture_png.h"
 #include "rules/picture_webp.h"
+#include "rules/translate.h"
 
 const char* const INTAKE_OTHER_DECODER = "decoded elsewhere";
-const char* const INTAKE_NOT_A_PICTURE = "not a picture this game reads";
+const char* const INTAKE_NOT_A_PICTURE = N_("not a picture this game reads");
 
 namespace {
 
@@ -44,9 +45,9 @@ const char* probe_gif(intake_cursor& c, intake_header* out)
             return nullptr;
         }
         if (*b == 0x3b)
-            return "a GIF with no picture in it";
+            return N_("a GIF with no picture in it");
         if (*b != 0x21)
-            return "a damaged GIF";
+            return N_("a damaged GIF");
         at += 2;  // the introducer and the label, then sub-blocks up to an empty one
         do {
             if (!(b = intake_fetch(c, at, 1)))
@@ -78,9 +79,9 @@ const char* probe_bmp(intake_cursor& c, intake_header* out)
         compression = le32(d + 30);
     }
     if (compression == 4 || compression == 5)
-        return "a BMP holding a JPEG or PNG, which this game does not read";
+        return N_("a BMP holding a JPEG or PNG, which this game does not read");
     if (compression > 3 || (bits != 1 && bits != 4 && bits != 8 && bits != 16 && bits != 24 && bits != 32))
-        return "a kind of BMP this game does not read";
+        return N_("a kind of BMP this game does not read");
     return nullptr;
 }
 
@@ -90,7 +91,7 @@ const char* probe_photo(intake_format format, intake_cursor& c, intake_header* o
 {
     out->format = format;
     const photo_codec* codec = photo_codec_for(format);
-    return codec ? codec->probe(c, out) : "a kind of photo this version of the game does not decode";
+    return codec ? codec->probe(c, out) : N_("a kind of photo this version of the game does not decode");
 }
 
 // The format from the first bytes, then its header.
@@ -134,29 +135,29 @@ const char* intake_probe(const intake_source& file, intake_header* out)
 {
     *out = intake_header{};
     if (file.size == 0)
-        return "an empty file";
+        return N_("an empty file");
     intake_cursor cursor;
     cursor.src = &file;
     if (const char* why = probe_format(cursor, out))
         return why;
     if (out->w <= 0 || out->h <= 0)
-        return "a picture of no size";
+        return N_("a picture of no size");
     std::uint64_t pixels = static_cast<std::uint64_t>(out->w) * static_cast<std::uint64_t>(out->h);
     if (pixels > INTAKE_MAX_PIXELS)
-        return "too large: more than 60 megapixels";
+        return N_("too large: more than 60 megapixels");
     if (out->w > INTAKE_MAX_LENGTH || out->h > INTAKE_MAX_LENGTH)
-        return "too long a side: more than a million pixels";
+        return N_("too long a side: more than a million pixels");
     bool surface = out->format == FMT_GIF || out->format == FMT_BMP;
     if (surface && out->w > INTAKE_SURFACE_MAX_W)
-        return "too wide for a GIF or BMP: more than 16,383 pixels across";
+        return N_("too wide for a GIF or BMP: more than 16,383 pixels across");
     if (surface && out->h > INTAKE_SURFACE_MAX_H)
-        return "too tall for a GIF or BMP: more than 65,535 pixels high";
+        return N_("too tall for a GIF or BMP: more than 65,535 pixels high");
     if (surface)  // SDL_image's surface, four bytes a pixel at most
         out->decoder_bytes = pixels * 4 + (1u << 20);
     // Read for the larger art, the decode alone would pass all the memory
     // that decodes may take together.
     if (intake_decode_bytes(*out) > decode_budget_total())
-        return "too large to decode in the memory a picture may take";
+        return N_("too large to decode in the memory a picture may take");
     return nullptr;
 }
 
@@ -169,7 +170,7 @@ const char* intake_read(const std::uint8_t* data, std::size_t size, intake_heade
                         int max_side)
 {
     if (size > INTAKE_MAX_FILE_BYTES)
-        return "too large a file";
+        return N_("too large a file");
     if (const char* why = intake_probe(data, size, header))
         return why;
     switch (header->format) {

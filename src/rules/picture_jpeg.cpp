@@ -12,6 +12,7 @@
 #include <jerror.h>
 
 #include "rules/picture_exif.h"
+#include "rules/translate.h"
 
 namespace {
 
@@ -63,7 +64,7 @@ void jpeg_warning(j_common_ptr c, int level)
 {
     jpeg_fail* f = reinterpret_cast<jpeg_fail*>(c->err);
     if (level < 0 && f->mgr.msg_code == JWRN_JPEG_EOF) {
-        f->why = "cut short";
+        f->why = N_("cut short");
         std::longjmp(f->jump, 1);
     }
 }
@@ -73,7 +74,7 @@ void jpeg_scan_limit(j_common_ptr c)
 {
     j_decompress_ptr d = reinterpret_cast<j_decompress_ptr>(c);
     if (d->input_scan_number > 100) {
-        reinterpret_cast<jpeg_fail*>(c->err)->why = "a damaged JPEG (too many scans)";
+        reinterpret_cast<jpeg_fail*>(c->err)->why = N_("a damaged JPEG (too many scans)");
         std::longjmp(reinterpret_cast<jpeg_fail*>(c->err)->jump, 1);
     }
 }
@@ -99,7 +100,7 @@ const char* decode(const std::uint8_t* data, std::size_t size, int max_side, int
     cinfo.err = jpeg_std_error(&fail.mgr);
     fail.mgr.error_exit = jpeg_fail_exit;
     fail.mgr.emit_message = jpeg_warning;
-    fail.why = "a damaged JPEG";
+    fail.why = N_("a damaged JPEG");
     jpeg_create_decompress(&cinfo);
     if (setjmp(fail.jump)) {
         jpeg_destroy_decompress(&cinfo);
@@ -138,7 +139,7 @@ const char* jpeg_probe(intake_cursor& c, int* w, int* h, int* orientation, std::
         if (!m)
             return c.why;
         if (m[0] != 0xff)
-            return "a damaged JPEG";
+            return N_("a damaged JPEG");
         std::uint8_t marker = m[1];
         if (marker == 0xff) {  // a fill byte
             at++;
@@ -149,10 +150,10 @@ const char* jpeg_probe(intake_cursor& c, int* w, int* h, int* orientation, std::
             continue;
         }
         if (marker == 0xda || marker == 0xd9)
-            return "a damaged JPEG";  // image data before any frame header
+            return N_("a damaged JPEG");  // image data before any frame header
         std::size_t len = be16(m + 2);
         if (len < 2)
-            return "a damaged JPEG";
+            return N_("a damaged JPEG");
         bool frame = marker >= 0xc0 && marker <= 0xcf && marker != 0xc4 && marker != 0xc8 && marker != 0xcc;
         if (frame || marker == 0xe1) {
             const std::uint8_t* seg = intake_fetch(c, at + 4, len - 2);
@@ -162,14 +163,14 @@ const char* jpeg_probe(intake_cursor& c, int* w, int* h, int* orientation, std::
                 *orientation = exif_orientation(seg, len - 2);
             if (frame) {
                 if (len - 2 < 5)
-                    return "a damaged JPEG";
+                    return N_("a damaged JPEG");
                 // libjpeg reads the sequential and progressive kinds, Huffman or
                 // arithmetic coded, of 8 bits a sample.
                 bool known = marker <= 0xc2 || marker == 0xc9 || marker == 0xca;
                 if (!known)
-                    return "a lossless or hierarchical JPEG, which this game does not read";
+                    return N_("a lossless or hierarchical JPEG, which this game does not read");
                 if (seg[0] != 8)
-                    return "a JPEG of 12 or more bits a sample, which this game does not read";
+                    return N_("a JPEG of 12 or more bits a sample, which this game does not read");
                 *h = static_cast<int>(be16(seg + 1));
                 *w = static_cast<int>(be16(seg + 3));
                 bool progressive = marker == 0xc2 || marker == 0xca;

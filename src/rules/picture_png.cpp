@@ -2,6 +2,7 @@
 // interlaced, with transparency) decoded by libpng row by row into the reduction, so
 // that a panorama of any width within the limits takes little memory
 #include "rules/picture_png.h"
+#include "rules/translate.h"
 
 #include <algorithm>
 #include <csetjmp>
@@ -37,7 +38,7 @@ void read_bytes(png_structp png, png_bytep out, png_size_t n)
 {
     png_decode* d = static_cast<png_decode*>(png_get_io_ptr(png));
     if (n > d->size - d->at) {
-        d->why = "cut short";
+        d->why = N_("cut short");
         png_error(png, "cut short");
     }
     std::memcpy(out, d->data + d->at, n);
@@ -48,7 +49,7 @@ void fail(png_structp png, png_const_charp)
 {
     png_decode* d = static_cast<png_decode*>(png_get_error_ptr(png));
     if (!d->why)
-        d->why = "a damaged PNG";
+        d->why = N_("a damaged PNG");
     png_longjmp(png, 1);
 }
 
@@ -113,7 +114,7 @@ const char* start_decode(png_decode& d, const std::uint8_t* data, std::size_t si
     d.png = png_create_read_struct(PNG_LIBPNG_VER_STRING, &d, fail, quiet);
     d.info = d.png ? png_create_info_struct(d.png) : nullptr;
     if (!d.info)
-        return "not enough memory to read it";
+        return N_("not enough memory to read it");
     *passes = read_header(d);
     return *passes == 0 ? d.why : nullptr;
 }
@@ -142,7 +143,7 @@ const char* png_probe(intake_cursor& c, int* w, int* h, std::uint64_t* held)
     if (!d)
         return c.why;
     if (std::memcmp(d + 12, "IHDR", 4) != 0)
-        return "a damaged PNG";
+        return N_("a damaged PNG");
     *w = static_cast<int>(std::min<std::uint32_t>(be32(d + 16), 1u << 30));
     *h = static_cast<int>(std::min<std::uint32_t>(be32(d + 20), 1u << 30));
     // libpng's rows (eight bytes a pixel at the most) and the row skipped; an
@@ -159,7 +160,7 @@ const char* png_read_whole(const std::uint8_t* data, std::size_t size, int max_s
     const char* why = start_decode(d, data, size, &passes);
     int h = why ? 0 : static_cast<int>(png_get_image_height(d.png, d.info));
     if (!why && (d.w > max_side || h > max_side))
-        why = "too large";
+        why = N_("too large");
     if (!why && !(why = read_whole(d, h, out)))
         *transparent = d.transparent;
     png_destroy_read_struct(d.png ? &d.png : nullptr, d.info ? &d.info : nullptr, nullptr);

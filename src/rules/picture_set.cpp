@@ -17,6 +17,7 @@
 #include "rules/decode_budget.h"
 #include "rules/picture_intake.h"
 #include "rules/picture_level.h"
+#include "rules/translate.h"
 
 namespace {
 
@@ -41,13 +42,13 @@ std::string user_dir_value(const char* value, const std::string& home)
 const char* stat_problem(const std::string& path, struct stat* st)
 {
     if (stat(path.c_str(), st) != 0)
-        return errno == ELOOP ? "a loop of links" : errno == EACCES ? "not readable" : "no such file";
+        return errno == ELOOP ? N_("a loop of links") : errno == EACCES ? N_("not readable") : N_("no such file");
     if (S_ISDIR(st->st_mode))
-        return "a folder, not a picture";
+        return N_("a folder, not a picture");
     if (!S_ISREG(st->st_mode))
-        return "not a file (a device or a pipe)";
+        return N_("not a file (a device or a pipe)");
     if (st->st_size == 0)
-        return "an empty file";
+        return N_("an empty file");
     return nullptr;
 }
 
@@ -73,13 +74,13 @@ const char* open_picture(const std::string& path, int* fd, intake_source* file)
         return why;
     *fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (*fd < 0)
-        return "not readable";
+        return N_("not readable");
     if (fstat(*fd, &st) != 0 || !S_ISREG(st.st_mode))
-        return "not a file (a device or a pipe)";
+        return N_("not a file (a device or a pipe)");
     file->size = static_cast<std::uint64_t>(st.st_size);
     file->read = read_at;
     file->ctx = fd;
-    return file->size > INTAKE_MAX_FILE_BYTES ? "too large a file" : nullptr;
+    return file->size > INTAKE_MAX_FILE_BYTES ? N_("too large a file") : nullptr;
 }
 
 // The header is read where it lies: the probe asks for the bytes it needs,
@@ -97,7 +98,7 @@ void check_file(const std::string& path, picture_scan& scan)
         close(fd);
     // The file is held whole while it is decoded: its bytes count too.
     if (!why && file.size + intake_decode_bytes(h) > decode_budget_total())
-        why = "too large to decode in the memory a picture may take";
+        why = N_("too large to decode in the memory a picture may take");
     if (why) {
         scan.skipped.push_back({path, why});
         return;
@@ -126,7 +127,11 @@ void picture_scan_finish(picture_scan& scan)
             if (kept[i].path == f.path || (known && ids[i] == std::make_pair(st.st_dev, st.st_ino)))
                 same = i;
         if (same < kept.size()) {
-            scan.skipped.push_back({f.path, kept[same].path == f.path ? "named twice" : "the same file as " + kept[same].name});
+            if (kept[same].path == f.path)
+                scan.skipped.push_back({f.path, N_("named twice")});
+            else
+                // TRANSLATORS: why a picture was passed over; %s is the name of the file it is a link to or from
+                scan.skipped.push_back({f.path, N_("the same file as %s"), kept[same].name});
             continue;
         }
         ids.emplace_back(known ? st.st_dev : 0, known ? st.st_ino : 0);
@@ -171,7 +176,7 @@ std::vector<picture_entry> picture_list_paths(const std::vector<std::string>& pa
                     names.push_back(e->d_name);
             closedir(dir);
         } else {
-            entries.push_back({path, "a folder that cannot be read"});
+            entries.push_back({path, N_("a folder that cannot be read")});
         }
         std::sort(names.begin(), names.end());
         std::string base = path.empty() || path.back() == '/' ? path : path + "/";
@@ -206,12 +211,21 @@ const char* picture_read_file(const std::string& path, std::vector<std::uint8_t>
     if (!why) {
         out->resize(static_cast<std::size_t>(file.size));
         long got = intake_copy(file, 0, out->size(), out->data());
-        why = got < 0 ? "not readable" : got == 0 ? "an empty file" : nullptr;
+        why = got < 0 ? N_("not readable") : got == 0 ? N_("an empty file") : nullptr;
         out->resize(got < 0 ? 0 : static_cast<std::size_t>(got));
     }
     if (fd >= 0)
         close(fd);
     return why;
+}
+
+std::string picture_skip_reason(const picture_skip& s, bool translated)
+{
+    std::string why = translated ? tr(s.why.c_str()) : s.why;
+    size_t at = why.find("%s");
+    if (s.other.empty() || at == std::string::npos)
+        return why;
+    return why.replace(at, 2, s.other);
 }
 
 void picture_report(const std::string& path, const char* why)

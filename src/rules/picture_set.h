@@ -17,10 +17,16 @@ struct picture_file {
 };
 
 // A file passed over, and why, in a few words.
+// why is English, marked for the catalogs; where it names another file
+// (other), it holds one "%s" for its name.
 struct picture_skip {
     std::string path;
     std::string why;
+    std::string other = "";
 };
+
+// Why a file was passed over, in the language in use or, for the log, in English.
+std::string picture_skip_reason(const picture_skip& s, bool translated);
 
 struct picture_scan {
     std::vector<picture_file> files;  // in the order given, a folder's by name

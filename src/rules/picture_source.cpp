@@ -3,6 +3,7 @@
 // far into a file (after megabytes of metadata, or at its very end) costs a few
 // small reads rather than the whole file
 #include "rules/picture_source.h"
+#include "rules/translate.h"
 
 #include <algorithm>
 #include <cstring>
@@ -49,7 +50,7 @@ const std::uint8_t* intake_fetch(intake_cursor& c, std::uint64_t at, std::size_t
 {
     const intake_source& s = *c.src;
     if (at > s.size || n > s.size - at) {
-        c.why = "cut short";
+        c.why = N_("cut short");
         return nullptr;
     }
     static const std::uint8_t nothing = 0;
@@ -64,7 +65,7 @@ const std::uint8_t* intake_fetch(intake_cursor& c, std::uint64_t at, std::size_t
     c.window.resize(got < 0 ? 0 : static_cast<std::size_t>(got));
     c.window_at = at;
     if (got < 0 || static_cast<std::size_t>(got) < n) {
-        c.why = got < 0 ? "not readable" : "cut short";
+        c.why = got < 0 ? N_("not readable") : N_("cut short");
         return nullptr;
     }
     return c.window.data();

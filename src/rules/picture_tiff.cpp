@@ -3,6 +3,7 @@
 // any kind libtiff turns into RGBA decoded a band of strips or tiles at a time into
 // the reduction, turned by its own orientation tag
 #include "rules/picture_tiff.h"
+#include "rules/translate.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -82,7 +83,7 @@ TIFF* open_tiff(tiff_io& io)
 
 const char* io_failure(const tiff_io& io, const char* otherwise)
 {
-    return io.unreadable ? "not readable" : io.ended ? "cut short" : otherwise;
+    return io.unreadable ? N_("not readable") : io.ended ? N_("cut short") : otherwise;
 }
 
 // A decode in progress: the reduction pulls rows through a const pointer, and
@@ -111,7 +112,7 @@ void decode_row(const void* ctx, int y, std::uint8_t* out)
         d.img->col_offset = 0;
         if (!TIFFRGBAImageGet(d.img, d.raster.data(), static_cast<std::uint32_t>(d.w),
                               static_cast<std::uint32_t>(std::min(d.band, d.h - d.band_y))))
-            d.why = io_failure(*d.io, "a damaged TIFF");
+            d.why = io_failure(*d.io, N_("a damaged TIFF"));
     }
     if (d.why) {
         std::memset(out, 0, static_cast<std::size_t>(d.w) * 4);
@@ -147,7 +148,7 @@ const char* tiff_probe(intake_cursor& c, int* w, int* h, int* orientation, std::
     io.cursor = &c;
     TIFF* t = open_tiff(io);
     if (!t)
-        return io_failure(io, "a damaged TIFF");
+        return io_failure(io, N_("a damaged TIFF"));
     std::uint32_t tw = 0, th = 0;
     std::uint16_t o = ORIENTATION_TOPLEFT, compression = COMPRESSION_NONE;
     TIFFGetField(t, TIFFTAG_IMAGEWIDTH, &tw);
@@ -169,15 +170,15 @@ const char* tiff_probe(intake_cursor& c, int* w, int* h, int* orientation, std::
     // The band of RGBA rows, and the strip or tile libtiff decodes them from.
     *held = static_cast<std::uint64_t>(*w) * 4 * static_cast<std::uint64_t>(band_rows(t, *w, *h)) + piece + (1u << 20);
     if (!TIFFIsCODECConfigured(compression))
-        why = "a TIFF compressed in a way this game does not read";
+        why = N_("a TIFF compressed in a way this game does not read");
     else if (piece > INTAKE_MAX_DECODE_BYTES)
-        why = "too large to decode in the memory a picture may take";
+        why = N_("too large to decode in the memory a picture may take");
     else if (TIFFRGBAImageBegin(&img, t, 1, message))
         TIFFRGBAImageEnd(&img);
     else if (photometric == PHOTOMETRIC_SEPARATED && bits != 8)
-        why = "a CMYK TIFF of more than 8 bits a sample, which this game does not read";
+        why = N_("a CMYK TIFF of more than 8 bits a sample, which this game does not read");
     else
-        why = "a kind of TIFF this game does not read";
+        why = N_("a kind of TIFF this game does not read");
     TIFFClose(t);
     return why;
 }
@@ -191,12 +192,12 @@ const char* tiff_read(const std::uint8_t* data, std::size_t size, int max_side, 
     io.cursor = &cursor;
     TIFF* t = open_tiff(io);
     if (!t)
-        return io_failure(io, "a damaged TIFF");
+        return io_failure(io, N_("a damaged TIFF"));
     TIFFRGBAImage img;
     char message[1024];
     const char* why = nullptr;
     if (!TIFFRGBAImageBegin(&img, t, 1, message)) {
-        why = "a kind of TIFF this game does not read";
+        why = N_("a kind of TIFF this game does not read");
     } else {
         // The rows as stored, top to bottom; the reduction turns them as the tag says.
         int orientation = img.orientation >= 1 && img.orientation <= 8 ? img.orientation : 1;

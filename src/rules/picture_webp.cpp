@@ -11,6 +11,7 @@
 #include <webp/demux.h>
 
 #include "rules/picture_exif.h"
+#include "rules/translate.h"
 
 namespace {
 
@@ -49,14 +50,14 @@ const char* first_frame(const std::uint8_t* data, std::size_t size, intake_image
     WebPData whole = {data, size};
     WebPAnimDecoderOptions options;
     if (!WebPAnimDecoderOptionsInit(&options))
-        return "a damaged WebP picture";
+        return N_("a damaged WebP picture");
     options.color_mode = MODE_RGBA;
     options.use_threads = 0;
     WebPAnimDecoder* dec = WebPAnimDecoderNew(&whole, &options);
     WebPAnimInfo info;
     std::uint8_t* frame = nullptr;
     int timestamp = 0;
-    const char* why = "a damaged or cut WebP picture";
+    const char* why = N_("a damaged or cut WebP picture");
     if (dec && WebPAnimDecoderGetInfo(dec, &info) && static_cast<int>(info.canvas_width) == px->w &&
         static_cast<int>(info.canvas_height) == px->h && WebPAnimDecoderGetNext(dec, &frame, &timestamp)) {
         std::memcpy(px->rgba.data(), frame, px->rgba.size());
@@ -83,7 +84,7 @@ const char* decode_still(const std::uint8_t* data, std::size_t size, int max_sid
 {
     WebPDecoderConfig config;
     if (!WebPInitDecoderConfig(&config) || WebPGetFeatures(data, size, &config.input) != VP8_STATUS_OK)
-        return "a damaged or cut WebP picture";
+        return N_("a damaged or cut WebP picture");
     int dw = 0, dh = 0;
     decoded_size(config.input.width, config.input.height, max_side, &dw, &dh);
     px->w = dw;
@@ -101,8 +102,8 @@ const char* decode_still(const std::uint8_t* data, std::size_t size, int max_sid
     VP8StatusCode status = WebPDecode(data, size, &config);
     WebPFreeDecBuffer(&config.output);
     if (status == VP8_STATUS_OUT_OF_MEMORY)
-        return "not enough memory to read it";
-    return status == VP8_STATUS_OK ? nullptr : "a damaged or cut WebP picture";
+        return N_("not enough memory to read it");
+    return status == VP8_STATUS_OK ? nullptr : N_("a damaged or cut WebP picture");
 }
 
 }  // namespace
@@ -111,9 +112,9 @@ const char* webp_read_whole(const std::uint8_t* data, std::size_t size, int max_
 {
     WebPBitstreamFeatures features;
     if (WebPGetFeatures(data, size, &features) != VP8_STATUS_OK || features.has_animation)
-        return "a damaged or cut WebP picture";
+        return N_("a damaged or cut WebP picture");
     if (features.width > max_side || features.height > max_side)
-        return "too large";
+        return N_("too large");
     *transparent = features.has_alpha != 0;
     return decode_still(data, size, max_side, out);
 }
@@ -135,7 +136,7 @@ const char* webp_probe(intake_cursor& c, int* w, int* h, std::uint64_t* held)
     WebPBitstreamFeatures f;
     VP8StatusCode status = WebPGetFeatures(d, n, &f);
     if (!extended && status != VP8_STATUS_OK)
-        return status == VP8_STATUS_NOT_ENOUGH_DATA ? "cut short" : "a damaged WebP picture";
+        return status == VP8_STATUS_NOT_ENOUGH_DATA ? N_("cut short") : N_("a damaged WebP picture");
     if (!extended) {
         *w = f.width;
         *h = f.height;
@@ -163,7 +164,7 @@ const char* webp_read(const std::uint8_t* data, std::size_t size, int max_side, 
 {
     WebPBitstreamFeatures f;
     if (WebPGetFeatures(data, size, &f) != VP8_STATUS_OK)
-        return "a damaged or cut WebP picture";
+        return N_("a damaged or cut WebP picture");
     intake_image px;
     if (f.has_animation) {
         px.w = f.width;

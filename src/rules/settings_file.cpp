@@ -1,4 +1,4 @@
-// settings_file.cpp -- the settings file's text: reading and writing its five values
+// settings_file.cpp -- the settings file's text: reading and writing its six values
 #include "rules/settings_file.h"
 
 #include "rules/file_replace.h"
@@ -52,13 +52,31 @@ settings_values settings_read(std::FILE* file)
         return v;
     if (text_line_read(file, line, sizeof line, &whole))
         v.window_scale = static_cast<std::uint8_t>(settings_long(line));
+    else
+        return v;
+    if (text_line_read(file, line, sizeof line, &whole) && whole && settings_language_valid(line))
+        v.language = line;
     return v;
+}
+
+bool settings_language_valid(const std::string& text)
+{
+    if (text.empty() || text.size() > SETTINGS_LANGUAGE_MAX)
+        return false;
+    for (char c : text)
+        if (!((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_' || c == '@'))
+            return false;
+    return true;
 }
 
 int settings_format(const settings_values& v, char* buf, std::size_t size)
 {
     // A missing line reads back as 0, so the flags are written only as far as
-    // the last one that is set, in their order.
+    // the last one that is set, in their order. A code that could not be read
+    // back is not written.
+    if (settings_language_valid(v.language))
+        return std::snprintf(buf, size, "%01.02f\n%01.02f\n%i\n%i\n%i\n%s\n", v.sfx, v.music, v.full_screen, v.randomize,
+                             v.window_scale, v.language.c_str());
     if (v.window_scale != 0)
         return std::snprintf(buf, size, "%01.02f\n%01.02f\n%i\n%i\n%i\n", v.sfx, v.music, v.full_screen, v.randomize,
                              v.window_scale);
@@ -71,7 +89,7 @@ int settings_format(const settings_values& v, char* buf, std::size_t size)
 
 bool settings_write(const char* path, const settings_values& v)
 {
-    // Five short lines; "nan" and large values (up to 3.4e38 with two decimals) still fit.
+    // Six short lines; "nan" and large values (up to 3.4e38 with two decimals) still fit.
     char text[256];
     int len = settings_format(v, text, sizeof text);
     if (len < 0 || static_cast<std::size_t>(len) >= sizeof text)

@@ -5,6 +5,7 @@
 
 #include "engine/engine.h"
 #include "rules/level_file.h"
+#include "rules/translate.h"
 
 constexpr int HELP_FRAME_TILE = 20;  // pages follow as tiles 21 to 25
 constexpr float HELP_X = 64, HELP_Y = 48;              // the panel, centred in the window
@@ -12,7 +13,7 @@ constexpr int HELP_CAPTION_X = 320, HELP_CAPTION_Y = 372;  // the caption's cent
 
 Uint8 current_help_screen = 1;
 static font_s help_font{};
-static char help_caption_text[64] = "";
+static char help_caption_text[160] = "";
 
 // The pages the level shows; a level of the player's pictures shows the
 // turning page where its tiles turn.
@@ -26,11 +27,13 @@ static void help_font_build(const help_pages& pages)
 {
     if (pages.count == 0)
         return;
-    std::snprintf(help_caption_text, sizeof help_caption_text, "Help screen (%i/%i)",
-                  help_page_place(pages, current_help_screen), pages.count);
+    // TRANSLATORS: under the help pages: the page shown, the level's number of pages
+    const char* english = N_("Help screen (%i/%i)");
+    std::snprintf(help_caption_text, sizeof help_caption_text, tr(english), help_page_place(pages, current_help_screen),
+                  pages.count);
     font_free(&help_font);
     // Red and blue trade places on the way to the screen: this shows yellow.
-    font_make(&help_font, FONT2, help_caption_text, SDL_Color{0, 255, 255, 0});
+    font_make_for(&help_font, FONT2, help_caption_text, english, SDL_Color{0, 255, 255, 0});
 }
 
 Uint8 help_init()

@@ -1,8 +1,12 @@
-// options.cpp -- the options panel with its two volume sliders
+// options.cpp -- the options panel: its two volume sliders and the language
 #include "screens/options.h"
+
+#include <string>
+#include <vector>
 
 #include "engine/engine.h"
 #include "rules/settings_file.h"
+#include "rules/translate.h"
 
 // Panel geometry, window pixels, edges included.
 constexpr int OPTIONS_PANEL_TILE = 7;
@@ -14,6 +18,10 @@ constexpr float TRACK_RIGHT = TRACK_LEFT + TRACK_LENGTH;
 constexpr float SFX_TRACK_Y = 188;
 constexpr float MUSIC_TRACK_Y = 270;
 constexpr int BACK_X0 = 296, BACK_X1 = 357, BACK_Y0 = 394, BACK_Y1 = 416;
+// The language's row: its value centred between two arrow buttons.
+constexpr int LANGUAGE_Y = 353;
+constexpr int VALUE_X = 376;
+constexpr key_button LANGUAGE_LEFT = {263, 291, 341, 365}, LANGUAGE_RIGHT = {461, 489, 341, 365};
 // The knob image's size, used when its tile was never built.
 constexpr float KNOB_W = 19, KNOB_H = 38;
 
@@ -24,17 +32,65 @@ constexpr Uint8 HOLD_MUSIC = 2;
 
 static Uint8 mouseDown = HOLD_NONE;
 
-// Keys: Up and Down go over the two sliders and the back button, Left and
-// Right move the highlighted slider by a twentieth, Return presses back.
+// Keys: Up and Down go over the two sliders, the language and the back
+// button, Left and Right move the highlighted slider by a twentieth or choose
+// the language before or after, Return presses back.
 static const key_button OPTIONS_BUTTONS[] = {
     {static_cast<int>(TRACK_LEFT) - 14, static_cast<int>(TRACK_RIGHT) + 14, static_cast<int>(SFX_TRACK_Y) - 22,
      static_cast<int>(SFX_TRACK_Y) + 22},
     {static_cast<int>(TRACK_LEFT) - 14, static_cast<int>(TRACK_RIGHT) + 14, static_cast<int>(MUSIC_TRACK_Y) - 22,
      static_cast<int>(MUSIC_TRACK_Y) + 22},
+    {LANGUAGE_LEFT.x0 - 6, LANGUAGE_RIGHT.x1 + 6, LANGUAGE_Y - 16, LANGUAGE_Y + 16},
     {BACK_X0, BACK_X1, BACK_Y0, BACK_Y1}};
-constexpr Uint8 FOCUS_BACK = 2;
+constexpr Uint8 FOCUS_LANGUAGE = 2, FOCUS_BACK = 3, FOCUS_COUNT = 4;
 constexpr float KEY_STEP = 0.05f;
 static key_focus OptionsFocus{};
+
+// The languages offered while the panel is open, the one shown, and its
+// name; chosen takes effect when the panel closes.
+static std::vector<std::string> offered;
+static size_t chosen = 0;
+static font_s chosen_name{};
+static const SDL_Color WORDS = {150, 194, 214, 0};  // the panel's lettering (the font takes B, G, R)
+
+// The panel opens: the languages there are, the player's choice shown.
+static void languages_open()
+{
+    offered = language_offered();
+    chosen = 0;
+    for (size_t i = 0; i < offered.size(); i++)
+        if (offered[i] == language_choice)
+            chosen = i;
+    if (offered[chosen] != language_choice) {  // a language the settings name but whose catalog went
+        offered.push_back(language_choice);
+        chosen = offered.size() - 1;
+    }
+    font_free(&chosen_name);
+    // TRANSLATORS: the options' language when it is the system's (the computer's) own
+    font_make_for(&chosen_name, FONT1, language_name(offered[chosen]).c_str(), N_("System's"), WORDS);
+}
+
+// The language before (-1) or after (1) the one shown, round the list.
+static void language_step(int step)
+{
+    if (offered.empty())
+        languages_open();
+    chosen = (chosen + (step < 0 ? offered.size() - 1 : 1)) % offered.size();
+    font_free(&chosen_name);
+    font_make_for(&chosen_name, FONT1, language_name(offered[chosen]).c_str(), "System's", WORDS);
+    play_sound(SFX_CLICK);
+}
+
+// The panel closes: the language shown is the game's from the next frame on.
+static void options_close()
+{
+    mouseDown = HOLD_NONE;
+    OptionsFocus = key_focus{};
+    if (!offered.empty())
+        language_change(offered[chosen]);
+    offered.clear();
+    font_free(&chosen_name);
+}
 
 struct knob_box {
     float x, y, w, h;  // top-left corner and size
@@ -76,19 +132,24 @@ static void apply_music(float value)
     sound_set();
 }
 
-// Escape closes the panel without saving; the volumes set so far stay in force.
+// Escape closes the panel without saving; the volumes and the language set so
+// far stay in force.
 Uint8 OptionsKeyEvent(SDL_keysym* keysym)
 {
     SDLKey key = keysym->sym;
     if (key_repeating && key != SDLK_LEFT && key != SDLK_RIGHT)
         return 1;  // held, only the sliders' keys repeat
     if (key == SDLK_ESCAPE) {
-        mouseDown = HOLD_NONE;
-        OptionsFocus = key_focus{};
+        options_close();
         return 0;
     }
-    if (key_focus_move(OptionsFocus, key, 3))
+    if (key_focus_move(OptionsFocus, key, FOCUS_COUNT))
         return 1;
+    if ((key == SDLK_LEFT || key == SDLK_RIGHT) && OptionsFocus.index == FOCUS_LANGUAGE) {
+        if (!key_repeating)
+            language_step(key == SDLK_RIGHT ? 1 : -1);
+        return 1;
+    }
     if ((key == SDLK_LEFT || key == SDLK_RIGHT) && OptionsFocus.index != FOCUS_BACK) {
         OptionsFocus.shown = 1;  // the effects slider is highlighted first
         float& volume = OptionsFocus.index == 0 ? soundSFX : soundMusic;
@@ -136,9 +197,12 @@ Uint8 OptionsMouseEvent(int x, int y, int button, int type)
         apply_music((fx - TRACK_LEFT) / TRACK_LENGTH);
         play_sound(SFX_CLICK);
     }
+    const int px = static_cast<int>(fx), py = static_cast<int>(fy);
+    if (on_button(LANGUAGE_LEFT, px, py) || on_button(LANGUAGE_RIGHT, px, py))
+        language_step(on_button(LANGUAGE_LEFT, px, py) ? -1 : 1);
     if (fx >= BACK_X0 && fx <= BACK_X1 && fy >= BACK_Y0 && fy <= BACK_Y1) {
+        options_close();
         OptionsSave();
-        OptionsFocus = key_focus{};
         return 0;
     }
     return 1;
@@ -171,5 +235,8 @@ void OptionsDisplay()
     knob_box music = knob_at(soundMusic, MUSIC_TRACK_Y);
     ot_blit_trans(OPTIONS_KNOB_TILE, sfx.x, sfx.y, nullptr);
     ot_blit_trans(OPTIONS_KNOB_TILE, music.x, music.y, nullptr);
+    if (offered.empty())
+        languages_open();
+    font_display(&chosen_name, VALUE_X - chosen_name.tw / 2, LANGUAGE_Y - chosen_name.th / 2);
     key_focus_draw(OptionsFocus, OPTIONS_BUTTONS);
 }

@@ -12,6 +12,7 @@
 #include "engine/engine.h"
 #include "rules/picture_level.h"
 #include "rules/picture_set.h"
+#include "rules/translate.h"
 #include "screens/scan_worker.h"
 
 namespace {
@@ -28,7 +29,6 @@ constexpr int PLAY = 3, BACK = 4;
 const SDL_Color WORDS = {150, 194, 214, 0};  // the panel's lettering (the font takes B, G, R)
 const ot_rgba CHOSEN = {255, 214, 96, 255};
 constexpr int LINE_WIDTH = 470;  // the message slot's inside
-constexpr int NAME_WIDTH = 240;  // a file's name in a list, at most
 constexpr int REASON_ROOM = 200; // the least a name keeps beside its reason, or the reason goes
 constexpr Uint32 PROGRESS_MS = 100;  // the reading's count is drawn anew at most this often
 
@@ -56,25 +56,44 @@ std::string shown_path(const std::string& path)
     return path;
 }
 
-// A file's own name, shortened in the middle to at most width.
-std::string short_name(const std::string& path, int width = NAME_WIDTH)
+// Stands for a name in a line made from a message, until the name is
+// shortened to the room the rest of the line leaves it.
+constexpr char NAME_MARK = '\x01';
+constexpr const char* NAME_ARG = "\x01";
+
+// A line made from a message and its arguments, one of them NAME_ARG: the
+// name put in its place, shortened in the middle until the line fits.
+std::string line_with(typeface* font, const std::string& made, const std::string& name)
 {
-    return font_fit(FONT1, path.substr(path.find_last_of('/') + 1), width);
+    size_t at = made.find(NAME_MARK);
+    if (at == std::string::npos)
+        return made;
+    std::string before = made.substr(0, at), after = made.substr(at + 1);
+    return before + font_fit(font, name, LINE_WIDTH - font_width(font, before + after)) + after;
 }
 
-// A line of the panel with a name in it, the name shortened to what the
-// line leaves it.
-std::string line_with(const std::string& before, const std::string& name, const std::string& after)
+// A message's translation with its arguments put in.
+template <typename... Args>
+std::string format(const char* translated, Args... args)
 {
-    return before + font_fit(FONT1, name, LINE_WIDTH - font_width(FONT1, before + after)) + after;
+    char text[512];
+    std::snprintf(text, sizeof text, translated, args...);
+    return text;
 }
 
-void set_lines(const std::string& a, const std::string& b, const std::string& c)
+// One of the panel's three lines: its text, and the message it was made
+// from, whose box it is set in.
+struct panel_line {
+    std::string text;
+    const char* english = "";
+};
+
+void set_lines(const panel_line& a, const panel_line& b, const panel_line& c)
 {
-    const std::string* texts[] = {&a, &b, &c};
+    const panel_line* texts[] = {&a, &b, &c};
     for (size_t i = 0; i < lines.size(); i++) {
         font_free(&lines[i]);
-        font_make(&lines[i], FONT1, texts[i]->c_str(), WORDS);
+        font_make_for(&lines[i], FONT1, texts[i]->text.c_str(), texts[i]->english, WORDS);
     }
 }
 
@@ -87,37 +106,76 @@ void describe(const std::vector<std::string>& paths)
     std::string where = paths.empty()       ? (photo_picker_offered() ? "" : shown_path(picture_folder()))
                         : paths.size() == 1 ? shown_path(paths[0])
                                             : "";
-    std::string first, second, skipped;
-    char text[96];
+    panel_line first, second, skipped;
     if (reading) {
-        if (shown_progress.listed)
-            std::snprintf(text, sizeof text, "Reading pictures: %zu of %zu", shown_progress.checked, shown_progress.total);
-        set_lines(shown_progress.listed ? text : "Reading pictures ...", where.empty() ? "" : line_with("in ", where, ""), "");
+        if (shown_progress.listed) {
+            // TRANSLATORS: the pictures panel while it reads a folder: files read so far, files in all
+            first.english = N_("Reading pictures: %zu of %zu");
+            first.text = format(tr(first.english), shown_progress.checked, shown_progress.total);
+        } else {
+            first.english = N_("Reading pictures ...");
+            first.text = tr(first.english);
+        }
+        if (!where.empty()) {
+            // TRANSLATORS: under "Reading pictures": %s is the folder read
+            second.english = N_("in %s");
+            second.text = line_with(FONT1, format(tr(second.english), NAME_ARG), where);
+        }
+        set_lines(first, second, skipped);
         return;
     }
     if (found.files.empty() && paths.empty() && photo_picker_offered()) {
-        first = "Press Play to choose your photos,";
-        second = "or drop them here.";
+        // TRANSLATORS: the page's pictures panel; the next line is "or drop them here."
+        first = {tr("Press Play to choose your photos,"), "Press Play to choose your photos,"};
+        second = {tr("or drop them here."), "or drop them here."};
+    } else if (found.files.empty() && paths.empty()) {
+        // TRANSLATORS: %s is the player's pictures folder; the next line is "(make it if it is not there), then come back here."
+        first.english = N_("Put your photos in the folder %s");
+        first.text = line_with(FONT1, format(tr(first.english), NAME_ARG), where);
+        second = {tr("(make it if it is not there), then come back here."),
+                  "(make it if it is not there), then come back here."};
     } else if (found.files.empty()) {
-        first = paths.empty() ? line_with("Put your photos in the folder ", where, "") : "None of these pictures can be played.";
-        second = paths.empty() ? "(make it if it is not there), then come back here." : "";
+        first = {tr("None of these pictures can be played."), "None of these pictures can be played."};
     } else {
         int per = PICTURES_PER_LEVEL[difficulty];
         int count = static_cast<int>(found.files.size()), levels = (count + per - 1) / per;
-        std::snprintf(text, sizeof text, "%d picture%s", count, count == 1 ? "" : "s");
-        first = where.empty() ? text : line_with(text + std::string(" in "), where, "");
-        std::snprintf(text, sizeof text, "%d level%s of up to %d pictures each", levels, levels == 1 ? "" : "s", per);
-        second = text;
+        const unsigned long n = static_cast<unsigned long>(count);
+        if (where.empty()) {
+            first.english = "%d picture";
+            first.text = format(tr_n("%d picture", "%d pictures", n), count);
+        } else {
+            // TRANSLATORS: %d pictures found in the folder or file %s
+            first.english = "%d picture in %s";
+            first.text = line_with(FONT1, format(tr_n("%d picture in %s", "%d pictures in %s", n), count, NAME_ARG), where);
+        }
+        // TRANSLATORS: the levels the pictures make at the chosen difficulty, and the pictures a level holds at most
+        second.english = "%d level of up to %d pictures each";
+        second.text = format(tr_n("%d level of up to %d pictures each", "%d levels of up to %d pictures each",
+                                  static_cast<unsigned long>(levels)),
+                             levels, per);
     }
     if (!found.skipped.empty()) {
+        // The first file passed over, with its reason while the name keeps
+        // some room beside it, and how many more there are.
         const picture_skip& s = found.skipped.front();
-        std::string head = "Passed over: ", reason = " (" + s.why + ")", more;
-        if (found.skipped.size() > 1)
-            more = " and " + std::to_string(found.skipped.size() - 1) + " more";
-        int name_w = font_width(FONT1, s.path.substr(s.path.find_last_of('/') + 1));
-        if (LINE_WIDTH - font_width(FONT1, head + reason + more) < std::min(REASON_ROOM, name_w))
-            reason.clear();
-        skipped = head + short_name(s.path, LINE_WIDTH - font_width(FONT1, head + reason + more)) + reason + more;
+        std::string name = s.path.substr(s.path.find_last_of('/') + 1), why = picture_skip_reason(s, true);
+        const size_t more = found.skipped.size() - 1;
+        // TRANSLATORS: the panel's last line: the name of a picture the game cannot play, then why
+        const char* with = N_("Passed over: %s (%s)");
+        const char* without = N_("Passed over: %s");
+        if (more > 0) {
+            // TRANSLATORS: as "Passed over: %s (%s)", with the number of other pictures passed over
+            with = tr_n("Passed over: %s (%s) and %zu more", "Passed over: %s (%s) and %zu more", more);
+            without = tr_n("Passed over: %s and %zu more", "Passed over: %s and %zu more", more);
+        } else {
+            with = tr(with);
+            without = tr(without);
+        }
+        std::string line = format(with, NAME_ARG, why.c_str(), more);
+        int room = LINE_WIDTH - font_width(FONT1, line) + font_width(FONT1, NAME_ARG);
+        bool reason = room >= std::min(REASON_ROOM, font_width(FONT1, name));
+        skipped.english = reason ? "Passed over: %s (%s)" : "Passed over: %s";
+        skipped.text = line_with(FONT1, reason ? line : format(without, NAME_ARG, more), name);
     }
     set_lines(first, second, skipped);
 }
@@ -126,9 +184,10 @@ void describe(const std::vector<std::string>& paths)
 // until the line fits.
 void passed_line(font_s* f, const picture_skip& s)
 {
-    std::string why = ": " + s.why, name = s.path.substr(s.path.find_last_of('/') + 1);
+    // TRANSLATORS: a picture passed over, in the list at the end of the player's pictures: its name, then why
+    std::string line = format(tr("%s: %s"), NAME_ARG, picture_skip_reason(s, true).c_str());
     font_free(f);
-    font_make(f, FONT2, (font_fit(FONT2, name, LINE_WIDTH - font_width(FONT2, why)) + why).c_str(), WORDS);
+    font_make_for(f, FONT2, line_with(FONT2, line, s.path.substr(s.path.find_last_of('/') + 1)).c_str(), "%s: %s", WORDS);
 }
 
 // The pictures passed over in the set, those that failed at a level's load
@@ -141,16 +200,17 @@ void list_passed_over()
     for (size_t i = 0; i < found.skipped.size(); i++)
         order.push_back(&found.skipped[(i + scan_skips) % found.skipped.size()]);
     font_free(&passed_lines[0]);
-    font_make(&passed_lines[0], FONT1,
-              found.files.empty() ? "None of these pictures can be played:" : "These pictures were passed over:", WORDS);
+    font_say(&passed_lines[0], FONT1,
+             found.files.empty() ? N_("None of these pictures can be played:") : N_("These pictures were passed over:"),
+             WORDS);
     const size_t slots = passed_lines.size() - 1, count = found.skipped.size();
     for (size_t i = 0; i < slots; i++) {
         font_s* f = &passed_lines[i + 1];
         font_free(f);
         if (i + 1 == slots && count > slots) {
-            char more[32];
-            std::snprintf(more, sizeof more, "and %zu more", count - i);
-            font_make(f, FONT2, more, WORDS);
+            // TRANSLATORS: the last line of the list of pictures passed over: how many more there are
+            std::string more = format(tr_n("and %zu more", "and %zu more", count - i), count - i);
+            font_make_for(f, FONT2, more.c_str(), "and %zu more", WORDS);
         } else if (i < count) {
             passed_line(f, *order[i]);
         }
@@ -166,7 +226,7 @@ void scan_found(picture_scan result)
     reading = false;
     found = std::move(result);
     for (const picture_skip& s : found.skipped)
-        picture_report(s.path, s.why.c_str());
+        picture_report(s.path, picture_skip_reason(s, false).c_str());
     scan_skips = found.skipped.size();
 }
 

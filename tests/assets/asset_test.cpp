@@ -46,6 +46,7 @@ TEST(AssetImages, TextsHaveTheGroundTheirColourNeeds)
         {"base/GameBoard.png", 0, {443, 523, 95, 115}, true},        // the clock, yellow
         {"base/GameBoard.png", 0, {190, 450, 12, 28}, false},        // the level's name, black
         {"base/PicturesScreen.png", 1, {90, 550, 150, 250}, true},   // what was found, light
+        {"base/OptionsScreen.png", 1, {300, 452, 345, 361}, true},   // the language's name, light
         {"base/ClueBackground.png", 0, {60, 580, 50, 400}, true},    // the clue's words, light
         {"help/helpbase.png", 1, {250, 390, 365, 379}, true},        // the help caption, yellow
     };
@@ -65,7 +66,7 @@ TEST(AssetImages, EveryButtonLabelStaysInsideItsButton)
         {"base_PicturesScreen", 64, 48,
          {{96, 228, 284, 320}, {254, 386, 284, 320}, {412, 544, 284, 320}, {226, 306, 384, 416}, {334, 414, 384, 416}}},
         {"base_ContinueScreen", 64, 48, {{182, 451, 95, 140}, {275, 363, 324, 356}, {292, 350, 394, 416}}},
-        {"base_OptionsScreen", 64, 48, {{296, 357, 394, 416}}},
+        {"base_OptionsScreen", 64, 48, {{263, 291, 341, 365}, {461, 489, 341, 365}, {296, 357, 394, 416}}},
         {"base_GameBoard", 0, 0, {{608, 640, 0, 31}, {11, 182, 436, 480}, {461, 632, 436, 480}}},
         {"base_MenuScreen", 164, 69,
          {{204, 432, 113, 161}, {204, 432, 180, 229}, {204, 432, 246, 295}, {204, 432, 313, 361}}},

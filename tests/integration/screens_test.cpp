@@ -6,7 +6,11 @@
 #include <fstream>
 #include <numeric>
 
+#include <unistd.h>
+
 #include "engine_fixture.h"
+#include "rules/translate.h"
+#include "screens/help.h"
 #include "screens/options.h"
 
 namespace {
@@ -361,12 +365,13 @@ TEST_F(Screens, OptionsSetTheVolumesAndBackSavesThem)
     EXPECT_LT(differs(menu_ref), 0.001);
     // By keys: Left and Right move the highlighted slider a twentieth (the
     // effects slider first; held, they repeat: Pads below), Down goes on to
-    // the music and to Back, and Space presses it.
+    // the music, the language and Back, and Space presses it.
     click(300, 320);
     key(SDLK_LEFT);
     key(SDLK_DOWN), key(SDLK_RIGHT), key(SDLK_RIGHT);
     EXPECT_NEAR(soundSFX, 0.4827f, 1e-4);
     EXPECT_FLOAT_EQ(soundMusic, 0.6f);
+    key(SDLK_DOWN);
     push_key(SDLK_DOWN);  // held, the highlight goes on once only, to Back
     for (int i = 0; i < 20; i++)
         step(50);
@@ -450,4 +455,69 @@ TEST_F(ScreensWithoutSoundFiles, MissingSoundsAreSilent)
     EXPECT_EQ(Mix_Playing(-1), 0);
     play_sound(SFX_SWAP);
     EXPECT_EQ(Mix_Playing(-1), 1);
+}
+
+// The game speaks the language its environment asks for where a catalog is
+// found (the pseudo-language, every word changed), English where none is;
+// a language chosen on the options panel speaks from the next screen on
+// and is there again after a restart. "de" here holds the pseudo-language's
+// words, so that a change is seen.
+class Languages : public Screens {
+protected:
+    void SetUp() override
+    {
+        const std::filesystem::path mo = std::filesystem::path(CRYPT_BUILD_DIR) / "locale/qps/LC_MESSAGES/cryptsliders.mo";
+        for (const char* code : {"qps", "de"}) {
+            std::filesystem::create_directories(locale / code / "LC_MESSAGES");
+            std::filesystem::copy_file(mo, locale / code / "LC_MESSAGES/cryptsliders.mo");
+        }
+        setenv("CRYPTSLIDERS_LOCALEDIR", locale.c_str(), 1);
+        setenv("LANG", "en_GB.UTF-8", 1);
+        setenv("LANGUAGE", "qps", 1);
+        Screens::SetUp();
+    }
+    void TearDown() override
+    {
+        Screens::TearDown();
+        for (const char* name : {"CRYPTSLIDERS_LOCALEDIR", "LANG", "LANGUAGE"})
+            unsetenv(name);
+        std::filesystem::remove_all(locale);
+    }
+    const std::filesystem::path locale = std::filesystem::temp_directory_path() / ("cryptsliders-locale-" + std::to_string(getpid()));
+};
+
+TEST_F(Languages, TheEnvironmentsOrThePlayersChoiceSpeaksAndIsKept)
+{
+    EXPECT_EQ(translate_language(), "qps");
+    const std::string english = "Help screen (1/";
+    EXPECT_EQ(std::string(help_caption()).find(english), std::string::npos) << help_caption();
+    main_exit();
+    unsetenv("LANGUAGE");
+    ASSERT_EQ(main_start(), 0);
+    EXPECT_EQ(std::string(help_caption()).find(english), 0u) << "en_GB has no catalog: English";
+    to_start_screen();
+    click(338, 280);  // the "Your pictures" panel, its words in English
+    const std::vector<rgba8> before = last_frame;
+    key(SDLK_ESCAPE);
+
+    // System's, English, Deutsch: the right arrow twice, then Back. A text
+    // standing from before (a level's title in a paused game) is made anew.
+    font_s standing{};
+    font_say(&standing, FONT1, "Press a key or button to continue ...", SDL_Color{});
+    click(300, 320);
+    click(475, 353), click(475, 353);
+    EXPECT_EQ(translate_language(), "") << "not before the panel closes";
+    click(320, 405);
+    EXPECT_EQ(translate_language(), "de");
+    EXPECT_STREQ(standing.text.c_str(), tr("Press a key or button to continue ..."));
+    EXPECT_STRNE(standing.text.c_str(), "Press a key or button to continue ...");
+    font_free(&standing);
+    click(338, 280);
+    EXPECT_GT(differs(before), 0.005) << "the panel's words changed";
+    key(SDLK_ESCAPE);
+    EXPECT_EQ(slurp(SETTINGS_FILE), "1.00\n0.75\n0\n0\n0\nde\n");
+    main_exit();
+    ASSERT_EQ(main_start(), 0);
+    EXPECT_EQ(translate_language(), "de") << "kept after a restart";
+    EXPECT_EQ(std::string(help_caption()).find(english), std::string::npos) << help_caption();
 }

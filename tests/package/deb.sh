@@ -3,7 +3,7 @@
 # dpkg would lay them out, without touching the machine's package database;
 # then checks the data package's size, and what they hold (the launcher in /usr/games, the game off the
 # PATH, the data tree as built in /usr/share/games, the desktop files, every
-# icon size, the manual page, nothing outside /usr), that the game depends on
+# icon size, the manual page, the catalogs but the pseudo-language's, nothing outside /usr), that the game depends on
 # its data of the same version and on the package of every library it links,
 # and that the data's font link leads to a file of a package the data depends
 # on. That file, from this machine, is linked into the root as if installed.
@@ -29,9 +29,12 @@ done
 
 for f in games/cryptsliders libexec/cryptsliders/cryptsliders share/applications/$id.desktop \
     share/metainfo/$id.metainfo.xml share/icons/hicolor/scalable/apps/$id.svg share/man/man6/cryptsliders.6.gz \
+    share/locale/de/LC_MESSAGES/cryptsliders.mo share/locale/es/LC_MESSAGES/cryptsliders.mo \
     $(printf "share/icons/hicolor/%sx%s/apps/$id.png " 16 16 22 22 24 24 32 32 48 48 64 64 128 128 256 256); do
     [ -f "$root/usr/$f" ] || fail "/usr/$f is not in the package"
 done
+
+[ ! -e "$root/usr/share/locale/qps" ] || fail "the pseudo-language, for testing only, is in the package"
 
 # depends DEB: the names of the packages DEB depends on, space-separated and -padded
 depends() { echo " $(dpkg-deb -f "$1" Depends | tr ',|' '\n\n' | sed 's/(.*//; s/:.*//; s/ //g' | tr '\n' ' ') "; }

@@ -43,6 +43,15 @@ msgid_plural "%d levels"
 msgstr[0] "%d poziom"
 msgstr[1] ""
 msgstr[2] ""
+
+msgid "Time %s - best %s"
+msgstr "Najlepszy %2$s, czas %1$s"
+
+msgid "Best time %s"
+msgstr "Najlepszy czas %s %s"
+
+msgid "and %zu more"
+msgstr "i %s wiecej"
 )";
 
 TEST(Catalog, WordsAndPluralsAsMsgfmtWritesThemInEitherByteOrder)
@@ -62,6 +71,10 @@ TEST(Catalog, WordsAndPluralsAsMsgfmtWritesThemInEitherByteOrder)
         EXPECT_STREQ(catalog_plural(c, "%d level", "%d levels", 1), "%d poziom");
         EXPECT_STREQ(catalog_plural(c, "%d level", "%d levels", 3), "%d levels") << "a missing form is English's";
         EXPECT_STREQ(catalog_plural(c, "%d tile", "%d tiles", 3), "%d tiles");
+        // A format's translation may reorder its arguments, never read more or read one as another kind.
+        EXPECT_STREQ(catalog_text(c, "Time %s - best %s"), "Najlepszy %2$s, czas %1$s");
+        EXPECT_STREQ(catalog_text(c, "Best time %s"), "Best time %s");
+        EXPECT_STREQ(catalog_text(c, "and %zu more"), "and %zu more");
     }
 }
 

@@ -167,15 +167,23 @@ TEST(SettingsFile, ReadAndFormat)
         std::string text;
         float sfx, music;
         int full_screen, randomize, scale;
+        std::string language = "";
     } cases[] = {
         {"", 1.0f, 0.75f, 0, 0, 0},                 // missing lines keep their defaults
         {"0.30\n", 0.3f, 0.75f, 0, 0, 0},
-        {"0.53\n0.00\n1\n-1\n3\n", 0.53f, 0.0f, 1, -1, 3},
+        {"0.53\n0.00\n1\n-1\n3\n", 0.53f, 0.0f, 1, -1, 3},  // an older version's five lines
         {"loud\n2.5\n258\n200\n", 0.0f, 2.5f, 2, -56, 0},  // no number is 0; volumes as read; flags keep 8 bits
         {"1e39\n-1e39\n99999999999999999999\n-99999999999999999999\n", INFINITY, -INFINITY, 255, 0, 0},
         // a damaged line is read from its start and costs no other line
         {"0.30" + std::string(2000, ' ') + "\n0.40\n1\n", 0.3f, 0.4f, 1, 0, 0},
         {"0.30\0" "9\n0.40\n1\n"s, 0.3f, 0.4f, 1, 0, 0},
+        // the language: a code of letters, '_' and '@' up to 15 long; anything else is the system's
+        {"1\n1\n0\n0\n0\nde\n", 1, 1, 0, 0, 0, "de"},
+        {"1\n1\n0\n0\n0\nsr_RS@latin\nfr\n", 1, 1, 0, 0, 0, "sr_RS@latin"},
+        {"1\n1\n0\n0\n0\nabcdefghijklmno", 1, 1, 0, 0, 0, "abcdefghijklmno"},
+        {"1\n1\n0\n0\n0\nabcdefghijklmnop\n", 1, 1, 0, 0, 0, ""},
+        {"1\n1\n0\n0\n0\nde.UTF-8\n", 1, 1, 0, 0, 0, ""},  // a locale, not a catalog's code
+        {"1\n1\n0\n0\n0\nd\0e\n"s, 1, 1, 0, 0, 0, "d"},
     };
     for (const auto& c : cases) {
         settings_values v = read(c.text);
@@ -184,11 +192,12 @@ TEST(SettingsFile, ReadAndFormat)
         EXPECT_EQ(v.full_screen, c.full_screen) << c.text;
         EXPECT_EQ(v.randomize, c.randomize) << c.text;
         EXPECT_EQ(v.window_scale, c.scale) << c.text;
+        EXPECT_EQ(v.language, c.language) << c.text;
     }
-    auto format = [](float sfx, float music, int full_screen, int randomize, int scale = 0) {
+    auto format = [](float sfx, float music, int full_screen, int randomize, int scale = 0, const char* language = "") {
         char buf[256];
         settings_format({sfx, music, static_cast<std::uint8_t>(full_screen), static_cast<std::int8_t>(randomize),
-                         static_cast<std::uint8_t>(scale)},
+                         static_cast<std::uint8_t>(scale), language},
                         buf, sizeof buf);
         return std::string(buf);
     };
@@ -196,6 +205,9 @@ TEST(SettingsFile, ReadAndFormat)
     EXPECT_EQ(format(1.0f, 0.75f, 0, -1), "1.00\n0.75\n0\n-1\n");
     EXPECT_EQ(format(0.5327f, 0.1f, 255, 0), "0.53\n0.10\n255\n");
     EXPECT_EQ(format(1.0f, 0.75f, 0, 0, 2), "1.00\n0.75\n0\n0\n2\n");
+    EXPECT_EQ(format(1.0f, 0.75f, 0, 0, 0, "pt_BR"), "1.00\n0.75\n0\n0\n0\npt_BR\n");
+    EXPECT_EQ(format(1.0f, 0.75f, 0, 0, 0, "de\nfr"), "1.00\n0.75\n") << "no code the reader would refuse";
+    EXPECT_EQ(read(format(0.5f, 0.25f, 1, 1, 3, "fr")).language, "fr");
     for (auto [in, out] : {std::pair{0.5f, 0.5f}, {2.5f, 1.0f}, {-0.3f, 0.0f}, {NAN, 0.0f}, {INFINITY, 1.0f}})
         EXPECT_EQ(settings_volume_clamp(in), out) << in;
 }
@@ -228,7 +240,7 @@ struct settings_dir {
     static constexpr const char* OLD = "0.25\n0.50\n1\n-1\n";
 };
 
-const settings_values SOME = {0.53271f, 0.0f, 0, 0};
+const settings_values SOME = {0.53271f, 0.0f, 0, 0, 0, ""};
 
 }  // namespace
 
@@ -236,7 +248,7 @@ TEST(SettingsFile, WrittenWholeWithItsPermissionsAndNothingLeftBehind)
 {
     settings_dir d;
     chmod(d.file.c_str(), 0640);
-    ASSERT_TRUE(settings_write(d.file.c_str(), {0.5327f, 0.1f, 1, -1}));
+    ASSERT_TRUE(settings_write(d.file.c_str(), {0.5327f, 0.1f, 1, -1, 0, ""}));
     EXPECT_EQ(slurp(d.file), "0.53\n0.10\n1\n-1\n");
     EXPECT_EQ(fs::status(d.file).permissions() & fs::perms::all, fs::perms(0640));
     EXPECT_EQ(d.names(), std::vector<std::string>{"CryptSLIDERS.cfg"});

@@ -212,6 +212,12 @@ ImagePtr options_screen()
     }
     text(cr, "quiet", x0, 268, style(15, Face::Embossed, kCarve, 0.5));
     text(cr, "loud", x1, 268, style(15, Face::Embossed, kCarve, 0.5));
+    // The language: its name drawn by the game, centred on (376, 353), in
+    // the band between two arrows at x 263..291 and 461..489 (window).
+    text(cr, "Language", 176, 353 - 48, style(26, Face::Embossed, kCarve, 1.0));
+    recess(cr, 297 - 64, 341 - 48, 158, 24, 5, rgb(16, 13, 11));
+    arrow_button(*img, at(263, 291, 341, 365), -1);
+    arrow_button(*img, at(461, 489, 341, 365), 1);
     button(*img, at(296, 357, 394, 416), "Back");
     return img;
 }
