@@ -80,7 +80,7 @@ void write_sheet(const std::vector<ImagePtr>& images, const std::filesystem::pat
         st.face = Face::Plain;
         st.colour = rgb(230, 230, 230);
         st.align = 0;
-        text(cr, img.name + "  " + std::to_string(img.w) + "x" + std::to_string(img.h) + (img.alpha ? "  alpha" : ""), x,
+        text_now(cr, img.name + "  " + std::to_string(img.w) + "x" + std::to_string(img.h) + (img.alpha ? "  alpha" : ""), x,
              y + 256, st);
     }
     cairo_destroy(cr);

@@ -16,7 +16,7 @@ void label(cairo_t* cr, const std::string& s, double x, double y, double size = 
     st.face = Face::Plain;
     st.colour = rgb(230, 230, 230);
     st.align = 0;
-    text(cr, s, x, y, st);
+    text_now(cr, s, x, y, st);
 }
 
 void paint_scaled(cairo_t* cr, const Image& img, double x, double y, double k)
