@@ -24,7 +24,7 @@ file(GLOB ASSET_ART CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tools/assetgen/art/*.s
 
 # The words painted into the images: every image is drawn without them, and
 # for English and each language of po/LINGUAS, and the pseudo-language qps,
-# its words go on an overlay of its size, data/words/LL/NAME.png (a language
+# its words go on an overlay of its size, data/words/LL/NAME.webp, lossless (a language
 # whose words are all English's leaves the image to English's overlay), read
 # from the catalogs the build makes (Translations.cmake). Every string drawn
 # is recorded in build/words/LL[@2x].tsv: its room, its ink, its size.

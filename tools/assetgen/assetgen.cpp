@@ -17,7 +17,7 @@
 // instead ("base/StartScreen@2x.png"), from the same code: images only, as
 // the icons and sounds have one size. The images are written without their
 // words; each language's words (English, and each of --languages from the
-// catalogs in --locale) go on an overlay, OUTDIR/words/LL/NAME.png, and a
+// catalogs in --locale) go on an overlay, OUTDIR/words/LL/NAME.webp (lossless), and a
 // record of every string drawn to --records.
 #include <algorithm>
 #include <cstdio>

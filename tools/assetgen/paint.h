@@ -95,7 +95,7 @@ struct Image {
 };
 
 // Writes the image as PNG below out, without its words, and each language's
-// overlay of them (words.cpp) as out/words/LANG/NAME.png. Opaque images are written without an
+// overlay of them (words.cpp) as out/words/LANG/NAME.webp. Opaque images are written without an
 // alpha channel and with pure black lifted to kDeep. In the 2x set the file
 // takes "@2x" before its extension, and a painted image is written as lossy
 // WebP ("NAME@2x.webp").
@@ -224,7 +224,7 @@ void words_init(const std::filesystem::path& locale_dir, const std::vector<std::
                 const std::filesystem::path& record_dir, const std::string& run);
 void words_done();
 // Writes the overlays of the words recorded on img (as file_name, the base's
-// name in its set, with .png) and their records; then forgets them.
+// name in its set, as .webp) and their records; then forgets them.
 void words_save(const Image& img, const std::filesystem::path& out, const std::string& file_name);
 // Forgets the words recorded on a surface about to be freed.
 void words_forget(cairo_surface_t* surface);

@@ -16,7 +16,7 @@
 // as NAME@2x.png, the paintings as NAME@2x.webp. --optimise recompresses the
 // clue images losslessly with optipng. The images are written without their
 // words: those of English and of each of --languages (from the catalogs in
-// --locale, level titles among them) go on overlays, OUTDIR/words/LL/NAME.png,
+// --locale, level titles among them) go on overlays, OUTDIR/words/LL/NAME.webp (lossless),
 // and every string drawn into a record in --records (as assetgen does).
 #include <algorithm>
 #include <cstdio>
