@@ -120,8 +120,8 @@ ClueWords clue_words()
         if (MatchType == 3 && goals > 1) {
             const std::string place = std::to_string(++number);
             // TRANSLATORS: under a goal picture of an ordered list: its place, then how it must lie.
-            note = turned.empty() ? Said{"%s", "", 0, {{place, false}}}
-                                  : Said{N_("%s. %s"), "", 0, {{place, false}, {turned, true}}};
+            note = say(!turned.empty() ? N_("%s. %s") : "%s");
+            note.args = {{place, false}, {turned, true}};
         }
         w.match_notes.push_back(note);
     }
