@@ -224,7 +224,8 @@ void words_init(const std::filesystem::path& locale_dir, const std::vector<std::
                 const std::filesystem::path& record_dir, const std::string& run);
 void words_done();
 // Writes the overlays of the words recorded on img (as file_name, the base's
-// name in its set, as .webp) and their records; then forgets them.
+// name in its set, as .webp) and their records. They are forgotten with the
+// image; the contact sheets lay them over it again with words_replay.
 void words_save(const Image& img, const std::filesystem::path& out, const std::string& file_name);
 // Forgets the words recorded on a surface about to be freed.
 void words_forget(cairo_surface_t* surface);

@@ -33,6 +33,7 @@ void write_debug(const std::vector<ImagePtr>& images, const std::filesystem::pat
         cairo_t* cr = cairo_create(s);
         cairo_set_source_surface(cr, img->surface, 0, 0);
         cairo_paint(cr);
+        words_replay(img->surface, cr);  // the English words, as the game lays them over the image
         cairo_set_antialias(cr, CAIRO_ANTIALIAS_NONE);
         cairo_set_line_width(cr, 1);
         for (const Button& b : img->buttons) {
@@ -74,6 +75,7 @@ void write_sheet(const std::vector<ImagePtr>& images, const std::filesystem::pat
         cairo_scale(cr, k, k);
         cairo_set_source_surface(cr, img.surface, 0, 0);
         cairo_paint(cr);
+        words_replay(img.surface, cr);
         cairo_restore(cr);
         TextStyle st;
         st.size = 15;

@@ -475,7 +475,6 @@ void words_save(const Image& img, const fs::path& out, const std::string& file_n
         }
         cairo_surface_destroy(s);
     }
-    words_forget(img.surface);
 }
 
 }  // namespace paint
