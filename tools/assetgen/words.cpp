@@ -81,12 +81,11 @@ std::string say(const Words& w, const catalog& c, const std::string& image, cons
             continue;
         }
         // %[N$][0][width](d|i|u|s), with l or ll before d, i, u.
-        std::size_t j = i + 1, index = next;
-        std::size_t digits = j;
-        while (digits < form.size() && std::isdigit(static_cast<unsigned char>(form[digits])))
-            digits++;
-        if (digits < form.size() && form[digits] == '$' && digits > j) {
-            index = static_cast<std::size_t>(std::stoul(form.substr(j, digits - j))) - 1;
+        std::size_t j = i + 1, index = next, digits = j, number = 0;
+        while (digits < form.size() && std::isdigit(static_cast<unsigned char>(form[digits])) && number < 1000)
+            number = number * 10 + static_cast<std::size_t>(form[digits++] - '0');
+        if (digits < form.size() && form[digits] == '$' && number > 0) {
+            index = number - 1;  // a place out of range is refused below
             j = digits + 1;
         } else {
             next++;
