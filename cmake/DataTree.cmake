@@ -22,6 +22,23 @@ endif()
 # The authored drawings: assetgen runs again when one of them changes.
 file(GLOB ASSET_ART CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tools/assetgen/art/*.svg)
 
+# The words painted into the images: every image is drawn without them, and
+# for English and each language of po/LINGUAS, and the pseudo-language qps,
+# its words go on an overlay of its size, data/words/LL/NAME.webp, lossless (a language
+# whose words are all English's leaves the image to English's overlay), read
+# from the catalogs the build makes (Translations.cmake). Every string drawn
+# is recorded in build/words/LL[@2x].tsv: its room, its ink, its size.
+file(STRINGS ${CMAKE_SOURCE_DIR}/po/LINGUAS WORDS_LANGUAGES REGEX "^[^#]")
+string(REGEX MATCHALL "[a-zA-Z_@]+" WORDS_LANGUAGES "${WORDS_LANGUAGES}")
+list(APPEND WORDS_LANGUAGES qps)
+set(WORDS_MO)
+foreach(lang ${WORDS_LANGUAGES})
+  list(APPEND WORDS_MO ${CMAKE_BINARY_DIR}/locale/${lang}/LC_MESSAGES/cryptsliders.mo)
+endforeach()
+string(REPLACE ";" "," WORDS_LIST "${WORDS_LANGUAGES}")
+set(WORDS_RECORDS ${CMAKE_BINARY_DIR}/words/runs)
+set(WORDS_ARGS --locale ${CMAKE_BINARY_DIR}/locale --languages ${WORDS_LIST} --records ${WORDS_RECORDS})
+
 # Besides the data tree, assetgen writes build/contact-sheet.png, in
 # build/asset-debug/ each button-bearing image with its buttons outlined and
 # its labels alone, and the desktop icons in build/icons/hicolor/.
@@ -31,10 +48,10 @@ add_custom_command(
   COMMAND assetgen --font ${GAME_FONT_SOURCE} --soundfont ${GAME_SOUNDFONT}
           --art ${CMAKE_SOURCE_DIR}/tools/assetgen/art
           --debug ${CMAKE_BINARY_DIR}/asset-debug --sheet ${CMAKE_BINARY_DIR}/contact-sheet.png
-          --icons ${ICON_OUT} --icon-name ${APP_ID}
+          --icons ${ICON_OUT} --icon-name ${APP_ID} ${WORDS_ARGS}
           ${DATA_OUT}
   COMMAND ${CMAKE_COMMAND} -E touch ${CMAKE_BINARY_DIR}/assetgen.stamp
-  DEPENDS assetgen ${ASSET_ART} ${GAME_FONT_SOURCE} ${GAME_SOUNDFONT}
+  DEPENDS assetgen ${ASSET_ART} ${GAME_FONT_SOURCE} ${GAME_SOUNDFONT} ${WORDS_MO}
   COMMENT "Generating images and sounds"
   VERBATIM)
 
@@ -43,9 +60,9 @@ add_custom_command(
 add_custom_command(
   OUTPUT ${CMAKE_BINARY_DIR}/assetgen2x.stamp
   COMMAND assetgen --scale 2 --font ${GAME_FONT_SOURCE} --soundfont ${GAME_SOUNDFONT}
-          --art ${CMAKE_SOURCE_DIR}/tools/assetgen/art ${DATA_OUT}
+          --art ${CMAKE_SOURCE_DIR}/tools/assetgen/art ${WORDS_ARGS} ${DATA_OUT}
   COMMAND ${CMAKE_COMMAND} -E touch ${CMAKE_BINARY_DIR}/assetgen2x.stamp
-  DEPENDS assetgen ${ASSET_ART} ${GAME_FONT_SOURCE}
+  DEPENDS assetgen ${ASSET_ART} ${GAME_FONT_SOURCE} ${WORDS_MO}
   COMMENT "Generating the images at twice the size"
   VERBATIM)
 
@@ -69,9 +86,9 @@ foreach(part RANGE 1 ${LEVELART_PARTS})
     COMMAND ${CMAKE_COMMAND} -E env ASAN_OPTIONS=detect_leaks=0
             $<TARGET_FILE:levelart> --font ${GAME_FONT_SOURCE} --art ${CMAKE_SOURCE_DIR}/tools/assetgen/art
             --sheets ${CMAKE_BINARY_DIR}/contact-sheets --frame ${DATA_OUT}/base/Frame.png
-            --part ${part}/${LEVELART_PARTS} ${CMAKE_SOURCE_DIR}/data ${DATA_OUT}
+            --part ${part}/${LEVELART_PARTS} ${WORDS_ARGS} ${CMAKE_SOURCE_DIR}/data ${DATA_OUT}
     COMMAND ${CMAKE_COMMAND} -E touch ${CMAKE_BINARY_DIR}/levelart${part}.stamp
-    DEPENDS levelart ${LEVEL_SOURCES} ${ASSET_ART} ${GAME_FONT_SOURCE} ${CMAKE_BINARY_DIR}/assetgen.stamp
+    DEPENDS levelart ${LEVEL_SOURCES} ${ASSET_ART} ${GAME_FONT_SOURCE} ${CMAKE_BINARY_DIR}/assetgen.stamp ${WORDS_MO}
     COMMENT "Drawing the level art (part ${part} of ${LEVELART_PARTS})"
     VERBATIM)
   list(APPEND LEVELART_STAMPS ${CMAKE_BINARY_DIR}/levelart${part}.stamp)
@@ -79,9 +96,9 @@ foreach(part RANGE 1 ${LEVELART_PARTS})
     OUTPUT ${CMAKE_BINARY_DIR}/levelart2x-${part}.stamp
     COMMAND ${CMAKE_COMMAND} -E env ASAN_OPTIONS=detect_leaks=0
             $<TARGET_FILE:levelart> --scale 2 --optimise --font ${GAME_FONT_SOURCE} --art ${CMAKE_SOURCE_DIR}/tools/assetgen/art
-            --part ${part}/${LEVELART_PARTS} ${CMAKE_SOURCE_DIR}/data ${DATA_OUT}
+            --part ${part}/${LEVELART_PARTS} ${WORDS_ARGS} ${CMAKE_SOURCE_DIR}/data ${DATA_OUT}
     COMMAND ${CMAKE_COMMAND} -E touch ${CMAKE_BINARY_DIR}/levelart2x-${part}.stamp
-    DEPENDS levelart ${LEVEL_SOURCES} ${ASSET_ART} ${GAME_FONT_SOURCE}
+    DEPENDS levelart ${LEVEL_SOURCES} ${ASSET_ART} ${GAME_FONT_SOURCE} ${WORDS_MO}
     COMMENT "Drawing the level art at twice the size (part ${part} of ${LEVELART_PARTS})"
     VERBATIM)
   list(APPEND LEVELART_STAMPS ${CMAKE_BINARY_DIR}/levelart2x-${part}.stamp)
@@ -113,6 +130,24 @@ add_custom_command(
   DEPENDS ${CMAKE_BINARY_DIR}/assetgen.stamp
   VERBATIM)
 
+# Each run's records of the strings it drew, joined per language and set.
+set(WORDS_JOINED)
+foreach(lang ${WORDS_LANGUAGES} en)
+  foreach(set "" "@2x")
+    set(runs ${WORDS_RECORDS}/${lang}${set}-assetgen.tsv)
+    foreach(part RANGE 1 ${LEVELART_PARTS})
+      list(APPEND runs ${WORDS_RECORDS}/${lang}${set}-levelart${part}.tsv)
+    endforeach()
+    add_custom_command(
+      OUTPUT ${CMAKE_BINARY_DIR}/words/${lang}${set}.tsv
+      COMMAND ${CMAKE_COMMAND} -E cat ${runs} > ${CMAKE_BINARY_DIR}/words/${lang}${set}.tsv
+      DEPENDS ${CMAKE_BINARY_DIR}/assetgen.stamp ${CMAKE_BINARY_DIR}/assetgen2x.stamp ${LEVELART_STAMPS})
+    list(APPEND WORDS_JOINED ${CMAKE_BINARY_DIR}/words/${lang}${set}.tsv)
+  endforeach()
+endforeach()
+
 add_custom_target(data_tree ALL
   DEPENDS ${CMAKE_BINARY_DIR}/assetgen.stamp ${CMAKE_BINARY_DIR}/assetgen2x.stamp ${LEVELART_STAMPS} ${DATA_COPIES}
-          ${CMAKE_BINARY_DIR}/font-link.stamp)
+          ${CMAKE_BINARY_DIR}/font-link.stamp ${WORDS_JOINED})
+# The catalogs are made before any image is drawn (their rules lie in Translations.cmake).
+add_dependencies(data_tree translations)

@@ -4,10 +4,11 @@
 # game's screens and the 2x art of those the start screen shows) is fetched
 # before the game starts; the rest (the levels, the story's and the help's
 # images, the 2x art of the game's other screens) follows in the background.
+# The words of an image (words/LL/, one overlay per language) go with it.
 file(REMOVE_RECURSE ${START} ${LATER})
 file(GLOB_RECURSE files RELATIVE ${DATA} ${DATA}/*)
 foreach(f ${files})
-  if(f MATCHES "^(levels\\.dat|help/help\\.dat|sounds/.*|base/[^@]*|base/(BrassOwl|StartScreen|OptionsScreen|OptionSlider|PicturesScreen)@2x\\.png)$")
+  if(f MATCHES "^(levels\\.dat|help/help\\.dat|sounds/.*|(words/[^/]+/)?base/[^@]*|(words/[^/]+/)?base/(BrassOwl|StartScreen|OptionsScreen|OptionSlider|PicturesScreen)@2x\\.(png|webp))$")
     set(to ${START})
   else()
     set(to ${LATER})

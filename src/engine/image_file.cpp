@@ -5,6 +5,8 @@
 #include <cstring>
 
 #include "rules/image_decode.h"
+#include "rules/image_words.h"
+#include "rules/translate.h"
 
 // The surface is filled row by row through its pitch, never locked: the
 // pixels are the rules' decoding, and the surface only carries them.
@@ -32,7 +34,8 @@ SDL_Surface* image_load_surface(const char* path)
 
 // The result is always a 32-bit surface whose bytes lie B, G, R, A in memory,
 // whatever the display's format, because that is the layout the renderer
-// uploads.
+// uploads. The image's words, kept in an overlay of their own per language,
+// are laid over it first.
 SDL_Surface* image_texture_surface(const char* path, int tw, int th)
 {
     image_rgba image;
@@ -40,6 +43,7 @@ SDL_Surface* image_texture_surface(const char* path, int tw, int th)
         SDL_SetError("%s: %s", path, why);
         return nullptr;
     }
+    image_words_add(path, translate_language(), &image);
     SDL_Surface* padded = SDL_CreateRGBSurface(SDL_SWSURFACE, tw, th, 32, IMG_RMASK, IMG_GMASK, IMG_BMASK, IMG_AMASK);
     if (!padded)
         return nullptr;

@@ -16,7 +16,8 @@ constexpr Uint32 IMG_BMASK = 0xff000000, IMG_GMASK = 0x00ff0000, IMG_RMASK = 0x0
 // cannot be read (a cut PNG among them). The caller frees it.
 SDL_Surface* image_load_surface(const char* path);
 
-// The image in path copied into the top-left of a tw x th surface in the mask
-// layout above, the rest transparent (see image_texture_bgra); null when the
+// The image in path, its words in the language in use laid over it
+// (rules/image_words.h), copied into the top-left of a tw x th surface in the
+// mask layout above, the rest transparent (see image_texture_bgra); null when the
 // file cannot be read or a surface cannot be made. The caller frees it.
 SDL_Surface* image_texture_surface(const char* path, int tw, int th);

@@ -71,8 +71,8 @@ TEST(AssetImages, EveryButtonLabelStaysInsideItsButton)
         {"base_MenuScreen", 164, 69,
          {{204, 432, 113, 161}, {204, 432, 180, 229}, {204, 432, 246, 295}, {204, 432, 313, 361}}},
         {"base_LoseScreen", 64, 48, {{219, 307, 395, 416}, {367, 425, 394, 416}}},
-        {"base_WinScreen", 64, 48, {{296, 354, 394, 416}}},
-        {"base_GameWon", 64, 48, {{296, 354, 394, 416}}},
+        {"base_WinScreen", 64, 48, {{286, 364, 394, 416}}},
+        {"base_GameWon", 64, 48, {{286, 364, 394, 416}}},
         {"help_helpbase", 64, 48, {{130, 174, 339, 398}, {470, 515, 339, 398}, {296, 354, 394, 416}}},
     };
     for (const auto& [image, ox, oy, boxes] : images) {

@@ -33,10 +33,10 @@ TEST(ClueWords, EveryRuleInWords)
         for (std::string line; in >> line;)
             level_parse_line(line.c_str(), 1, pics);
         const ClueWords w = clue_words();
-        std::string said = w.match_rule + " / " + w.fail_rule;
+        std::string said = english(w.match_rule) + " / " + english(w.fail_rule);
         for (const auto* notes : {&w.match_notes, &w.fail_notes})
-            for (const std::string& note : *notes)
-                said += note.empty() ? "" : " [" + note + "]";
+            for (const Said& note : *notes)
+                said += english(note).empty() ? "" : " [" + english(note) + "]";
         EXPECT_EQ(said, words) << lines;
     }
 }

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # help_words.sh DATA_DIR -- the help pages read as a player reads them: each
-# page over the help's frame, enlarged and read by OCR, says the words a
+# page over the help's frame and its English words over both, enlarged and read by OCR, says the words a
 # player needs there.
 #   help_words.sh build/data
 set -euo pipefail
@@ -18,7 +18,8 @@ expect=(
 status=0
 for e in "${expect[@]}"; do
   page=${e%%|*} words=${e#*|}
-  convert "$data/help/helpbase.png" "$data/help/help$page.png" -composite -resize 200% -colorspace Gray -negate \
+  convert "$data/help/helpbase.png" "$data/help/help$page.png" -composite "$data/words/en/help/help$page.webp" \
+    -composite -resize 200% -colorspace Gray -negate \
     "$scratch/page.png"
   tesseract "$scratch/page.png" "$scratch/page" >/dev/null 2>&1
   if ! tr '\n' ' ' <"$scratch/page.txt" | grep -qF "$words"; then

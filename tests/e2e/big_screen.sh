@@ -40,7 +40,7 @@ journey() {
     size=$(xdotool getwindowgeometry "$E2E_WID" | sed -n 's/.*Geometry: //p')
     [ "$size" = "$((640 * k))x$((480 * k))" ] || e2e_fail "the window is $size, want scale $k"
     e2e_key a  # skips the logo; if it has ended already, a letter does nothing on the menu
-    e2e_wait_shows "$E2E_DATA/base/StartScreen$([ "$k" = 1 ] || echo "@${k}x").png" "e2e_big_${k}x_start" 4
+    e2e_wait_shows "$(e2e_art "base/StartScreen$([ "$k" = 1 ] || echo "@${k}x").png")" "e2e_big_${k}x_start" 4
     click_at $((330 * k)) $((250 * k))  # Play
     e2e_sleep 0.3
     click_at $((320 * k)) $((118 * k))  # New game
@@ -92,7 +92,7 @@ done
 [ "$frame" = "0 2880x2160+480+0" ] || e2e_fail "full screen: not the frame at 4.5 x between black bars: $frame"
 expect_colour "$E2E_SHOT" 835 468 "220 40 40" "the first cell full screen (4.5 x, 480 pixels in)"
 convert "$E2E_SHOT" -crop 864x324+1488+1800 +repage "$E2E_SHOTS/e2e_big_full_name.png"
-convert "$E2E_DATA/base/GameBoard@2x.png" -crop 416x176+432+784 +repage -filter triangle -resize '936x396!' \
+convert "$(e2e_art base/GameBoard@2x.png)" -crop 416x176+432+784 +repage -filter triangle -resize '936x396!' \
     -crop 864x324+36+36 +repage "$E2E_WORK/smooth.png"
 share=$(compare -metric AE -fuzz 3% "$E2E_SHOTS/e2e_big_full_name.png" "$E2E_WORK/smooth.png" null: 2>&1 |
     awk '{ printf "%.4f", $1 / (864 * 324) }')

@@ -49,6 +49,19 @@ e2e_init() {
     rm -f "$ready"
 }
 
+# e2e_art FILE: the image of the data tree as the game shows it in English,
+# its words (words/en/, where it has some) laid over it; prints its path.
+e2e_art() {
+    local words="$E2E_DATA/words/en/${1%.*}.webp" out="$E2E_SHOTS/art/${1%.*}.png"
+    mkdir -p "$(dirname "$out")"
+    if [ -f "$words" ]; then
+        convert "$E2E_DATA/$1" "$words" -composite "PNG24:$out" || e2e_fail "cannot lay the words over $1"
+    else
+        convert "$E2E_DATA/$1" "PNG24:$out" || e2e_fail "cannot read $1"
+    fi
+    echo "$out"
+}
+
 # e2e_workdir [FILE...]: a fresh working directory whose data tree links every
 # file of the build's, but the named ones (relative to the data directory).
 e2e_workdir() {

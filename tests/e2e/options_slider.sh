@@ -14,7 +14,7 @@ open_options() {
     shift
     e2e_start "$@"
     e2e_key a  # skips the logo; if it has ended already, a letter does nothing on the menu
-    e2e_wait_shows "$E2E_DATA/base/StartScreen.png" e2e_options_start 4
+    e2e_wait_shows "$(e2e_art base/StartScreen.png)" e2e_options_start 4
     click_at 300 320
     e2e_sleep 0.5
     e2e_shot "e2e_options_$name"
@@ -32,7 +32,7 @@ e2e_shot e2e_options_dragged
 convert "$E2E_SHOT" -crop 270x39+250+251 +repage "$E2E_WORK/dragged.png"
 e2e_expect "$E2E_WORK/default.png" "$E2E_WORK/dragged.png" '>' 0.05 "music knob after the drag"
 click_at 320 405 # back saves and returns to the menu
-e2e_wait_shows "$E2E_DATA/base/StartScreen.png" e2e_options_closed 3
+e2e_wait_shows "$(e2e_art base/StartScreen.png)" e2e_options_closed 3
 e2e_key Escape
 e2e_wait_exit 0
 

@@ -26,15 +26,15 @@ done
 [ "$(wc -l <"$E2E_WORK/stderr.txt")" = 5 ] || e2e_fail "more than a line for each file"
 e2e_log "$(cat "$E2E_WORK/stderr.txt")"
 e2e_shot own_pictures_none
-e2e_expect "$E2E_SHOT" "$E2E_DATA/base/StartScreen.png" '>' 0.05 "the panel over the start screen"
+e2e_expect "$E2E_SHOT" "$(e2e_art base/StartScreen.png)" '>' 0.05 "the panel over the start screen"
 click_at 374 400 # back
-e2e_wait_shows "$E2E_DATA/base/StartScreen.png" own_pictures_start 3
+e2e_wait_shows "$(e2e_art base/StartScreen.png)" own_pictures_start 3
 click_at 330 280 # your pictures: the player's folder, which is missing
 e2e_sleep 0.5
 e2e_shot own_pictures_folder
-e2e_expect "$E2E_SHOT" "$E2E_DATA/base/StartScreen.png" '>' 0.05 "the panel says where to put pictures"
+e2e_expect "$E2E_SHOT" "$(e2e_art base/StartScreen.png)" '>' 0.05 "the panel says where to put pictures"
 [ ! -e "$E2E_WORK/Pictures" ] || e2e_fail "the game made a pictures folder"
 e2e_key Escape
-e2e_wait_shows "$E2E_DATA/base/StartScreen.png" own_pictures_back 3
+e2e_wait_shows "$(e2e_art base/StartScreen.png)" own_pictures_back 3
 e2e_key Escape
 e2e_wait_exit 0

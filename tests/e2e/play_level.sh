@@ -24,7 +24,7 @@ printf '1.00\n0.75\n0\n-1\n' >"$E2E_WORK/CryptSLIDERS.cfg"  # the board stays as
 
 e2e_start
 e2e_key a  # skips the logo; if it has ended already, a letter does nothing on the menu
-e2e_wait_shows "$E2E_DATA/base/StartScreen.png" e2e_play_start 4
+e2e_wait_shows "$(e2e_art base/StartScreen.png)" e2e_play_start 4
 click_at 330 250 # play: the password panel
 e2e_sleep 0.3
 click_at 320 118 # new game
@@ -55,7 +55,7 @@ e2e_sleep 5
 e2e_shot e2e_play_lost
 e2e_expect "$E2E_SHOT" "$E2E_SHOTS/e2e_play_level2.png" '>' 0.05 "lose screen over level 2"
 click_at 396 405 # quit
-e2e_wait_shows "$E2E_DATA/base/StartScreen.png" e2e_play_back 4
+e2e_wait_shows "$(e2e_art base/StartScreen.png)" e2e_play_back 4
 e2e_key Escape
 e2e_wait_exit 0
 [ ! -s "$E2E_WORK/stdout.txt" ] || e2e_fail "a normal game printed: $(cat "$E2E_WORK/stdout.txt")"

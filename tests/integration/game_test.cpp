@@ -4,20 +4,24 @@
 #include <sys/stat.h>
 
 #include "engine_fixture.h"
+#include "rules/image_words.h"
 #include "screens/help.h"
 
-// Whether the frame shows the banner image, at full size in the middle.
+// Whether the frame shows the banner image with its English word, at full size in the middle.
 static bool shows_banner(const std::vector<rgba8>& frame, const char* file)
 {
-    int w = 0, h = 0;
-    std::vector<rgba8> png = read_png(std::string("data/base/") + file, &w, &h);
+    image_rgba png;
+    const std::string path = std::string("data/base/") + file;
+    if (image_decode_file(path.c_str(), &png) || image_words_add(path, "", &png).empty())
+        return false;
     double diff = 0;
     int n = 0;
-    for (int y = 0; y < h; y += 2)
-        for (int x = 0; x < w; x += 2) {
-            const rgba8 p = png[static_cast<size_t>(y * w + x)], q = frame[static_cast<size_t>((240 - h / 2 + y) * 640 + 320 - w / 2 + x)];
-            if (p.a == 255)
-                diff += std::abs(p.r - q.r) + std::abs(p.g - q.g) + std::abs(p.b - q.b), n++;
+    for (int y = 0; y < png.h; y += 2)
+        for (int x = 0; x < png.w; x += 2) {
+            const std::uint8_t* p = &png.rgba[static_cast<size_t>(y * png.w + x) * 4];
+            const rgba8 q = frame[static_cast<size_t>((240 - png.h / 2 + y) * 640 + 320 - png.w / 2 + x)];
+            if (p[3] == 255)
+                diff += std::abs(p[0] - q.r) + std::abs(p[1] - q.g) + std::abs(p[2] - q.b), n++;
         }
     return n > 100 && diff / n < 30;
 }

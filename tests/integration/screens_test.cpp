@@ -284,6 +284,27 @@ TEST_F(Screens, PasswordPanelTypesAndStartsTheLevel)
 // small for the 2x art (one pixel short of its largest side), the 1x art
 // stands in, read at the first draw after the switch or at once by the
 // loader: the frame is the one drawn without the 2x file, and one line says why.
+// The words on the art are the language's in use; an image whose words that
+// language lacks shows English's, and only that image.
+TEST_F(Screens, TheArtSaysTheLanguageInUseElseEnglish)
+{
+    auto shown = [&](Uint32 id, int x, int y) {
+        main_reload_images();
+        return reference([&] { ot_blit(id, x, y, nullptr); });
+    };
+    const std::vector<rgba8> start_en = shown(3, 0, 0), options_en = shown(7, 64, 48);
+    translate_use(catalog{}, "qps");
+    shown(3, 0, 0);
+    EXPECT_GT(differing(start_en, 30, 254, 226, 423, 378), 500) << "the buttons' words";
+    EXPECT_EQ(differing(start_en, 30, 20, 220, 200, 460), 0) << "the candle, which has none";
+    std::filesystem::remove("data/words/qps/base/StartScreen.webp");
+    shown(3, 0, 0);
+    EXPECT_EQ(differing(start_en, 6), 0) << "English's words where the language has none";
+    shown(7, 64, 48);
+    EXPECT_GT(differing(options_en, 30, 64, 48, 576, 432), 500) << "the other images keep theirs";
+    translate_use(catalog{}, "");
+}
+
 TEST_F(Screens, FullScreenDrawsThe2xArtOrWhereItCannotThe1xArt)
 {
     to_start_screen();

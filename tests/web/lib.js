@@ -40,20 +40,23 @@ async function openGame(browser, query = '', {scale = 1, prepare, touch = false}
 const shot = (page) => page.canvas.screenshot({type: 'png'});
 
 // The mean difference of a channel (0 to 255) between a screenshot and an
-// image of the data tree or another screenshot, the second drawn at the
+// image of the data tree (its English words laid over it, as the game shows
+// it) or another screenshot, the second drawn at the
 // first's size (width pixels wide), each channel apart so that red and blue
 // traded places count; crop, [x, y, w, h] of the frame, compares that part alone.
 async function distance(page, png, other, width = 320, crop = [0, 0, 640, 480]) {
   const b = Buffer.isBuffer(other) ? other : fs.readFileSync(path.join(dataDir, other));
-  return page.evaluate(async (aB64, bB64, width, crop) => {
-    const load = (b64) => new Promise((ok, fail) => {
+  const words = Buffer.isBuffer(other) ? '' : path.join(dataDir, 'words/en', other.replace(/\.[a-z]+$/, '.webp'));
+  const w = words && fs.existsSync(words) ? fs.readFileSync(words).toString('base64') : '';
+  return page.evaluate(async (aB64, bB64, wB64, width, crop) => {
+    const load = (b64, type = 'png') => new Promise((ok, fail) => {
       const img = new Image();
       img.onload = () => ok(img);
       img.onerror = fail;
-      img.src = 'data:image/png;base64,' + b64;
+      img.src = `data:image/${type};base64,` + b64;
     });
-    const [a, b] = await Promise.all([load(aB64), load(bB64)]);
-    const pixels = (img) => {
+    const [a, b, w] = await Promise.all([load(aB64), load(bB64), wB64 ? load(wB64, 'webp') : null]);
+    const pixels = (img, over) => {
       const c = document.createElement('canvas');
       c.width = width;
       c.height = Math.round(width * crop[3] / crop[2]);
@@ -61,15 +64,16 @@ async function distance(page, png, other, width = 320, crop = [0, 0, 640, 480]) 
       ctx.fillStyle = '#000';
       ctx.fillRect(0, 0, c.width, c.height);
       const s = img.width / 640;
-      ctx.drawImage(img, crop[0] * s, crop[1] * s, crop[2] * s, crop[3] * s, 0, 0, c.width, c.height);
+      for (const layer of over ? [img, over] : [img])
+        ctx.drawImage(layer, crop[0] * s, crop[1] * s, crop[2] * s, crop[3] * s, 0, 0, c.width, c.height);
       return ctx.getImageData(0, 0, c.width, c.height).data;
     };
-    const p = pixels(a), q = pixels(b);
+    const p = pixels(a), q = pixels(b, w);
     let sum = 0;
     for (let i = 0; i < p.length; i += 4)
       sum += Math.abs(p[i] - q[i]) + Math.abs(p[i + 1] - q[i + 1]) + Math.abs(p[i + 2] - q[i + 2]);
     return sum / (p.length / 4 * 3);
-  }, png.toString('base64'), b.toString('base64'), width, crop);
+  }, png.toString('base64'), b.toString('base64'), w, width, crop);
 }
 
 // Strongly red, green, blue and yellow pixels of a screenshot, within crop

@@ -1,7 +1,8 @@
 // assetgen.cpp -- writes every generated image and sound of the CryptSLIDERS data tree
 //
 //   assetgen --font FILE --soundfont FILE --art DIR [--debug DIR] [--sheet FILE]
-//            [--icons DIR --icon-name NAME] [--only NAME,NAME...] [--scale 2] OUTDIR
+//            [--icons DIR --icon-name NAME] [--only NAME,NAME...] [--scale 2]
+//            [--locale DIR --languages LL,LL... --records DIR] OUTDIR
 //
 // Images come from the SVG drawings in the art directory and from the drawing
 // code beside this file; labels are set in the game's font file; sounds are
@@ -14,7 +15,10 @@
 // layout of the hicolor icon theme, outside the data tree, which holds only
 // what the game itself reads. --scale 2 draws the set at twice the size
 // instead ("base/StartScreen@2x.png"), from the same code: images only, as
-// the icons and sounds have one size.
+// the icons and sounds have one size. The images are written without their
+// words; each language's words (English, and each of --languages from the
+// catalogs in --locale) go on an overlay, OUTDIR/words/LL/NAME.webp (lossless), and a
+// record of every string drawn to --records.
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
@@ -28,7 +32,8 @@ int main(int argc, char** argv)
 {
     fs::path out, font, soundfont, debug, sheet, icons;
     std::string icon_name;
-    std::vector<std::string> only;
+    std::vector<std::string> only, languages;
+    fs::path locale, records;
     for (int i = 1; i < argc; i++) {
         const std::string a = argv[i];
         auto value = [&]() -> std::string {
@@ -52,12 +57,17 @@ int main(int argc, char** argv)
             icon_name = value();
         else if (a == "--scale")
             paint::art_scale = std::atoi(value().c_str());
-        else if (a == "--only") {
+        else if (a == "--locale")
+            locale = value();
+        else if (a == "--records")
+            records = value();
+        else if (a == "--languages" || a == "--only") {
+            std::vector<std::string>& list = a == "--only" ? only : languages;
             std::istringstream in(value());
             std::string n;
             while (std::getline(in, n, ','))
                 if (!n.empty())
-                    only.push_back(n);
+                    list.push_back(n);
         } else if (!a.empty() && a[0] != '-' && out.empty())
             out = a;
         else
@@ -67,12 +77,14 @@ int main(int argc, char** argv)
     if (out.empty() || font.empty() || soundfont.empty() || art_dir.empty() || icons.empty() != icon_name.empty() ||
         paint::art_scale < 1 || paint::art_scale > 4 || (!base_set && !(icons.empty() && debug.empty() && sheet.empty()))) {
         std::fprintf(stderr, "usage: assetgen --font FILE --soundfont FILE --art DIR [--debug DIR] [--sheet FILE] "
-                             "[--icons DIR --icon-name NAME] [--only NAME,...] [--scale 2 (no --debug, --sheet, --icons)] OUTDIR\n");
+                             "[--icons DIR --icon-name NAME] [--only NAME,...] [--scale 2 (no --debug, --sheet, --icons)] "
+                             "[--locale DIR --languages LL,... --records DIR] OUTDIR\n");
         return 2;
     }
     auto want = [&](const std::string& n) { return only.empty() || std::find(only.begin(), only.end(), n) != only.end(); };
 
     paint::text_init(font);
+    paint::words_init(locale, languages, records, "assetgen");
     std::vector<ImageJob> jobs = screen_jobs();
     for (ImageJob& j : help_jobs())
         jobs.push_back(j);
@@ -90,6 +102,7 @@ int main(int argc, char** argv)
         write_debug(made, debug);
     if (!sheet.empty())
         write_sheet(made, sheet);
+    paint::words_done();
     paint::text_done();
 
     if (base_set)

@@ -18,16 +18,18 @@ void title(cairo_t* cr, const char* s)
     TextStyle st;
     st.size = 28;
     st.face = Face::Brass;
-    text(cr, s, 256, 42, st);
+    text(cr, s, 256, 42, st, {R - L, 34});
 }
 
-void caption(cairo_t* cr, const char* s, double cx, double cy, double size = 14)
+// A caption under a diagram, within the width the diagram leaves it and two
+// lines' height.
+void caption(cairo_t* cr, const char* s, double cx, double cy, double width, double height = 18, double up = 0)
 {
     TextStyle st;
-    st.size = size;
+    st.size = 14;
     st.face = Face::Plain;
     st.colour = kBrassLight;
-    text(cr, s, cx, cy, st);
+    text(cr, s, cx, cy, st, {width, height, up});
 }
 
 // One cell of an n x n picture of `kind`: the source cell (sc, sr), turned by
@@ -182,10 +184,14 @@ void mini_button(cairo_t* cr, double x, double y, double w, double h, const char
     TextStyle st;
     st.size = h * 0.55;
     st.face = Face::Engraved;
-    text(cr, label, x + w / 2, y + h / 2 - 1, st);
+    text(cr, label, x + w / 2, y + h / 2 - 1, st, {w - 6, h - 4});
 }
 
-double body(cairo_t* cr, const char* s, double x, double y, double w) { return paragraph(cr, s, x, y, w, 16, kText); }
+// The text of a page: paragraphs from top down to the recess's floor.
+void body(cairo_t* cr, const std::vector<Para>& ps, double top)
+{
+    paragraphs(cr, ps, L + 6, top, R - L - 12, kText, BOTTOM - top);
+}
 
 ImagePtr help_frame()
 {
@@ -198,7 +204,7 @@ ImagePtr help_frame()
     arrow_button(*img, {470 - 64, 339 - 48, 515 - 64, 398 - 48}, 1);
     // The caption band: "Help screen (n/m)" shows centred on (320, 372) in yellow.
     recess(cr, 132, 313, 248, 24, 5, rgb(14, 12, 10));
-    button(*img, {296 - 64, 394 - 48, 354 - 64, 416 - 48}, "Close");
+    button(*img, {296 - 64, 394 - 48, 354 - 64, 416 - 48}, N_("Close"));
     return img;
 }
 
@@ -211,7 +217,7 @@ ImagePtr help1()
 {
     auto img = page_image(1);
     cairo_t* cr = img->cr;
-    title(cr, "Swapping tiles");
+    title(cr, N_("Swapping tiles"));
     // A 4 x 3 corner of the board: the sun's right-hand tiles change places.
     const double c = 28, bx = 44, by = 64;
     board(cr, bx, by, c, 4, 3);
@@ -223,18 +229,18 @@ ImagePtr help1()
     tile(cr, 1, 2, 0, 1, 0, bx + 3 * c, by + 2 * c, c);
     arrow(cr, bx + 2.5 * c + 6, by + 0.6 * c, bx + 2.5 * c + 6, by + 1.5 * c, -16);
     mouse(cr, bx + 4 * c + 12, by + 2, 0);
-    caption(cr, "drag and drop", bx + 2 * c, by + 3 * c + 12);
+    caption(cr, N_("drag and drop"), bx + 2 * c, by + 3 * c + 12, 140);
     arrow(cr, 236, 104, 282, 104);
     picture(cr, 0, 300, 64, 40);
     tick(cr, 400, 104, 28);
-    caption(cr, "a whole picture", 340, 160);
+    caption(cr, N_("a whole picture"), 340, 160, 180);
     // The controls: the mouse, then the keys and the pad's buttons that do the same.
-    double y = body(cr, "Drag a tile onto another with the left button: the two swap. A picture is whole "
-                        "when its tiles stand in order, anywhere.",
-                    L + 6, 174, R - L - 12);
-    y = paragraph(cr, "Keys: arrows move a cursor, Space lifts and drops, Escape puts back.", L + 6, y + 6,
-                  R - L - 12, 15, kText);
-    paragraph(cr, "Pad: cross or stick moves it, A lifts and drops, B puts back.", L + 6, y + 2, R - L - 12, 15, kText);
+    body(cr,
+         {{N_("Drag a tile onto another with the left button: the two swap. A picture is whole "
+              "when its tiles stand in order, anywhere."), 16},
+          {N_("Keys: arrows move a cursor, Space lifts and drops, Escape puts back."), 15, 6},
+          {N_("Pad: cross or stick moves it, A lifts and drops, B puts back."), 15, 2}},
+         174);
     return img;
 }
 
@@ -242,31 +248,32 @@ ImagePtr help2()
 {
     auto img = page_image(2);
     cairo_t* cr = img->cr;
-    title(cr, "Goals, clues and time");
+    title(cr, N_("Goals, clues and time"));
     // A clue image in its frame, naming the pictures to complete.
     brass_frame(cr, 40, 66, 130, 76, 5);
     recess(cr, 45, 71, 120, 66, 2, rgb(46, 40, 34));
     picture(cr, 2, 56, 80, 24);
     picture(cr, 3, 106, 80, 24);
-    caption(cr, "clue: the goals", 105, 156);
+    caption(cr, N_("clue: the goals"), 105, 156, 150);
     // The clock and the two buttons of the game screen.
     recess(cr, 204, 76, 90, 32, 5, rgb(18, 15, 12));
     TextStyle clock;
     clock.size = 20;
     clock.face = Face::Plain;
     clock.colour = rgb(255, 255, 0);
-    text(cr, "2:05", 249, 92, clock);
-    caption(cr, "time left", 249, 124);
-    mini_button(cr, 326, 70, 66, 26, "Clues");
-    mini_button(cr, 404, 70, 66, 26, "Menu");
-    caption(cr, "see the goals", 359, 112);
-    caption(cr, "pause", 437, 112);
-    double y = body(cr, "Clue images show the goals, the pictures to make whole: Clues (or C, pad Y) again. "
-                        "H or F1 (pad Back) opens this help.",
-                    L + 6, 172, R - L - 12);
-    y = body(cr, "The clock counts down; at 0:00 the level is lost. Menu (Escape, pad Start) stops it: "
-                 "restart, options, quit.", L + 6, y + 6, R - L - 12);
-    body(cr, "Alt+Return or F11: window or full screen.", L + 6, y + 6, R - L - 12);
+    text_now(cr, "2:05", 249, 92, clock);
+    caption(cr, N_("time left"), 249, 124, 100);
+    mini_button(cr, 326, 70, 66, 26, N_("Clues"));
+    mini_button(cr, 404, 70, 66, 26, N_("Menu"));
+    caption(cr, N_("see the goals"), 359, 112, 76, 32);
+    caption(cr, N_("pause"), 437, 112, 76, 32);
+    body(cr,
+         {{N_("Clue images show the goals, the pictures to make whole: Clues (or C, pad Y) again. "
+              "H or F1 (pad Back) opens this help."), 16},
+          {N_("The clock counts down; at 0:00 the level is lost. Menu (Escape, pad Start) stops it: "
+              "restart, options, quit."), 16, 6},
+          {N_("Alt+Return or F11: window or full screen."), 16, 6}},
+         172);
     return img;
 }
 
@@ -274,17 +281,18 @@ ImagePtr help3()
 {
     auto img = page_image(3);
     cairo_t* cr = img->cr;
-    title(cr, "Forbidden pictures");
+    title(cr, N_("Forbidden pictures"));
     picture(cr, 1, 70, 70, 46);
     cross(cr, 116, 116, 56);
-    caption(cr, "forbidden: keep it broken", 116, 176);
+    caption(cr, N_("forbidden: keep it broken"), 116, 176, 172, 18, 12);
     picture(cr, 2, 300, 70, 46);
     tick(cr, 412, 118, 30);
-    caption(cr, "a goal: make it whole", 346, 176);
-    double y = body(cr, "Some levels also name pictures that must not be made whole. If one of them "
-                        "stands complete on the board, the level is lost at once.",
-                    L + 6, 194, R - L - 12);
-    body(cr, "Watch which tiles you move next to each other.", L + 6, y + 8, R - L - 12);
+    caption(cr, N_("a goal: make it whole"), 346, 176, 200);
+    body(cr,
+         {{N_("Some levels also name pictures that must not be made whole. If one of them "
+              "stands complete on the board, the level is lost at once."), 16},
+          {N_("Watch which tiles you move next to each other."), 16, 8}},
+         194);
     return img;
 }
 
@@ -292,22 +300,24 @@ ImagePtr help4()
 {
     auto img = page_image(4);
     cairo_t* cr = img->cr;
-    title(cr, "Turning tiles");
+    title(cr, N_("Turning tiles"));
     // One tile and the quarter turn the right button gives it.
     tile(cr, 3, 1, 0, 0, 0, 44, 74, 44);
     arrow(cr, 96, 84, 140, 84, -16);
     tile(cr, 3, 1, 0, 0, 1, 146, 74, 44);
     mouse(cr, 100, 118, 1);
-    caption(cr, "right button", 115, 176);
+    caption(cr, N_("right button"), 115, 176, 150);
     picture(cr, 3, 232, 70, 40, 2);
     cross(cr, 272, 110, 40);
-    caption(cr, "upside down", 272, 166);
+    caption(cr, N_("upside down"), 272, 166, 110);
     picture(cr, 3, 340, 70, 40);
     tick(cr, 440, 110, 28);
-    caption(cr, "upright", 380, 166);
-    double y = body(cr, "In levels that allow it, click a tile with the right mouse button, or press R (pad X) "
-                        "on the key cursor, to turn it a quarter turn clockwise.", L + 6, 194, R - L - 12);
-    body(cr, "A picture counts only when every tile stands the right way.", L + 6, y + 8, R - L - 12);
+    caption(cr, N_("upright"), 380, 166, 100);
+    body(cr,
+         {{N_("In levels that allow it, click a tile with the right mouse button, or press R (pad X) "
+              "on the key cursor, to turn it a quarter turn clockwise."), 16},
+          {N_("A picture counts only when every tile stands the right way."), 16, 8}},
+         194);
     return img;
 }
 
@@ -315,21 +325,21 @@ ImagePtr help5()
 {
     auto img = page_image(5);
     cairo_t* cr = img->cr;
-    title(cr, "Rules of a level");
+    title(cr, N_("Rules of a level"));
     TextStyle head;
     head.size = 17;
     head.face = Face::Plain;
     head.colour = kBrassLight;
     head.align = 0;
     // "Complete at least N": any two of the three will do.
-    text(cr, "Complete at least 2", 40, 74, head);
+    text(cr, N_("Complete at least 2"), 40, 74, head, {220, 22});
     picture(cr, 0, 40, 88, 22);
     picture(cr, 1, 100, 88, 22);
     picture(cr, 2, 160, 88, 22);
     tick(cr, 62, 146, 20);
     tick(cr, 182, 146, 20);
     // "In this order": one after the other.
-    text(cr, "In this order", 268, 74, head);
+    text(cr, N_("In this order"), 268, 74, head, {210, 22});
     const int kinds[] = {2, 3, 0};
     for (int i = 0; i < 3; i++) {
         picture(cr, kinds[i], 268 + i * 72, 88, 22);
@@ -337,14 +347,15 @@ ImagePtr help5()
         num.size = 16;
         num.face = Face::Plain;
         num.colour = kText;
-        text(cr, std::to_string(i + 1), 290 + i * 72, 148, num);
+        text_now(cr, std::to_string(i + 1), 290 + i * 72, 148, num);
         if (i < 2)
             arrow(cr, 316 + i * 72, 110, 336 + i * 72, 110);
     }
-    double y = body(cr, "Complete at least N: any N of the pictures in the goal list win the level.", L + 6, 170,
-                    R - L - 12);
-    y = body(cr, "In this order: the goal pictures must be made whole one after another, as the list "
-                 "gives them; one out of turn does not count.", L + 6, y + 6, R - L - 12);
+    body(cr,
+         {{N_("Complete at least N: any N of the pictures in the goal list win the level."), 16},
+          {N_("In this order: the goal pictures must be made whole one after another, as the list "
+              "gives them; one out of turn does not count."), 16, 6}},
+         170);
     return img;
 }
 

@@ -46,6 +46,7 @@ Image::Image(std::string n, int width, int height, bool with_alpha)
 
 Image::~Image()
 {
+    words_forget(surface);
     cairo_destroy(cr);
     cairo_surface_destroy(surface);
     cairo_surface_destroy(labels);
@@ -144,6 +145,7 @@ void save(Image& img, const std::filesystem::path& out)
     }
     if (file_surface != img.surface)
         cairo_surface_destroy(file_surface);
+    words_save(img, out, art_file_name(img.name, webp));
 }
 
 void rounded_rect(cairo_t* cr, double x, double y, double w, double h, double r)
@@ -500,27 +502,31 @@ void button_plate(cairo_t* cr, const Rect& r)
     cairo_restore(cr);
 }
 
-void label_into(cairo_t* cr, const Rect& r, const std::string& label)
+// A label's room on the face of a button (all of it, accents included), and
+// its designed size: the largest that fits the English label within a
+// margin, at most 26 pixels.
+TextStyle label_style(const Rect& r, const std::string& english, Room* room)
 {
-    const double inner_w = r.w() - 12, inner_h = r.h() - 10;
-    double size = fit_size(label, std::min(26.0, r.h() * 0.62), inner_w, inner_h);
+    *room = {r.w() - 10, r.h() - 6};
     TextStyle st;
-    st.size = size;
+    st.size = fit_size(english, std::min(26.0, r.h() * 0.62), r.w() - 12, r.h() - 10);
     st.face = Face::Engraved;
     st.colour = kInk;
-    // The face sits a pixel above the rectangle's centre (the lower bevel is deeper).
-    text(cr, label, r.cx() - 0.5, r.cy() - 1, st);
+    return st;
 }
 }  // namespace
 
-void button(Image& img, const Rect& r, const std::string& label)
+void button(Image& img, const Rect& r, const Words& label)
 {
     button_plate(img.cr, r);
-    label_into(img.cr, r, label);
+    Room room{};
+    const TextStyle st = label_style(r, label.english, &room);
+    // The face sits a pixel above the rectangle's centre (the lower bevel is deeper).
+    text(img.cr, label, r.cx() - 0.5, r.cy() - 1, st, room);
     cairo_t* lc = cairo_create(img.labels);
-    label_into(lc, r, label);
+    text_now(lc, label.english, r.cx() - 0.5, r.cy() - 1, st);
     cairo_destroy(lc);
-    img.buttons.push_back({r, label});
+    img.buttons.push_back({r, label.english});
 }
 
 void arrow_button(Image& img, const Rect& r, int dir)

@@ -12,6 +12,8 @@ namespace paint {
 
 constexpr double PI = 3.14159265358979323846;
 
+struct Words;
+
 [[noreturn]] void fail(const std::string& what);
 
 // Small deterministic generator (Numerical Recipes LCG constants): every
@@ -92,7 +94,8 @@ struct Image {
     cairo_surface_t* labels;  // the button labels alone, for the alignment check
 };
 
-// Writes the image as PNG below out. Opaque images are written without an
+// Writes the image as PNG below out, without its words, and each language's
+// overlay of them (words.cpp) as out/words/LANG/NAME.webp. Opaque images are written without an
 // alpha channel and with pure black lifted to kDeep. In the 2x set the file
 // takes "@2x" before its extension, and a painted image is written as lossy
 // WebP ("NAME@2x.webp").
@@ -128,7 +131,7 @@ void candle(cairo_t* cr, double x, double base_y, double height, double width, b
 
 // A brass push button filling rect, bevelled with a pressed-looking lower edge,
 // its label engraved. Also recorded on the image for the debug variant.
-void button(Image& img, const Rect& r, const std::string& label);
+void button(Image& img, const Rect& r, const Words& label);
 // Arrow button (dir -1 back, +1 forward) without a text label.
 void arrow_button(Image& img, const Rect& r, int dir);
 
@@ -138,19 +141,94 @@ void text_done();
 
 enum class Face { Engraved, Embossed, Plain, Brass };
 struct TextStyle {
-    double size = 20;  // pixels
+    double size = 20;  // pixels: the size the words are designed at
     Face face = Face::Engraved;
     Rgb colour = kInk;
     double align = 0.5;  // 0 left, 0.5 centre, 1 right of x
+    bool plate = false;  // a dark rounded plate behind the line, as wide as its words
 };
 // Ink width and height of s at size.
 void text_size(const std::string& s, double size, double* w, double* h);
-// Draws s with its ink box aligned on x and centred vertically on cy.
-void text(cairo_t* cr, const std::string& s, double x, double cy, const TextStyle& st);
-// Lines of wrapped text from (x, y) within width, returns the y below them.
-double paragraph(cairo_t* cr, const std::string& s, double x, double y, double width, double size, Rgb colour);
 // Largest size up to max_size that fits s into w x h.
 double fit_size(const std::string& s, double max_size, double w, double h);
+// Draws s at once, in English, with its ink box aligned on x and centred
+// vertically on cy: names and numbers that no language changes, and the
+// contact sheets.
+void text_now(cairo_t* cr, const std::string& s, double x, double cy, const TextStyle& st);
+
+// ---- words: the images are saved without them; each language's words are
+// painted onto a transparent overlay of the image (words.cpp)
+
+// Marks English for the catalogs (xgettext's keyword N_).
+constexpr const char* N_(const char* english)
+{
+    return english;
+}
+
+// What a text says: English (the catalogs' msgid, marked for xgettext with
+// N_ or tr_n), maybe with printf conversions (%d, %s, %02d, %1$s) filled from
+// args; an argument given as Words::look_up is English looked up too (a level
+// title), any other is written as it is (a number, a password).
+struct Words {
+    Words(const char* english) : english(english) {}
+    Words(std::string english) : english(std::move(english)) {}
+    std::string english, plural;  // plural: English's plural form, chosen by n
+    unsigned long n = 0;
+    struct Arg {
+        std::string text;
+        bool look_up;
+    };
+    std::vector<Arg> args;
+    Words& arg(long number);
+    Words& arg(const std::string& text, bool look_up);
+    static constexpr bool look_up = true;
+};
+// The form for count n, English's two forms marked for xgettext.
+Words tr_n(const char* singular, const char* plural, unsigned long n);
+
+// The room a text may fill, in the units of the cairo context it is drawn
+// with: w across (aligned on x as the style aligns the text), h centred on
+// the line, and up more above it; a second line is taken where h + up holds
+// two, centred in all of it.
+struct Room {
+    double w, h;
+    double up = 0;
+};
+// Records a line of words with its ink box aligned on x and centred on cy.
+// In a language whose words are wider than the room, the size drops down to
+// 3/4 of the designed size (never below 11 px where the design is larger),
+// then a second line is tried; words that still do not fit stop the generator.
+void text(cairo_t* cr, const Words& s, double x, double cy, const TextStyle& st, Room room);
+// One paragraph of a column (see paragraphs).
+struct Para {
+    Words s;
+    double size;
+    double gap = 0;  // space above it, below the paragraph before
+};
+// Records paragraphs wrapped within width from (x, y) down, each below the one
+// before, in one room of width x height: in a language that needs more lines
+// they shrink together. Returns the y below them in English.
+double paragraphs(cairo_t* cr, const std::vector<Para>& ps, double x, double y, double width, Rgb colour,
+                  double height);
+// Paints with cr the English words recorded on surface from, as they would
+// have been drawn there: for measuring a layout whose ink includes them.
+void words_replay(cairo_surface_t* from, cairo_t* cr);
+// The words recorded on surface from are moved to the surface cr draws on,
+// as the surface is painted there with its origin at (dx, dy).
+void words_move(cairo_surface_t* from, cairo_t* cr, double dx, double dy);
+// Languages the overlays are made for: "en", then each code whose catalog is
+// read from locale_dir/CODE/LC_MESSAGES/cryptsliders.mo; record_dir gets a
+// table of every string drawn, per language and set, named
+// LANG[@2x]-run.tsv.
+void words_init(const std::filesystem::path& locale_dir, const std::vector<std::string>& languages,
+                const std::filesystem::path& record_dir, const std::string& run);
+void words_done();
+// Writes the overlays of the words recorded on img (as file_name, the base's
+// name in its set, as .webp) and their records. They are forgotten with the
+// image; the contact sheets lay them over it again with words_replay.
+void words_save(const Image& img, const std::filesystem::path& out, const std::string& file_name);
+// Forgets the words recorded on a surface about to be freed.
+void words_forget(cairo_surface_t* surface);
 
 // ---- SVG drawings (librsvg)
 void svg(cairo_t* cr, const std::filesystem::path& file, double x, double y, double w, double h);

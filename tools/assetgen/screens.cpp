@@ -91,7 +91,7 @@ ImagePtr brass_owl()
     cairo_pattern_destroy(g);
     cairo_restore(cr);
     svg(cr, art_dir / "owl.svg", 320 - 150, 22, 300, 330);
-    text(cr, "BRASS OWL", 320, 402, style(50, Face::Brass));
+    text_now(cr, "BRASS OWL", 320, 402, style(50, Face::Brass));
     rule(cr, 320, 440, 150);
     return img;
 }
@@ -107,15 +107,15 @@ ImagePtr start_screen()
     candle_light(cr, 550, 300, 330, 0.85);
     vignette(cr, 640, 480, 0.7);
     // Title plaque.
-    text(cr, "CryptSLIDERS", 320, 112, style(80, Face::Brass));
+    text_now(cr, "CryptSLIDERS", 320, 112, style(80, Face::Brass));
     rule(cr, 320, 166, 190);
-    text(cr, "a picture puzzle in stone and brass", 320, 190, style(19, Face::Embossed, kCarve));
+    text(cr, N_("a picture puzzle in stone and brass"), 320, 190, style(19, Face::Embossed, kCarve), {560, 22});
     // Niche holding the four buttons.
     recess(cr, 228, 214, 220, 174, 8, rgb(34, 30, 26));
-    button(*img, {254, 226, 422, 257}, "Play");
-    button(*img, {254, 266, 422, 297}, "Your pictures");
-    button(*img, {254, 306, 422, 337}, "Options");
-    button(*img, {254, 346, 422, 377}, "Quit");
+    button(*img, {254, 226, 422, 257}, N_("Play"));
+    button(*img, {254, 266, 422, 297}, N_("Your pictures"));
+    button(*img, {254, 306, 422, 337}, N_("Options"));
+    button(*img, {254, 346, 422, 377}, N_("Quit"));
     // Candles on their brackets either side.
     for (double x : {90.0, 550.0}) {
         cairo_rectangle(cr, x - 30, 402, 60, 10);
@@ -134,14 +134,15 @@ ImagePtr continue_screen()
     auto img = std::make_unique<Image>("base/ContinueScreen.png", 512, 384, false);
     cairo_t* cr = img->cr;
     panel_base(*img, 13);
-    button(*img, at(182, 451, 95, 140), "New game");
+    button(*img, at(182, 451, 95, 140), N_("New game"));
     rule(cr, 256, 116, 130);
-    text(cr, "or", 256, 138, style(18, Face::Embossed, kCarve));
-    text(cr, "Enter a password", 256, 180, style(24, Face::Embossed, kCarve));
+    // TRANSLATORS: between the New game button and the password field.
+    text(cr, N_("or"), 256, 138, style(18, Face::Embossed, kCarve), {200, 22});
+    text(cr, N_("Enter a password"), 256, 180, style(24, Face::Embossed, kCarve), {440, 30});
     // The field: the typed password shows centred on (320, 287) in white.
     slot(cr, 91, 209, 330, 60, rgb(22, 19, 16));
-    button(*img, at(275, 363, 324, 356), "OK");
-    button(*img, at(292, 350, 394, 416), "Back");
+    button(*img, at(275, 363, 324, 356), N_("OK"));
+    button(*img, at(292, 350, 394, 416), N_("Back"));
     return img;
 }
 
@@ -152,18 +153,19 @@ ImagePtr pictures_screen()
     auto img = std::make_unique<Image>("base/PicturesScreen.png", 512, 384, false);
     cairo_t* cr = img->cr;
     panel_base(*img, 15);
-    text(cr, "Your pictures", 256, 52, style(40, Face::Brass));
+    text(cr, N_("Your pictures"), 256, 52, style(40, Face::Brass), {440, 50});
     rule(cr, 256, 86, 150);
     slot(cr, 16, 98, 480, 108, rgb(22, 19, 16));
-    text(cr, "How hard", 256, 224, style(18, Face::Embossed, kCarve));
-    button(*img, at(96, 228, 284, 320), "Few, large");
-    button(*img, at(254, 386, 284, 320), "Many, small");
-    button(*img, at(412, 544, 284, 320), "Turned");
-    text(cr, "upright tiles", at(96, 228, 0, 0).x0 + 66, 298, style(14, Face::Embossed, kCarve));
-    text(cr, "upright tiles", at(254, 386, 0, 0).x0 + 66, 298, style(14, Face::Embossed, kCarve));
-    text(cr, "tiles to turn", at(412, 544, 0, 0).x0 + 66, 298, style(14, Face::Embossed, kCarve));
-    button(*img, at(226, 306, 384, 416), "Play");
-    button(*img, at(334, 414, 384, 416), "Back");
+    // TRANSLATORS: over the three difficulties of the player's own pictures.
+    text(cr, N_("How hard"), 256, 224, style(18, Face::Embossed, kCarve), {440, 22});
+    button(*img, at(96, 228, 284, 320), N_("Few, large"));
+    button(*img, at(254, 386, 284, 320), N_("Many, small"));
+    button(*img, at(412, 544, 284, 320), N_("Turned"));
+    text(cr, N_("upright tiles"), at(96, 228, 0, 0).x0 + 66, 298, style(14, Face::Embossed, kCarve), {150, 18});
+    text(cr, N_("upright tiles"), at(254, 386, 0, 0).x0 + 66, 298, style(14, Face::Embossed, kCarve), {150, 18});
+    text(cr, N_("tiles to turn"), at(412, 544, 0, 0).x0 + 66, 298, style(14, Face::Embossed, kCarve), {150, 18});
+    button(*img, at(226, 306, 384, 416), N_("Play"));
+    button(*img, at(334, 414, 384, 416), N_("Back"));
     return img;
 }
 
@@ -189,16 +191,17 @@ ImagePtr options_screen()
     auto img = std::make_unique<Image>("base/OptionsScreen.png", 512, 384, false);
     cairo_t* cr = img->cr;
     panel_base(*img, 14);
-    text(cr, "Options", 256, 52, style(42, Face::Brass));
+    text(cr, N_("Options"), 256, 52, style(42, Face::Brass), {440, 50});
     rule(cr, 256, 86, 150);
     // Tracks from x 269 to 483 (window) on y 188 and 270, knob centred on them.
     const double x0 = 269 - 64, x1 = 483 - 64;
     const struct {
         double y;
         const char* label;
-    } tracks[] = {{188 - 48, "Effects"}, {270 - 48, "Music"}};
+    } tracks[] = {{188 - 48, N_("Effects")}, {270 - 48, N_("Music")}};
     for (const auto& t : tracks) {
-        text(cr, t.label, 176, t.y, style(26, Face::Embossed, kCarve, 1.0));
+        // Right-aligned on the track's left end, from the panel's frame.
+        text(cr, t.label, 176, t.y, style(26, Face::Embossed, kCarve, 1.0), {156, 30});
         for (int i = 0; i <= 4; i++) {  // tick marks at each quarter
             const double tx = x0 + (x1 - x0) * i / 4.0;
             cairo_rectangle(cr, tx - 1, t.y - 22, 2, 6);
@@ -210,15 +213,15 @@ ImagePtr options_screen()
         rivet(cr, x0 - 16, t.y, 5);
         rivet(cr, x1 + 16, t.y, 5);
     }
-    text(cr, "quiet", x0, 268, style(15, Face::Embossed, kCarve, 0.5));
-    text(cr, "loud", x1, 268, style(15, Face::Embossed, kCarve, 0.5));
+    text(cr, N_("quiet"), x0, 268, style(15, Face::Embossed, kCarve, 0.5), {100, 18});
+    text(cr, N_("loud"), x1, 268, style(15, Face::Embossed, kCarve, 0.5), {100, 18});
     // The language: its name drawn by the game, centred on (376, 353), in
     // the band between two arrows at x 263..291 and 461..489 (window).
-    text(cr, "Language", 176, 353 - 48, style(26, Face::Embossed, kCarve, 1.0));
+    text(cr, N_("Language"), 176, 353 - 48, style(26, Face::Embossed, kCarve, 1.0), {156, 30});
     recess(cr, 297 - 64, 341 - 48, 158, 24, 5, rgb(16, 13, 11));
     arrow_button(*img, at(263, 291, 341, 365), -1);
     arrow_button(*img, at(461, 489, 341, 365), 1);
-    button(*img, at(296, 357, 394, 416), "Back");
+    button(*img, at(296, 357, 394, 416), N_("Back"));
     return img;
 }
 
@@ -301,7 +304,7 @@ ImagePtr game_board()
     rivet(cr, 480, 20, 5);
 
     // The clock: a dark plaque centred on (483, 105) for the yellow time.
-    text(cr, "TIME", 483, 66, style(16, Face::Embossed, kCarve));
+    text(cr, N_("TIME"), 483, 66, style(16, Face::Embossed, kCarve), {120, 20});
     slot(cr, 428, 86, 110, 38, rgb(18, 15, 12));
     // A candle in an arched niche below it: the time that burns away.
     cairo_save(cr);
@@ -338,9 +341,9 @@ ImagePtr game_board()
     candle(cr, 483, 376, 110, 24);
 
     button(*img, {608, 0, 639, 31}, "?");
-    button(*img, {11, 436, 182, 479}, "Clues");
-    button(*img, {461, 436, 632, 479}, "Menu");
-    text(cr, "CryptSLIDERS", 321, 458, style(28, Face::Brass));
+    button(*img, {11, 436, 182, 479}, N_("Clues"));
+    button(*img, {461, 436, 632, 479}, N_("Menu"));
+    text_now(cr, "CryptSLIDERS", 321, 458, style(28, Face::Brass));
     return img;
 }
 
@@ -404,11 +407,11 @@ ImagePtr menu_screen()
     auto img = std::make_unique<Image>("base/MenuScreen.png", 314, 342, false);
     cairo_t* cr = img->cr;
     panel_base(*img, 30, 8);
-    text(cr, "Menu", 157, 24, style(21, Face::Brass));
-    button(*img, at(204, 432, 113, 161, 164, 69), "Restart level");
-    button(*img, at(204, 432, 180, 229, 164, 69), "Options");
-    button(*img, at(204, 432, 246, 295, 164, 69), "Quit");
-    button(*img, at(204, 432, 313, 361, 164, 69), "Resume");
+    text(cr, N_("Menu"), 157, 24, style(21, Face::Brass), {260, 26});
+    button(*img, at(204, 432, 113, 161, 164, 69), N_("Restart level"));
+    button(*img, at(204, 432, 180, 229, 164, 69), N_("Options"));
+    button(*img, at(204, 432, 246, 295, 164, 69), N_("Quit"));
+    button(*img, at(204, 432, 313, 361, 164, 69), N_("Resume"));
     rule(cr, 157, 314, 110);
     return img;
 }
@@ -419,40 +422,40 @@ ImagePtr message_panel(const char* name, std::uint32_t seed, const char* title, 
     auto img = std::make_unique<Image>(name, 512, 384, false);
     cairo_t* cr = img->cr;
     panel_base(*img, seed);
-    text(cr, title, 256, 58, style(46, Face::Brass));
+    text(cr, title, 256, 58, style(46, Face::Brass), {460, 56});
     rule(cr, 256, 96, 160);
     if (line)
-        text(cr, line, 256, 122, style(20, Face::Embossed, kCarve));
+        text(cr, line, 256, 122, style(20, Face::Embossed, kCarve), {460, 40});
     return img;
 }
 
 ImagePtr lose_screen()
 {
-    auto img = message_panel("base/LoseScreen.png", 41, "Level lost", "The crypt keeps its secrets this time.");
+    auto img = message_panel("base/LoseScreen.png", 41, N_("Level lost"), N_("The crypt keeps its secrets this time."));
     cairo_t* cr = img->cr;
     // A snuffed candle with its last wisp of smoke, on a stone ledge.
     recess(cr, 196, 300, 120, 10, 3, rgb(40, 35, 30));
     candle(cr, 256, 300, 92, 24, false);
-    text(cr, "Try the level again, or leave the crypt.", 256, 334 - 2, style(15, Face::Embossed, kCarve));
-    button(*img, at(219, 307, 395, 416), "Retry");
-    button(*img, at(367, 425, 394, 416), "Quit");
+    text(cr, N_("Try the level again, or leave the crypt."), 256, 334 - 2, style(15, Face::Embossed, kCarve), {460, 18});
+    button(*img, at(219, 307, 395, 416), N_("Retry"));
+    button(*img, at(367, 425, 394, 416), N_("Quit"));
     return img;
 }
 
 ImagePtr win_screen()
 {
-    auto img = message_panel("base/WinScreen.png", 51, "Level won", "Every picture stands whole.");
+    auto img = message_panel("base/WinScreen.png", 51, N_("Level won"), N_("Every picture stands whole."));
     cairo_t* cr = img->cr;
-    text(cr, "Password for the next level", 256, 196, style(22, Face::Embossed, kCarve));
+    text(cr, N_("Password for the next level"), 256, 196, style(22, Face::Embossed, kCarve), {460, 30});
     // The slot for the password, shown centred on (320, 303) in yellow.
     slot(cr, 56, 224, 400, 62, rgb(18, 15, 12));
-    button(*img, at(296, 354, 394, 416), "Next");
+    button(*img, at(286, 364, 394, 416), N_("Next"));
     return img;
 }
 
 ImagePtr game_won()
 {
-    auto img = message_panel("base/GameWon.png", 61, "The crypt is yours", nullptr);
+    auto img = message_panel("base/GameWon.png", 61, N_("The crypt is yours"), nullptr);
     cairo_t* cr = img->cr;
     cairo_arc(cr, 256, 196, 74, 0, 2 * PI);
     set(cr, kDeep, 0.6);
@@ -464,8 +467,8 @@ ImagePtr game_won()
     cairo_stroke(cr);
     cairo_pattern_destroy(g);
     svg(cr, art_dir / "owl.svg", 256 - 55, 196 - 62, 110, 121);
-    text(cr, "Every puzzle is solved. The brass owl bows to you.", 256, 300, style(17, Face::Embossed, kCarve));
-    button(*img, at(296, 354, 394, 416), "Onward");
+    text(cr, N_("Every puzzle is solved. The brass owl bows to you."), 256, 300, style(17, Face::Embossed, kCarve), {470, 40});
+    button(*img, at(286, 364, 394, 416), N_("Onward"));
     return img;
 }
 
@@ -516,14 +519,14 @@ ImagePtr banner(const char* name, int w, int h, const char* word, bool warning)
     set(cr, kBrassHi, 0.5);
     cairo_set_line_width(cr, 1);
     cairo_stroke(cr);
-    const double size = fit_size(word, h * 0.6, w - 60, h - 28);
-    text(cr, word, w / 2.0, h / 2.0, style(size, warning ? Face::Embossed : Face::Brass, rgb(232, 80, 52)));
+    text(cr, word, w / 2.0, h / 2.0, style(fit_size(word, h * 0.6, w - 60, h - 28), warning ? Face::Embossed : Face::Brass,
+                                          rgb(232, 80, 52)), {w - 60.0, h - 28.0});
     return img;
 }
 
-ImagePtr success() { return banner("base/Success.png", 348, 75, "Success!", false); }
-ImagePtr fail_banner() { return banner("base/Fail.png", 217, 68, "Failed", true); }
-ImagePtr times_up() { return banner("base/TimesUp.png", 416, 68, "Time's up", true); }
+ImagePtr success() { return banner("base/Success.png", 348, 75, N_("Success!"), false); }
+ImagePtr fail_banner() { return banner("base/Fail.png", 217, 68, N_("Failed"), true); }
+ImagePtr times_up() { return banner("base/TimesUp.png", 416, 68, N_("Time's up"), true); }
 
 ImagePtr frame()
 {

@@ -33,6 +33,7 @@ void write_debug(const std::vector<ImagePtr>& images, const std::filesystem::pat
         cairo_t* cr = cairo_create(s);
         cairo_set_source_surface(cr, img->surface, 0, 0);
         cairo_paint(cr);
+        words_replay(img->surface, cr);  // the English words, as the game lays them over the image
         cairo_set_antialias(cr, CAIRO_ANTIALIAS_NONE);
         cairo_set_line_width(cr, 1);
         for (const Button& b : img->buttons) {
@@ -74,13 +75,14 @@ void write_sheet(const std::vector<ImagePtr>& images, const std::filesystem::pat
         cairo_scale(cr, k, k);
         cairo_set_source_surface(cr, img.surface, 0, 0);
         cairo_paint(cr);
+        words_replay(img.surface, cr);
         cairo_restore(cr);
         TextStyle st;
         st.size = 15;
         st.face = Face::Plain;
         st.colour = rgb(230, 230, 230);
         st.align = 0;
-        text(cr, img.name + "  " + std::to_string(img.w) + "x" + std::to_string(img.h) + (img.alpha ? "  alpha" : ""), x,
+        text_now(cr, img.name + "  " + std::to_string(img.w) + "x" + std::to_string(img.h) + (img.alpha ? "  alpha" : ""), x,
              y + 256, st);
     }
     cairo_destroy(cr);

@@ -6,7 +6,7 @@
 
 #include <algorithm>
 
-#include "paint.h"
+#include "text_layout.h"
 
 namespace paint {
 
@@ -15,8 +15,9 @@ PangoFontMap* font_map = nullptr;
 PangoContext* context = nullptr;
 std::string family;
 int weight = PANGO_WEIGHT_NORMAL;
+}  // namespace
 
-PangoLayout* make_layout(cairo_t* cr, const std::string& s, double size)
+PangoLayout* text_layout(cairo_t* cr, const std::string& s, double size, double width, double align)
 {
     if (!context)
         fail("text drawn before text_init");
@@ -30,9 +31,15 @@ PangoLayout* make_layout(cairo_t* cr, const std::string& s, double size)
     pango_layout_set_font_description(layout, desc);
     pango_font_description_free(desc);
     pango_layout_set_text(layout, s.c_str(), -1);
+    if (width > 0) {
+        pango_layout_set_width(layout, static_cast<int>(width * PANGO_SCALE));
+        pango_layout_set_wrap(layout, PANGO_WRAP_WORD);
+        pango_layout_set_alignment(layout, align < 0.25 ? PANGO_ALIGN_LEFT : align > 0.75 ? PANGO_ALIGN_RIGHT
+                                                                                      : PANGO_ALIGN_CENTER);
+    }
     return layout;
 }
-}  // namespace
+
 
 void text_init(const std::filesystem::path& font_file)
 {
@@ -77,7 +84,7 @@ void text_done()
 
 void text_size(const std::string& s, double size, double* w, double* h)
 {
-    PangoLayout* layout = make_layout(nullptr, s, size);
+    PangoLayout* layout = text_layout(nullptr, s, size);
     PangoRectangle ink, logical;
     pango_layout_get_pixel_extents(layout, &ink, &logical);
     *w = ink.width;
@@ -97,13 +104,8 @@ double fit_size(const std::string& s, double max_size, double w, double h)
     return size;
 }
 
-void text(cairo_t* cr, const std::string& s, double x, double cy, const TextStyle& st)
+void draw_layout(cairo_t* cr, PangoLayout* layout, double ox, double oy, const PangoRectangle& ink, const TextStyle& st)
 {
-    PangoLayout* layout = make_layout(cr, s, st.size);
-    PangoRectangle ink, logical;
-    pango_layout_get_pixel_extents(layout, &ink, &logical);
-    const double ox = x - ink.x - ink.width * st.align;
-    const double oy = cy - ink.y - ink.height / 2.0;
     auto draw_at = [&](double dx, double dy) {
         cairo_move_to(cr, ox + dx, oy + dy);
         pango_cairo_show_layout(cr, layout);
@@ -147,17 +149,19 @@ void text(cairo_t* cr, const std::string& s, double x, double cy, const TextStyl
         break;
     }
     cairo_restore(cr);
+}
+
+void text_now(cairo_t* cr, const std::string& s, double x, double cy, const TextStyle& st)
+{
+    PangoLayout* layout = text_layout(cr, s, st.size);
+    PangoRectangle ink, logical;
+    pango_layout_get_pixel_extents(layout, &ink, &logical);
+    draw_layout(cr, layout, x - ink.x - ink.width * st.align, cy - ink.y - ink.height / 2.0, ink, st);
     g_object_unref(layout);
 }
 
-double paragraph(cairo_t* cr, const std::string& s, double x, double y, double width, double size, Rgb colour)
+void draw_paragraph(cairo_t* cr, PangoLayout* layout, double x, double y, Rgb colour)
 {
-    PangoLayout* layout = make_layout(cr, s, size);
-    pango_layout_set_width(layout, static_cast<int>(width * PANGO_SCALE));
-    pango_layout_set_wrap(layout, PANGO_WRAP_WORD);
-    pango_layout_set_spacing(layout, static_cast<int>(size * 0.12 * PANGO_SCALE));
-    PangoRectangle ink, logical;
-    pango_layout_get_pixel_extents(layout, &ink, &logical);
     cairo_save(cr);
     set(cr, kDeep, 0.7);
     cairo_move_to(cr, x + 1, y + 1);
@@ -166,8 +170,6 @@ double paragraph(cairo_t* cr, const std::string& s, double x, double y, double w
     cairo_move_to(cr, x, y);
     pango_cairo_show_layout(cr, layout);
     cairo_restore(cr);
-    g_object_unref(layout);
-    return y + logical.height;
 }
 
 void svg(cairo_t* cr, const std::filesystem::path& file, double x, double y, double w, double h)

@@ -20,32 +20,43 @@ TextStyle style(double size, Face face, Rgb colour)
     return s;
 }
 
+// A clue sentence as the drawing kit records it.
+Words words_of(const Said& s)
+{
+    Words w(s.english);
+    w.plural = s.plural;
+    w.n = s.n;
+    for (const Said::Arg& a : s.args)
+        w.arg(a.text, a.look_up);
+    return w;
+}
+
 struct Shown {
     const level_picture* p;
     int direction;
-    std::string note;
+    Said note;
     double w() const { return direction % 2 ? p->w : p->h; }  // in cells, as it lies
     double h() const { return direction % 2 ? p->h : p->w; }
 };
 
 // The goals of one list that name a declared picture, with their notes.
-std::vector<Shown> shown(const LevelArt& level, const std::vector<LevelArt::Goal>& goals, const std::vector<std::string>& notes)
+std::vector<Shown> shown(const LevelArt& level, const std::vector<LevelArt::Goal>& goals, const std::vector<Said>& notes)
 {
     std::vector<Shown> out;
     for (std::size_t i = 0; i < goals.size(); i++)
         if (const level_picture* p = level.picture(goals[i].id))
-            out.push_back({p, goals[i].direction, i < notes.size() ? notes[i] : ""});
+            out.push_back({p, goals[i].direction, i < notes.size() ? notes[i] : Said{}});
     return out;
 }
 
 constexpr double kNoteSize = 15;
 
-// Width a picture's place in a row needs: the picture, or its note if wider.
+// Width a picture's place in a row needs: the picture, or its English note if wider.
 double slot_width(const Shown& s, double cell)
 {
     double tw = 0, th = 0;
-    if (!s.note.empty())
-        text_size(s.note, kNoteSize, &tw, &th);
+    if (!s.note.english.empty())
+        text_size(english(s.note), kNoteSize, &tw, &th);
     return std::max(s.w() * cell, tw + 8);
 }
 
@@ -106,8 +117,10 @@ double row(cairo_t* cr, const std::vector<Shown>& items, double top, double max_
             cairo_set_line_width(cr, 4);
             cairo_stroke(cr);
         }
-        if (!s.note.empty()) {
-            text(cr, s.note, x + slot / 2, top + row_h + 13, style(kNoteSize, Face::Embossed, kCarve));
+        if (!s.note.english.empty()) {
+            // A note may spread into the gaps beside its picture's place.
+            text(cr, words_of(s.note), x + slot / 2, top + row_h + 13, style(kNoteSize, Face::Embossed, kCarve),
+                 {slot + kGap - 4, 20});
             notes = true;
         }
         x += slot + kGap;
@@ -146,29 +159,46 @@ ImagePtr clue_page(const LevelArt& level, int number, const ClueWords& words, co
     candle_light(cr, 320, 60, 420, 0.45);
     vignette(cr, 640, 480, 0.5);
 
-    const std::string title = "Chamber " + std::to_string(level.number) + ": " + level.name;
-    text(cr, title, 320, 62, style(fit_size(title, 30, 540, 36), Face::Brass, kCarve));
+    // TRANSLATORS: a clue image's title: the level's number and its title.
+    Words title(N_("Chamber %d: %s"));
+    title.arg(level.number).arg(level.name, Words::look_up);
+    text(cr, title, 320, 62, style(30, Face::Brass, kCarve), {540, 36});
     // The rules and pictures are laid out on a recording surface first, then
     // centred between the title and the line at the bottom.
     cairo_surface_t* rec = cairo_recording_surface_create(CAIRO_CONTENT_COLOR_ALPHA, nullptr);
     cairo_t* rc = cairo_create(rec);
     double y = 0;
     if (!goals.empty() || fails.empty()) {
-        text(rc, words.match_rule, 320, y, style(24, Face::Embossed, kCarve));
+        text(rc, words_of(words.match_rule), 320, y, style(24, Face::Embossed, kCarve), {560, 28});
         y = rows(rc, goals, y + 20, fails.empty() ? 220 : 112, false, fails.empty() ? 56 : 44) + 18;
     }
     if (!fails.empty()) {
-        text(rc, words.fail_rule, 320, y, style(22, Face::Embossed, kWarn));
+        text(rc, words_of(words.fail_rule), 320, y, style(22, Face::Embossed, kWarn), {560, 26});
         rows(rc, fails, y + 18, goals.empty() ? 200.0 : 66.0, true);
     }
     cairo_destroy(rc);
+    // Measured with the English words in place, so every language's words
+    // lie where English's do.
     double ex, ey, ew, eh;
     cairo_recording_surface_ink_extents(rec, &ex, &ey, &ew, &eh);
-    const double top = 92, bottom = 366;
-    cairo_set_source_surface(cr, rec, 0, top + std::max(0.0, (bottom - top - eh) / 2) - ey);
+    cairo_surface_t* measure = cairo_recording_surface_create(CAIRO_CONTENT_COLOR_ALPHA, nullptr);
+    cairo_t* mc = cairo_create(measure);
+    words_replay(rec, mc);
+    cairo_destroy(mc);
+    double wx, wy, ww, wh;
+    cairo_recording_surface_ink_extents(measure, &wx, &wy, &ww, &wh);
+    cairo_surface_destroy(measure);
+    if (wh > 0) {
+        const double y0 = eh > 0 ? std::min(ey, wy) : wy, y1 = eh > 0 ? std::max(ey + eh, wy + wh) : wy + wh;
+        ey = y0;
+        eh = y1 - y0;
+    }
+    const double top = 92, bottom = 366, dy = top + std::max(0.0, (bottom - top - eh) / 2) - ey;
+    cairo_set_source_surface(cr, rec, 0, dy);
     cairo_paint(cr);
+    words_move(rec, cr, 0, dy);
     cairo_surface_destroy(rec);
-    text(cr, words.turning + "   -   " + words.time, 320, 384, style(18, Face::Embossed, kCarve));
+    text(cr, words_of(words.turning_and_time), 320, 384, style(18, Face::Embossed, kCarve), {580, 24});
     // Below the text, down to the frame, the prompt band stays dark.
     cairo_rectangle(cr, 26, 400, 588, 60);
     set(cr, kDeep, 0.7);

@@ -4,14 +4,29 @@
 #include <string>
 #include <vector>
 
+// A sentence of the clue image as the catalogs hold it: English (a msgid,
+// with printf conversions), its plural form where a count n picks the form,
+// and the arguments of its conversions: numbers, or English looked up too.
+struct Said {
+    std::string english, plural;
+    unsigned long n = 0;
+    struct Arg {
+        std::string text;
+        bool look_up;
+    };
+    std::vector<Arg> args;
+};
+
+// The sentence as English says it.
+std::string english(const Said& s);
+
 // What the clue image says about the level the parser read last.
 struct ClueWords {
-    std::string match_rule;          // e.g. "Complete at least 2 of these"
-    std::vector<std::string> match_notes;  // one per goal: its number in an ordered list, its orientation
-    std::string fail_rule;           // empty when the level has no forbidden picture
-    std::vector<std::string> fail_notes;
-    std::string turning;             // whether tiles can be turned
-    std::string time;                // "Time: 2:30"
+    Said match_rule;               // e.g. "Complete at least 2 of these"
+    std::vector<Said> match_notes;  // one per goal: its number in an ordered list, its orientation
+    Said fail_rule;                // empty when the level has no forbidden picture
+    std::vector<Said> fail_notes;
+    Said turning_and_time;         // whether tiles can be turned, and the time
 };
 
 // Reads the rules from the parser's globals (MatchType, MatchCounter,
@@ -19,6 +34,4 @@ struct ClueWords {
 ClueWords clue_words();
 
 // "" for upright (1), "turned right" (2), "upside down" (3), "turned left" (0).
-std::string orientation_words(int code);
-// "Time: 2:30"; whole minutes and seconds.
-std::string time_words(int seconds);
+const char* orientation_words(int code);

@@ -1,7 +1,7 @@
 // levelart.cpp -- draws every level's pictures, screen, clue and win images, and the opening and closing images
 //
 //   levelart --font FILE --art DIR [--sheets DIR [--frame FILE]] [--levels N,N...] [--part K/N]
-//            [--scale 2] [--optimise] LEVEL_DATA OUTDIR
+//            [--scale 2] [--optimise] [--locale DIR --languages LL,LL... --records DIR] LEVEL_DATA OUTDIR
 //
 // Each level file LEVEL_DATA/level<N>/level.dat (N from 1 until one is missing)
 // is read with the game's own parser; every picture it declares is drawn at
@@ -14,7 +14,10 @@
 // with the game's frame image (--frame) over the clue images. --scale 2 draws
 // the set at twice the size from the same code, each file beside its 1x one
 // as NAME@2x.png, the paintings as NAME@2x.webp. --optimise recompresses the
-// clue images, mostly words, losslessly with optipng.
+// clue images losslessly with optipng. The images are written without their
+// words: those of English and of each of --languages (from the catalogs in
+// --locale, level titles among them) go on overlays, OUTDIR/words/LL/NAME.webp (lossless),
+// and every string drawn into a record in --records (as assetgen does).
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -104,6 +107,8 @@ int main(int argc, char** argv)
 {
     fs::path font, data, out, sheets;
     std::vector<int> only;
+    std::vector<std::string> languages;
+    fs::path locale, records;
     int part = 1, parts = 1;
     bool optimise = false;
     for (int i = 1; i < argc; i++) {
@@ -123,7 +128,16 @@ int main(int argc, char** argv)
             sheet_frame = value();
         else if (a == "--scale")
             art_scale = std::atoi(value().c_str());
-        else if (a == "--optimise")
+        else if (a == "--locale")
+            locale = value();
+        else if (a == "--records")
+            records = value();
+        else if (a == "--languages") {
+            std::istringstream in(value());
+            for (std::string code; std::getline(in, code, ',');)
+                if (!code.empty())
+                    languages.push_back(code);
+        } else if (a == "--optimise")
             optimise = true;
         else if (a == "--levels")
             only = parse_list(value());
@@ -142,10 +156,12 @@ int main(int argc, char** argv)
     if (font.empty() || art_dir.empty() || data.empty() || out.empty() || art_scale < 1 || art_scale > 4 ||
         (art_scale != 1 && !sheets.empty())) {
         std::fprintf(stderr, "usage: levelart --font FILE --art DIR [--sheets DIR [--frame FILE]] [--levels N,...] [--part K/N] "
-                             "[--scale 2 (no --sheets)] [--optimise] LEVEL_DATA OUTDIR\n");
+                             "[--scale 2 (no --sheets)] [--optimise] [--locale DIR --languages LL,... --records DIR] "
+                             "LEVEL_DATA OUTDIR\n");
         return 2;
     }
     text_init(font);
+    words_init(locale, languages, records, "levelart" + std::to_string(part));
     story_init();
     if (!sheets.empty())
         fs::create_directories(sheets);
@@ -190,6 +206,7 @@ int main(int argc, char** argv)
     }
 
     if (part != 1) {  // the first part writes the opening and closing images
+        words_done();
         text_done();
         return 0;
     }
@@ -204,6 +221,7 @@ int main(int argc, char** argv)
     }
     if (!sheets.empty())
         story_sheet(all, sheets / "story.png");
+    words_done();
     text_done();
     return 0;
 }

@@ -16,7 +16,7 @@ void label(cairo_t* cr, const std::string& s, double x, double y, double size = 
     st.face = Face::Plain;
     st.colour = rgb(230, 230, 230);
     st.align = 0;
-    text(cr, s, x, y, st);
+    text_now(cr, s, x, y, st);
 }
 
 void paint_scaled(cairo_t* cr, const Image& img, double x, double y, double k)
@@ -27,6 +27,7 @@ void paint_scaled(cairo_t* cr, const Image& img, double x, double y, double k)
     cairo_set_source_surface(cr, img.surface, 0, 0);
     cairo_pattern_set_filter(cairo_get_source(cr), k >= 1 ? CAIRO_FILTER_NEAREST : CAIRO_FILTER_GOOD);
     cairo_paint(cr);
+    words_replay(img.surface, cr);  // the English words, as the game lays them over the image
     cairo_restore(cr);
 }
 

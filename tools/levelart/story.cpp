@@ -62,16 +62,19 @@ void prompt_band(cairo_t* cr)
     cairo_fill(cr);
 }
 
-// A line of story, carved, centred just above the prompt band.
-void caption(cairo_t* cr, const std::string& s, double y = 376)
+// A line of story, carved on a dark plate as wide as its words, centred just
+// above the prompt band; a second line goes above it.
+void caption(cairo_t* cr, const Words& s, double y = 376)
 {
-    const double size = fit_size(s, 24, 560, 30);
-    double w, h;
-    text_size(s, size, &w, &h);
-    rounded_rect(cr, 320 - w / 2 - 18, y - 17, w + 36, 34, 8);
-    set(cr, kDeep, 0.72);
-    cairo_fill(cr);
-    text(cr, s, 320, y, style(size, Face::Embossed));
+    TextStyle st = style(24, Face::Embossed);
+    st.plate = true;
+    text(cr, s, 320, y, st, {596, 34, 30});
+}
+
+// A story image's title in brass across the top.
+void heading(cairo_t* cr, const char* s, double y, double size)
+{
+    text(cr, s, 320, y, style(size, Face::Brass), {580, size * 1.6});
 }
 
 void arch_path(cairo_t* cr, double cx, double top, double half, double bottom)
@@ -175,11 +178,12 @@ void picture_row(cairo_t* cr, const LevelArt& level, const std::vector<LevelArt:
 }
 
 // The level number and title over a chamber.
-void level_title(cairo_t* cr, const LevelArt& level, const std::string& over)
+void level_title(cairo_t* cr, const LevelArt& level)
 {
-    text(cr, over + " " + std::to_string(level.number), 320, 38, style(20, Face::Embossed));
-    const std::string name = level.name.empty() ? "Level " + std::to_string(level.number) : level.name;
-    text(cr, name, 320, 78, style(fit_size(name, 46, 580, 52), Face::Brass));
+    // TRANSLATORS: over a level's title on its chamber images.
+    text(cr, Words(N_("Chamber %d")).arg(level.number), 320, 38, style(20, Face::Embossed), {400, 26});
+    Words name = level.name.empty() ? Words(N_("Level %d")).arg(level.number) : Words(level.name);
+    text(cr, name, 320, 78, style(46, Face::Brass), {580, 52});
 }
 
 }  // namespace
@@ -220,7 +224,7 @@ ImagePtr screen_image(const LevelArt& level)
         }
     wall_candle(cr, 150, 250, 70);
     wall_candle(cr, 490, 250, 70);
-    level_title(cr, level, "Chamber");
+    level_title(cr, level);
     prompt_band(cr);
     return img;
 }
@@ -291,10 +295,10 @@ ImagePtr win_image(const LevelArt& level, bool last)
     } else {
         picture_row(cr, level, upright, 320, 300, 210, upright.size() <= 2 ? 48 : 36, true);
     }
-    level_title(cr, level, "Chamber");
+    level_title(cr, level);
     prompt_band(cr);
-    caption(cr, last ? "The heart of the crypt lies open before you."
-                     : "The door opens: a stair leads down to chamber " + std::to_string(level.number + 1) + ".");
+    caption(cr, last ? Words(N_("The heart of the crypt lies open before you."))
+                     : Words(N_("The door opens: a stair leads down to chamber %d.")).arg(level.number + 1));
     return img;
 }
 
@@ -349,9 +353,9 @@ std::vector<ImagePtr> opening_images()
         candle_light(cr, 130, 230, 300, 1.0);
         wall_candle(cr, 96, 200, 56);
         vignette(cr, 640, 480, 0.7);
-        text(cr, "CryptSLIDERS", 320, 40, style(34, Face::Brass));
+        text_now(cr, "CryptSLIDERS", 320, 40, style(34, Face::Brass));
         prompt_band(cr);
-        caption(cr, "Beneath the old abbey a stair winds down into the dark.");
+        caption(cr, N_("Beneath the old abbey a stair winds down into the dark."));
         out.push_back(std::move(img));
     }
     // 2: the sealed door with its shuffled mosaics.
@@ -381,9 +385,9 @@ std::vector<ImagePtr> opening_images()
                     cairo_restore(cr);
                 }
         }
-        text(cr, "The sealed door", 320, 38, style(34, Face::Brass));
+        heading(cr, N_("The sealed door"), 38, 34);
         prompt_band(cr);
-        caption(cr, "At its foot a door of stone and brass, sealed with broken mosaics.");
+        caption(cr, N_("At its foot a door of stone and brass, sealed with broken mosaics."));
         out.push_back(std::move(img));
     }
     // 3: one mosaic made whole.
@@ -400,9 +404,9 @@ std::vector<ImagePtr> opening_images()
         }
         set(cr, kDeep, 0.5);
         cairo_fill(cr);
-        text(cr, "Whole mosaics", 320, 38, style(34, Face::Brass));
+        heading(cr, N_("Whole mosaics"), 38, 34);
         prompt_band(cr);
-        caption(cr, "It opens only when every tile of its pictures is set in place.");
+        caption(cr, N_("It opens only when every tile of its pictures is set in place."));
         out.push_back(std::move(img));
     }
     // 4: the candle and the task.
@@ -415,9 +419,9 @@ std::vector<ImagePtr> opening_images()
         svg(cr, art_dir / "owl.svg", 420, 90, 150, 165);
         cairo_restore(cr);
         candle(cr, 250, 352, 150, 34);
-        text(cr, "Before the candle burns down", 320, 38, style(30, Face::Brass));
+        heading(cr, N_("Before the candle burns down"), 38, 30);
         prompt_band(cr);
-        caption(cr, "Take the candle, and set the pictures whole before it burns down.");
+        caption(cr, N_("Take the candle, and set the pictures whole before it burns down."));
         out.push_back(std::move(img));
     }
     return out;
@@ -458,9 +462,9 @@ std::vector<ImagePtr> closing_images()
             cairo_fill(cr);
             draw_picture(cr, all[i], 2, 2, 19, x, y);
         }
-        text(cr, "The heart of the crypt", 320, 36, style(34, Face::Brass));
+        heading(cr, N_("The heart of the crypt"), 36, 34);
         prompt_band(cr);
-        caption(cr, "The last mosaic stands whole, and the heart of the crypt lies open.");
+        caption(cr, N_("The last mosaic stands whole, and the heart of the crypt lies open."));
         out.push_back(std::move(img));
     }
     {
@@ -475,9 +479,9 @@ std::vector<ImagePtr> closing_images()
         cairo_pattern_destroy(g);
         vignette(cr, 640, 480, 0.7);
         svg(cr, art_dir / "owl.svg", 320 - 120, 60, 240, 264);
-        text(cr, "The owl's blessing", 320, 36, style(34, Face::Brass));
+        heading(cr, N_("The owl's blessing"), 36, 34);
         prompt_band(cr);
-        caption(cr, "The brass owl bows its head and gives you its blessing.");
+        caption(cr, N_("The brass owl bows its head and gives you its blessing."));
         out.push_back(std::move(img));
     }
     {
@@ -486,8 +490,8 @@ std::vector<ImagePtr> closing_images()
         candle_light(cr, 80, 280, 260, 0.6);
         candle_light(cr, 560, 280, 260, 0.6);
         vignette(cr, 640, 480, 0.8);
-        text(cr, "The End", 320, 170, style(80, Face::Brass));
-        text(cr, "Thank you for playing CryptSLIDERS", 320, 240, style(24, Face::Embossed));
+        heading(cr, N_("The End"), 170, 80);
+        text(cr, N_("Thank you for playing CryptSLIDERS"), 320, 240, style(24, Face::Embossed), {580, 30});
         candle(cr, 80, 372, 90, 24, false);
         candle(cr, 560, 372, 90, 24, false);
         prompt_band(cr);
