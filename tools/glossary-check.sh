@@ -1,0 +1,78 @@
+#!/usr/bin/env bash
+# glossary-check.sh -- a translation keeps the game's words: every message
+# whose English uses a term of the glossary carries one of the forms the
+# glossary accepts for it. Names each message that does not; fails if any.
+#
+#   glossary-check.sh LL.po GLOSSARY.tsv
+#
+# The glossary: one term a line, its English forms, a tab, the accepted forms
+# of its translation, each list split by "|"; lines starting with "#" are
+# comments. English forms match as whole words, accepted forms anywhere in the
+# translation (German joins words: "Bildkachel" has "Kachel"), both ignoring
+# the case of ASCII letters. A translator comment "# glossary: not TERM" (TERM
+# the term's first English form) excuses its message for a sense the term
+# does not have there ("out of turn", "this time").
+set -euo pipefail
+if [ $# -ne 2 ] || [ ! -r "$1" ] || [ ! -r "$2" ]; then
+    echo "usage: glossary-check.sh LL.po GLOSSARY.tsv" >&2
+    exit 2
+fi
+
+# Without wrapping, each string is one line, or one line per "\n" it holds.
+msgattrib --no-obsolete --translated --no-wrap "$1" | awk -v glossary="$2" -v po="$1" '
+BEGIN {
+    while ((getline line < glossary) > 0) {
+        if (line ~ /^#/ || split(line, f, "\t") < 2)
+            continue
+        terms++
+        english[terms] = tolower(f[1])
+        accepted[terms] = tolower(f[2])
+        shown[terms] = f[2]
+        split(f[1], first, "|")
+        name[terms] = first[1]
+    }
+    if (terms == 0) {
+        print "glossary-check: no terms in " glossary > "/dev/stderr"
+        exit 2
+    }
+}
+function text(s) {
+    sub(/^[^"]*"/, "", s)
+    sub(/"$/, "", s)
+    gsub(/\\n/, " ", s)
+    gsub(/\\"/, "\"", s)
+    return s
+}
+function check(   i, j, n, forms, used, kept, id) {
+    id = tolower(msgid)
+    for (i = 1; msgid != "" && i <= terms; i++) {
+        if (index(excused, " " name[i] " "))
+            continue
+        used = 0
+        n = split(english[i], forms, "|")
+        for (j = 1; j <= n && !used; j++)
+            used = id ~ ("(^|[^a-z])" forms[j] "([^a-z]|$)")
+        if (!used)
+            continue
+        kept = 0
+        n = split(accepted[i], forms, "|")
+        for (j = 1; j <= n && !kept; j++)
+            kept = index(tolower(msgstr), forms[j]) > 0
+        if (!kept) {
+            printf "%s: \"%s\" says \"%s\", its translation none of %s\n", po, msgid, name[i], shown[i]
+            faults++
+        }
+    }
+    msgid = msgstr = excused = part = ""
+}
+/^# glossary: not / { excused = excused " " $4 " "; next }
+/^msgid/            { part = "id"; msgid = msgid (msgid == "" ? "" : " ") text($0); next }
+/^msgstr/           { part = "str"; msgstr = msgstr " " text($0); next }
+/^"/                { if (part == "id") msgid = msgid text($0); else msgstr = msgstr text($0); next }
+/^$/                { check() }
+END {
+    if (terms == 0)
+        exit 2
+    check()
+    exit faults > 0
+}'
