@@ -43,7 +43,19 @@ function text(s) {
     gsub(/\\"/, "\"", s)
     return s
 }
-function check(   i, j, n, forms, used, kept, id) {
+# Every form of the translation (each plural form) must keep the term.
+function kept(i,   j, k, n, forms, found) {
+    n = split(accepted[i], forms, "|")
+    for (k = 1; k <= strs; k++) {
+        found = 0
+        for (j = 1; j <= n && !found; j++)
+            found = index(tolower(str[k]), forms[j]) > 0
+        if (!found)
+            return 0
+    }
+    return 1
+}
+function check(   i, j, n, forms, used, id) {
     id = tolower(msgid)
     for (i = 1; msgid != "" && i <= terms; i++) {
         if (index(excused, " " name[i] " "))
@@ -52,23 +64,19 @@ function check(   i, j, n, forms, used, kept, id) {
         n = split(english[i], forms, "|")
         for (j = 1; j <= n && !used; j++)
             used = id ~ ("(^|[^a-z])" forms[j] "([^a-z]|$)")
-        if (!used)
-            continue
-        kept = 0
-        n = split(accepted[i], forms, "|")
-        for (j = 1; j <= n && !kept; j++)
-            kept = index(tolower(msgstr), forms[j]) > 0
-        if (!kept) {
+        if (used && !kept(i)) {
             printf "%s: \"%s\" says \"%s\", its translation none of %s\n", po, msgid, name[i], shown[i]
             faults++
         }
     }
-    msgid = msgstr = excused = part = ""
+    msgid = excused = part = ""
+    strs = 0
 }
 /^# glossary: not / { excused = excused " " $4 " "; next }
+/^msgctxt/          { part = "ctxt"; next }
 /^msgid/            { part = "id"; msgid = msgid (msgid == "" ? "" : " ") text($0); next }
-/^msgstr/           { part = "str"; msgstr = msgstr " " text($0); next }
-/^"/                { if (part == "id") msgid = msgid text($0); else msgstr = msgstr text($0); next }
+/^msgstr/           { part = "str"; str[++strs] = text($0); next }
+/^"/                { if (part == "id") msgid = msgid text($0); else if (part == "str") str[strs] = str[strs] text($0); next }
 /^$/                { check() }
 END {
     if (terms == 0)
