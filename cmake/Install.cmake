@@ -57,8 +57,9 @@ install(CODE "
   endif()" COMPONENT game)
 install(PROGRAMS ${DIST_OUT}/cryptsliders DESTINATION ${GAMES_INSTALL_BINDIR} COMPONENT game)
 install(DIRECTORY ${CMAKE_BINARY_DIR}/icons/hicolor DESTINATION ${CMAKE_INSTALL_DATADIR}/icons COMPONENT game)
-install(FILES ${CMAKE_SOURCE_DIR}/dist/${APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications COMPONENT game)
-install(FILES ${CMAKE_SOURCE_DIR}/dist/${APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo COMPONENT game)
+# The desktop entry and the metainfo with their translations, as cmake/Translations.cmake merged them.
+install(FILES ${DIST_OUT}/${APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications COMPONENT game)
+install(FILES ${DIST_OUT}/${APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo COMPONENT game)
 install(FILES ${DIST_OUT}/cryptsliders.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6 COMPONENT game)
 
 install(DIRECTORY ${CMAKE_BINARY_DIR}/data/ DESTINATION ${DATA_INSTALL_DIR} COMPONENT data

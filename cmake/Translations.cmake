@@ -3,7 +3,10 @@
 # template, each po/LL.po translates it, msgfmt makes the .mo files the game
 # reads into ${CMAKE_BINARY_DIR}/locale/LL/LC_MESSAGES/. The build also makes a
 # pseudo-language "qps" from the template (accented, 40 % longer) for trying
-# every screen with words longer than English's.
+# every screen with words longer than English's. The desktop entry and the
+# AppStream metainfo go through the same catalogs: their templates in dist/
+# (*.in) give their words to the template, and msgfmt merges every language's
+# back into build/dist/, the files that are installed.
 #   cmake --build build --target po-update    merges a changed template into po/*.po
 find_program(XGETTEXT xgettext REQUIRED)
 find_program(MSGFMT msgfmt REQUIRED)
@@ -23,6 +26,10 @@ file(GLOB_RECURSE MARKED_SOURCES CONFIGURE_DEPENDS RELATIVE ${CMAKE_SOURCE_DIR}
      ${CMAKE_SOURCE_DIR}/tools/assetgen/*.cpp ${CMAKE_SOURCE_DIR}/tools/levelart/*.cpp)
 list(SORT MARKED_SOURCES)
 set(XGETTEXT_KEYWORDS --keyword=tr --keyword=tr_n:1,2 --keyword=N_)
+# The desktop entry's translated keys; its Name stays CryptSLIDERS everywhere.
+set(DESKTOP_KEYWORDS --keyword= --keyword=GenericName --keyword=Comment --keyword=Keywords)
+set(DESKTOP_IN dist/${APP_ID}.desktop.in)
+set(METAINFO_IN dist/${APP_ID}.metainfo.xml.in)
 
 add_custom_command(
   OUTPUT ${POT_OUT}/${TEXT_DOMAIN}.pot
@@ -31,8 +38,16 @@ add_custom_command(
           --package-name=CryptSLIDERS --sort-by-file --force-po --output=${POT_OUT}/code.pot ${MARKED_SOURCES}
   COMMAND ${CMAKE_COMMAND} -DDATA=${CMAKE_SOURCE_DIR}/data -DOUT=${POT_OUT}/titles.pot
           -P ${CMAKE_SOURCE_DIR}/cmake/LevelTitles.cmake
+  # xgettext knows both formats: the desktop entry's keys, and AppStream's
+  # translatable elements by the ITS rules gettext ships for *.metainfo.xml.
+  COMMAND ${XGETTEXT} --language=Desktop ${DESKTOP_KEYWORDS} --add-comments=TRANSLATORS: --force-po
+          --package-name=CryptSLIDERS --output=${POT_OUT}/desktop.pot ${DESKTOP_IN}
+  COMMAND ${XGETTEXT} --add-comments=TRANSLATORS: --force-po --package-name=CryptSLIDERS
+          --output=${POT_OUT}/metainfo.pot ${METAINFO_IN}
   COMMAND ${MSGCAT} --use-first --output-file=${POT_OUT}/${TEXT_DOMAIN}.pot ${POT_OUT}/code.pot ${POT_OUT}/titles.pot
+          ${POT_OUT}/desktop.pot ${POT_OUT}/metainfo.pot
   DEPENDS ${MARKED_SOURCES} ${LEVEL_SOURCES} ${CMAKE_SOURCE_DIR}/cmake/LevelTitles.cmake
+          ${CMAKE_SOURCE_DIR}/${DESKTOP_IN} ${CMAKE_SOURCE_DIR}/${METAINFO_IN}
   WORKING_DIRECTORY ${CMAKE_SOURCE_DIR}
   COMMENT "Gathering the game's words into ${TEXT_DOMAIN}.pot"
   VERBATIM)
@@ -61,7 +76,25 @@ add_custom_command(
   COMMENT "Making the pseudo-language's catalog"
   VERBATIM)
 
-add_custom_target(translations ALL DEPENDS ${POT_OUT}/${TEXT_DOMAIN}.pot ${MO_FILES} ${PSEUDO_MO})
+# The installed desktop files: each template with every language of po/LINGUAS merged in.
+set(TRANSLATED_DIST ${CMAKE_BINARY_DIR}/dist)
+set(PO_FILES)
+foreach(lang ${GAME_LANGUAGES})
+  list(APPEND PO_FILES ${CMAKE_SOURCE_DIR}/po/${lang}.po)
+endforeach()
+add_custom_command(
+  OUTPUT ${TRANSLATED_DIST}/${APP_ID}.desktop ${TRANSLATED_DIST}/${APP_ID}.metainfo.xml
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${TRANSLATED_DIST}
+  COMMAND ${MSGFMT} --desktop ${DESKTOP_KEYWORDS} --template=${DESKTOP_IN} -d po
+          --output-file=${TRANSLATED_DIST}/${APP_ID}.desktop
+  COMMAND ${MSGFMT} --xml --template=${METAINFO_IN} -d po --output-file=${TRANSLATED_DIST}/${APP_ID}.metainfo.xml
+  DEPENDS ${CMAKE_SOURCE_DIR}/${DESKTOP_IN} ${CMAKE_SOURCE_DIR}/${METAINFO_IN} ${PO_FILES} ${CMAKE_SOURCE_DIR}/po/LINGUAS
+  WORKING_DIRECTORY ${CMAKE_SOURCE_DIR}
+  COMMENT "Translating the desktop entry and the metainfo"
+  VERBATIM)
+
+add_custom_target(translations ALL DEPENDS ${POT_OUT}/${TEXT_DOMAIN}.pot ${MO_FILES} ${PSEUDO_MO}
+  ${TRANSLATED_DIST}/${APP_ID}.desktop ${TRANSLATED_DIST}/${APP_ID}.metainfo.xml)
 
 set(PO_UPDATES)
 foreach(lang ${GAME_LANGUAGES})
