@@ -63,7 +63,7 @@ install(FILES ${DIST_OUT}/${APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DAT
 install(FILES ${DIST_OUT}/cryptsliders.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6 COMPONENT game)
 
 install(DIRECTORY ${CMAKE_BINARY_DIR}/data/ DESTINATION ${DATA_INSTALL_DIR} COMPONENT data
-        PATTERN ${GAME_FONT_NAME} EXCLUDE)
+        PATTERN ${GAME_FONT_NAME} EXCLUDE PATTERN qps EXCLUDE)
 # The catalogs, but the pseudo-language's, which is for testing the layouts.
 install(DIRECTORY ${CMAKE_BINARY_DIR}/locale/ DESTINATION ${CMAKE_INSTALL_LOCALEDIR} COMPONENT data
         PATTERN qps EXCLUDE)

@@ -65,12 +65,12 @@ target_link_libraries(cryptsliders_rules PUBLIC ${WEB_DEPS}/lib/libz.a)
 set(WEB_START ${CMAKE_BINARY_DIR}/data-start)
 set(WEB_LATER ${CMAKE_BINARY_DIR}/data-later)
 add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/data-parts.stamp
-  COMMAND ${CMAKE_COMMAND} -DDATA=${WEB_DATA} -DSTART=${WEB_START} -DLATER=${WEB_LATER}
+  COMMAND ${CMAKE_COMMAND} -DDATA=${WEB_DATA} -DLOCALE=${WEB_DATA}/../locale -DSTART=${WEB_START} -DLATER=${WEB_LATER}
     -P ${CMAKE_SOURCE_DIR}/cmake/WebDataParts.cmake
   COMMAND ${CMAKE_COMMAND} -E touch ${CMAKE_BINARY_DIR}/data-parts.stamp
   DEPENDS ${WEB_DATA}/levels.dat ${CMAKE_SOURCE_DIR}/cmake/WebDataParts.cmake)
 add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/cryptsliders-later.data ${CMAKE_BINARY_DIR}/cryptsliders-later.js
-  COMMAND ${EMSCRIPTEN_ROOT_PATH}/tools/file_packager.py cryptsliders-later.data --preload ${WEB_LATER}@/data
+  COMMAND ${EMSCRIPTEN_ROOT_PATH}/tools/file_packager.py cryptsliders-later.data --preload ${WEB_LATER}/data@/data
     --js-output=cryptsliders-later.js
   DEPENDS ${CMAKE_BINARY_DIR}/data-parts.stamp
   WORKING_DIRECTORY ${CMAKE_BINARY_DIR})
@@ -79,7 +79,7 @@ add_dependencies(cryptsliders web_data_parts)
 target_link_options(cryptsliders PRIVATE
   -sERROR_ON_UNDEFINED_SYMBOLS=1 -sALLOW_MEMORY_GROWTH=1 -sINITIAL_MEMORY=64MB
   -sEXIT_RUNTIME=0 -sMINIFY_HTML=0
-  --preload-file ${WEB_START}@/data)
+  --preload-file ${WEB_START}/data@/data --preload-file ${WEB_START}/locale@/locale)
 # (SHELL: keeps each flag beside its file, where CMake would fold the repeated flag into one.)
 target_link_options(cryptsliders PRIVATE "SHELL:--js-library ${CMAKE_SOURCE_DIR}/src/engine/storage_web.js"
   "SHELL:--js-library ${CMAKE_SOURCE_DIR}/src/engine/photo_picker_web.js")
