@@ -79,7 +79,7 @@ add_dependencies(cryptsliders web_data_parts)
 target_link_options(cryptsliders PRIVATE
   -sERROR_ON_UNDEFINED_SYMBOLS=1 -sALLOW_MEMORY_GROWTH=1 -sINITIAL_MEMORY=64MB
   -sEXIT_RUNTIME=0 -sMINIFY_HTML=0
-  --preload-file ${WEB_START}/data@/data --preload-file ${WEB_START}/locale@/locale)
+  "SHELL:--preload-file ${WEB_START}/data@/data" "SHELL:--preload-file ${WEB_START}/locale@/locale")
 # (SHELL: keeps each flag beside its file, where CMake would fold the repeated flag into one.)
 target_link_options(cryptsliders PRIVATE "SHELL:--js-library ${CMAKE_SOURCE_DIR}/src/engine/storage_web.js"
   "SHELL:--js-library ${CMAKE_SOURCE_DIR}/src/engine/photo_picker_web.js")

@@ -36,10 +36,11 @@ convert -size 240x240 xc:'rgb(20,20,230)' xc:'rgb(20,200,20)' +append build-web/
 exiftool -q -overwrite_original -Orientation=6 -n build-web/photos/blue-over-green.jpg
 # The desktop game's frame that the page's must equal.
 tests/web/native_frame.sh "$native" build-web/shots/native-password.png 2>/dev/null
+tests/web/native_frame.sh "$native" build-web/shots/native-password-de.png de de_DE.UTF-8 2>/dev/null
 for level in 1 2 7; do
   "$native/solve" --moves "$native/data" $level 7 >build-web/moves/level$level.moves
 done
-for test in ${WEB_TESTS:-first_frames play touch pads photos}; do
+for test in ${WEB_TESTS:-first_frames language play touch pads photos}; do
   echo "=== $test"
   NODE_PATH=$PWD/build-web/node/node_modules node tests/web/$test.js "http://127.0.0.1:$port/" "$native/data" \
     build-web/shots build-web/moves
