@@ -25,6 +25,9 @@ if [ "${1:-}" = "--sanitize" ]; then
 fi
 setup_build "$dir" "${opts[@]}"
 export SDL_AUDIODRIVER=dummy
+# The tests expect the game in English, whatever this machine's language;
+# those of other languages ask for theirs.
+export LANGUAGE=en
 echo "Running $what under a virtual display"
 # -noreset: without it the server resets whenever its last client leaves and
 # refuses the next game that connects during the reset.

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # docshots.sh -- makes the README's pictures: docs/play.png and docs/clue.png
 # from frames of the real game in a window at twice the size, drawn from the
-# 2x art, and docs/photos.png from the frames the pictures test saves.
+# 2x art, docs/start-de.png the same way from a German player's start screen,
+# and docs/photos.png from the frames the pictures test saves.
 #
 #   tools/docshots.sh [LEVEL] [BUILD_DIR]     (after ./test.sh; LEVEL 2 to 20, default 6)
 #
@@ -24,7 +25,7 @@ work=$(mktemp -d "${TMPDIR:-/tmp}/cryptsliders-docshots.XXXXXX")
 mkdir -p docs
 
 # The game's own window, and its death with the script.
-(cd "$work" && ln -s "$build/data" data && printf '1.00\n0.00\n0\n0\n2\n' >CryptSLIDERS.cfg && exec "$build/cryptsliders") \
+(cd "$work" && ln -s "$build/data" data && printf '1.00\n0.00\n0\n0\n2\n' >CryptSLIDERS.cfg && exec env LANGUAGE=en "$build/cryptsliders") \
     >"$work/stdout.txt" 2>&1 &
 game=$!
 trap 'kill "$game" 2>/dev/null; rm -rf "$work"' EXIT
@@ -55,9 +56,25 @@ for shot in play clue; do
     echo "docshots: docs/$shot.png, level $level at 2x ($(du -h "docs/$shot.png" | cut -f1))"
 done
 
+# A German player's start screen, in a game of its own.
+kill "$game" 2>/dev/null
+wait "$game" 2>/dev/null
+(cd "$work" && rm -f CryptSLIDERS.sav && exec env LANGUAGE=de LANG=de_DE.UTF-8 CRYPTSLIDERS_LOCALEDIR="$build/locale" \
+    "$build/cryptsliders") >"$work/stdout-de.txt" 2>&1 &
+game=$!
+for _ in $(seq 100); do
+    wid=$(xdotool search --onlyvisible --name '^CryptSLIDERS$' 2>/dev/null | head -n 1) && [ -n "$wid" ] && break
+    sleep 0.1
+done
+pause=3 key space
+import -window "$wid" "$work/start-de.png"
+convert "$work/start-de.png" -resize 640x480 -strip -colors 256 -define png:compression-level=9 docs/start-de.png
+echo "docshots: docs/start-de.png, the start screen in German at 2x ($(du -h docs/start-de.png | cut -f1))"
+
 for frame in pictures_clue pictures_half; do
     [ -f "$shots/$frame.png" ] || { echo "docshots: no $frame.png in $shots: run ./test.sh first" >&2; exit 1; }
 done
 convert "$shots/pictures_clue.png" "$shots/pictures_half.png" +append -resize 640x240 -strip -colors 256 \
     -define png:compression-level=9 docs/photos.png
 echo "docshots: docs/photos.png from the pictures test's frames ($(du -h docs/photos.png | cut -f1))"
+
