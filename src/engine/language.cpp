@@ -8,6 +8,7 @@
 
 #include "engine/font.h"
 #include "engine/scaler.h"
+#include "engine/screen.h"
 #include "rules/catalog.h"
 #include "rules/translate.h"
 
@@ -42,10 +43,12 @@ static void use_first(const std::vector<std::string>& codes)
         catalog c;
         if (catalog_read(catalog_path(code), &c)) {
             translate_use(std::move(c), code);
+            screen_words();
             return;
         }
     }
     translate_use(catalog{}, "");
+    screen_words();
 }
 
 static void use_choice()

@@ -16,3 +16,5 @@ bool screen_request_full()
 {
     return false;
 }
+
+void screen_words() {}

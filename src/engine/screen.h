@@ -19,3 +19,7 @@ int screen_focus_change(const SDL_Event& event);
 // screen, or to leave it (its canvas then resizes). False where the game
 // switches its screen itself (the desktop: engine/scaler.h).
 bool screen_request_full();
+
+// The page's own words (its full-screen control, its lines on a failure) in
+// the language in use, after each change of it; nothing on the desktop.
+void screen_words();

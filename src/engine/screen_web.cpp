@@ -4,6 +4,8 @@
 
 #include <emscripten.h>
 
+#include "rules/translate.h"
+
 bool screen_fills()
 {
     return true;
@@ -36,4 +38,24 @@ bool screen_request_full()
             document.documentElement.requestFullscreen().catch(function(e) { console.warn('full screen: ' + e); });
     });
     return true;
+}
+
+void screen_words()
+{
+    // TRANSLATORS: the page's control, over the frame's corner, that shows the game full screen in the browser.
+    const char* full = tr("Full screen");
+    // TRANSLATORS: shown under the game in the browser when its levels could not be downloaded.
+    const char* unfetched = tr("The levels could not be fetched: reload the page.");
+    // TRANSLATORS: shown under the game in the browser before the reason it stopped (in English).
+    const char* stopped = tr("The game stopped:");
+    EM_ASM(
+        {
+            var full = document.getElementById('full');
+            if (full) {
+                full.textContent = UTF8ToString($0);
+                full.title = UTF8ToString($0) + ' (Alt+Return)';
+            }
+            Module.words = {unfetched: UTF8ToString($1), stopped: UTF8ToString($2)};
+        },
+        full, unfetched, stopped);
 }
