@@ -15,15 +15,8 @@ source "$(dirname "$0")/lib.sh"
 e2e_init "$@"
 
 e2e_workdir
-# Level 1 of the test's own, without opening images: a 2 x 2 picture of red,
-# green, blue and yellow cells laid with both rows swapped, so that one drag
-# leaves it unfinished.
-rm -rf "$E2E_WORK/data/opening" "$E2E_WORK/data/level1"
-mkdir -p "$E2E_WORK/data/level1"
-convert -size 33x33 xc:'rgb(220,40,40)' xc:'rgb(40,220,40)' +append \
-    \( -size 33x33 xc:'rgb(40,40,220)' xc:'rgb(230,230,40)' +append \) -append "$E2E_WORK/data/level1/owl.png"
-printf 'name=Big screen\nrotate=0\ntime=600\nmatch=1\npic=1,2,2,66,66,owl.png\ndata=102,101,%s104,103,%s\n' \
-    "$(printf '0,%.0s' $(seq 7))" "$(printf '0,%.0s' $(seq 70))" >"$E2E_WORK/data/level1/level.dat"
+# Level 1 of the test's own, its two rows swapped, so that one drag leaves it unfinished.
+e2e_level 1 "Big screen" 600 102,101, 104,103,
 
 # colour SHOT X Y -> "R G B"
 colour() { convert "$1" -format "%[fx:int(255*p{$2,$3}.r)] %[fx:int(255*p{$2,$3}.g)] %[fx:int(255*p{$2,$3}.b)]" info:; }

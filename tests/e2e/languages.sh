@@ -69,14 +69,7 @@ for spec in de:de_DE.UTF-8:deu fr:fr_FR.UTF-8:fra es:es_ES.UTF-8:spa; do
     [ "$(LANGUAGE=$lang LANG=$locale TEXTDOMAINDIR=$locales gettext -d cryptsliders Play)" != Play ] ||
         e2e_fail "no $lang catalog in $locales, or the locale $locale is not generated"
     e2e_workdir
-    # Level 1 of the test's own, without the opening images: a 2 x 2 picture
-    # laid with its top two cells swapped.
-    rm -rf "$E2E_WORK/data/opening" "$E2E_WORK/data/level1"
-    mkdir -p "$E2E_WORK/data/level1"
-    convert -size 33x33 xc:'rgb(220,40,40)' xc:'rgb(40,220,40)' +append \
-        \( -size 33x33 xc:'rgb(40,40,220)' xc:'rgb(230,230,40)' +append \) -append "$E2E_WORK/data/level1/owl.png"
-    printf 'name=The Sealed Door\nrotate=0\ntime=600\nmatch=1\npic=1,2,2,66,66,owl.png\ndata=102,101,%s103,104,%s\n' \
-        "$(printf '0,%.0s' $(seq 7))" "$(printf '0,%.0s' $(seq 70))" >"$E2E_WORK/data/level1/level.dat"
+    e2e_level 1 "The Sealed Door" 600 102,101, 103,104,  # its title as the first level's, translated
     printf '1.00\n0.00\n0\n-1\n2\n' >"$E2E_WORK/CryptSLIDERS.cfg"  # as laid, the window at twice the size
     e2e_start LANGUAGE=$lang LANG=$locale CRYPTSLIDERS_LOCALEDIR="$locales"
     e2e_key a

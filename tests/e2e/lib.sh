@@ -71,6 +71,21 @@ e2e_workdir() {
     for f in "$@"; do rm "$E2E_WORK/data/$f" || e2e_fail "cannot leave out $f"; done
 }
 
+# e2e_level N NAME SECONDS TOP BOTTOM: the working directory's level N made
+# the test's own, without the opening images: a 2 x 2 picture of red, green,
+# blue and yellow cells (tiles 101 to 104), its two rows laid on the board's
+# first two rows as TOP and BOTTOM say ("102,101," "103,104,": the top
+# cells swapped).
+e2e_level() {
+    local dir="$E2E_WORK/data/level$1"
+    rm -rf "$E2E_WORK/data/opening" "$dir"
+    mkdir -p "$dir"
+    convert -size 33x33 xc:'rgb(220,40,40)' xc:'rgb(40,220,40)' +append \
+        \( -size 33x33 xc:'rgb(40,40,220)' xc:'rgb(230,230,40)' +append \) -append "$dir/owl.png"
+    printf 'name=%s\nrotate=0\ntime=%s\nmatch=1\npic=1,2,2,66,66,owl.png\ndata=%s%s%s%s\n' "$2" "$3" \
+        "$4" "$(printf '0,%.0s' $(seq 7))" "$5" "$(printf '0,%.0s' $(seq 70))" >"$dir/level.dat"
+}
+
 # e2e_start [ENV...]: the game in the working directory with the given
 # environment and E2E_ARGS, stdout and stderr to files there; waits up to 10 s for its
 # window, titled "CryptSLIDERS".

@@ -9,17 +9,9 @@ e2e_init "$@"
 
 e2e_workdir
 # Levels of the test's own in place of the shipped first two, with no opening
-# images: a 2 x 2 picture of red, green, blue and yellow cells, laid with its
-# top two cells swapped; level 2 has three seconds.
-rm -rf "$E2E_WORK/data/opening" "$E2E_WORK/data/level1" "$E2E_WORK/data/level2"
-for level in 1 2; do
-    dir="$E2E_WORK/data/level$level"
-    mkdir -p "$dir"
-    convert -size 33x33 xc:'rgb(220,40,40)' xc:'rgb(40,220,40)' +append \
-        \( -size 33x33 xc:'rgb(40,40,220)' xc:'rgb(230,230,40)' +append \) -append "$dir/owl.png"
-    printf 'name=Test level %s\nrotate=0\ntime=%s\nmatch=1\npic=1,2,2,66,66,owl.png\ndata=102,101,%s103,104,%s\n' \
-        $level $((level == 1 ? 120 : 3)) "$(printf '0,%.0s' $(seq 7))" "$(printf '0,%.0s' $(seq 70))" >"$dir/level.dat"
-done
+# images, laid with their top two cells swapped; level 2 has three seconds.
+e2e_level 1 "Test level 1" 120 102,101, 103,104,
+e2e_level 2 "Test level 2" 3 102,101, 103,104,
 printf '1.00\n0.75\n0\n-1\n' >"$E2E_WORK/CryptSLIDERS.cfg"  # the board stays as the level file lays it
 
 e2e_start
