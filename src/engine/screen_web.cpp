@@ -55,7 +55,8 @@ void screen_words()
                 full.textContent = UTF8ToString($0);
                 full.title = UTF8ToString($0) + ' (Alt+Return)';
             }
-            Module.words = {unfetched: UTF8ToString($1), stopped: UTF8ToString($2)};
+            Module.words.unfetched = UTF8ToString($1);
+            Module.words.stopped = UTF8ToString($2);
         },
         full, unfetched, stopped);
 }

@@ -1,7 +1,7 @@
 // language.js -- a browser whose languages are German's: the page speaks
 // German from its first screen, its password panel drawn as the desktop game
 // draws it for a player with a German locale (native-password-de.png), and
-// not as it draws it in English.
+// not as it draws it in English; the page's full-screen control in German.
 const fs = require('fs');
 const path = require('path');
 const t = require('./lib.js');
@@ -28,4 +28,7 @@ t.run(async (browser, pages) => {
   console.log(`the German password panel lies ${de.toFixed(2)} from the desktop game's German one, ${en.toFixed(2)} from its English one`);
   if (de > 0.5) throw new Error(`the password panel lies ${de.toFixed(2)} from the desktop game's in German`);
   if (en < 1) throw new Error(`the password panel in German lies only ${en.toFixed(2)} from the English one`);
+  // The page's own control speaks it too.
+  const full = await page.$eval('#full', (b) => b.textContent);
+  if (full !== 'Vollbild') throw new Error(`the page's full-screen control says "${full}"`);
 });
