@@ -63,12 +63,13 @@ target_link_libraries(cryptsliders_rules PUBLIC ${WEB_DEPS}/lib/libz.a)
 # Vorbis, WAV) by the browser's Web Audio from those bytes when the mixer
 # loads them. Memory grows as levels need it.
 set(WEB_START ${CMAKE_BINARY_DIR}/data-start)
+file(GLOB WEB_CATALOGS CONFIGURE_DEPENDS ${WEB_DATA}/../locale/*/LC_MESSAGES/cryptsliders.mo)
 set(WEB_LATER ${CMAKE_BINARY_DIR}/data-later)
 add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/data-parts.stamp
   COMMAND ${CMAKE_COMMAND} -DDATA=${WEB_DATA} -DLOCALE=${WEB_DATA}/../locale -DSTART=${WEB_START} -DLATER=${WEB_LATER}
     -P ${CMAKE_SOURCE_DIR}/cmake/WebDataParts.cmake
   COMMAND ${CMAKE_COMMAND} -E touch ${CMAKE_BINARY_DIR}/data-parts.stamp
-  DEPENDS ${WEB_DATA}/levels.dat ${CMAKE_SOURCE_DIR}/cmake/WebDataParts.cmake)
+  DEPENDS ${WEB_DATA}/levels.dat ${WEB_CATALOGS} ${CMAKE_SOURCE_DIR}/cmake/WebDataParts.cmake)
 add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/cryptsliders-later.data ${CMAKE_BINARY_DIR}/cryptsliders-later.js
   COMMAND ${EMSCRIPTEN_ROOT_PATH}/tools/file_packager.py cryptsliders-later.data --preload ${WEB_LATER}/data@/data
     --js-output=cryptsliders-later.js
