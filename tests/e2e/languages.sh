@@ -64,8 +64,8 @@ read_screen() {
     [ $((have * 4)) -ge $((want * 3)) ] || faults+="$lang $screen: too few words of the translation read ($E2E_SHOT)"$'\n'
 }
 
-for spec in de:de_DE.UTF-8:deu fr:fr_FR.UTF-8:fra es:es_ES.UTF-8:spa; do
-    IFS=: read -r lang locale ocr <<<"$spec"
+for player in de:de_DE.UTF-8:deu fr:fr_FR.UTF-8:fra es:es_ES.UTF-8:spa; do
+    IFS=: read -r lang locale ocr <<<"$player"
     [ "$(LANGUAGE=$lang LANG=$locale TEXTDOMAINDIR=$locales gettext -d cryptsliders Play)" != Play ] ||
         e2e_fail "no $lang catalog in $locales, or the locale $locale is not generated"
     e2e_workdir
